@@ -1,0 +1,64 @@
+# Build helpers shared by every folder.
+
+# tavrel_folder_library(<target> [LIBS ...])
+# One static library made of every .cpp/.h in the calling folder (and its sub-folders), except
+# a main.cpp, which belongs to an executable.
+function(tavrel_folder_library target)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+    else()
+        # A folder whose classes are still to come: nothing to compile yet.
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${target} INTERFACE ${ARG_LIBS})
+    endif()
+endfunction()
+
+# tavrel_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT seconds] [LABELS ...])
+# A Qt Test executable registered with CTest. Every test runs headless (offscreen platform) with
+# its own home and configuration folders inside the build tree, so nothing depends on the
+# developer's own settings, and it knows where the laid-out program lives.
+function(tavrel_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+    file(MAKE_DIRECTORY ${home}/config ${home}/tmp)
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${ARG_TIMEOUT}
+        LABELS "${ARG_LABELS}"
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/config;TMPDIR=${home}/tmp;TAVREL_RUNTIME_DIR=${TAVREL_RUNTIME_DIR};TAVREL_TEST_HELPERS=${CMAKE_BINARY_DIR}/tests/helpers")
+endfunction()
+
+# tavrel_add_test_helper(<name> SOURCES ... [LIBS ...])
+# A tiny program that a test starts as a stand-in (an encoder that crashes, hangs, ...).
+function(tavrel_add_test_helper name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/helpers)
+endfunction()
+
+# tavrel_add_subfolders(): add_subdirectory for each child folder that has a CMakeLists.txt,
+# so that a new test or tool folder needs no edit of a shared list.
+macro(tavrel_add_subfolders)
+    file(GLOB _tavrel_children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    list(SORT _tavrel_children)
+    foreach(_child ${_tavrel_children})
+        if(IS_DIRECTORY ${_child} AND EXISTS ${_child}/CMakeLists.txt)
+            add_subdirectory(${_child})
+        endif()
+    endforeach()
+endmacro()

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+/// One entry of the conversion list: a source file, what the user chose for it, and the progress
+/// of its conversion. A plain value: copy it out of the TaskArray, change the copy, store it back.
+///
+/// Times are seconds (double), sizes kilobytes. The nine setting fields are 0-based item indexes
+/// of the setting combo boxes (see SettingTables.h for their texts and defaults).
+struct ConversionTask
+{
+    QString sourcePath;            ///< full path of the source file
+    double trimStart = 0.0;        ///< start of the part to convert, seconds
+    double trimEnd = 0.0;          ///< end of the part to convert, seconds
+    QString baseName;              ///< title used in the command line ($TITLE); equal to title
+    int videoType = 0;             ///< "Video Type" index
+    int videoSize = 0;             ///< "Video Size" index
+    int frameRate = 0;             ///< "Frame Rate" index
+    int videoBitrate = 0;          ///< "Video Quality" index
+    int aspect = 0;                ///< "Video Aspect" index
+    int channels = 0;              ///< "Channels" index
+    int audioBitrate = 0;          ///< "Audio Quality" index
+    int sampleRate = 0;            ///< "Sample Rate" index
+    int volume = 0;                ///< "Volume" index
+    int mpeg4Profile = 0;          ///< profile n is section "profile<n>" of the profile file
+    QString title;                 ///< output file name without extension; equal to baseName
+    int finished = 0;              ///< 1 once an encoder run ended without a stop
+    int sizeKB = 0;                ///< output size the encoder last reported, kilobytes
+    double speed = 0.0;            ///< seconds encoded per wall-clock second in the current run
+    double encodedTime = 0.0;      ///< seconds of output the encoder last reported
+    int needsPreconversion = 0;    ///< 1 when the source goes through an intermediate file first
+    QString intermediatePath;      ///< path of the intermediate file of the pre-conversion
+    int preconvPhase = 0;          ///< 0 none yet, 1 pre-converting, 2 encoding the intermediate
+    int preconvDone = 0;           ///< 1 once the media component reported the end
+    double preconvPosition = 0.0;  ///< seconds of the source pre-converted so far
+    double preconvPercent = 0.0;   ///< 0 to 100
+    double preconvRemaining = 0.0; ///< estimated seconds left in the pre-conversion
+    int outputWmv = 0;     ///< 0: MP4 through the encoder; 1: WMV through the media component
+    int wmvProfile = 0;    ///< index in the "WMV Profile" combo
+    int wmvPercent = 0;    ///< 0 to 100; 100 means finished
+    int failed = 0;        ///< 1 when the task's conversion failed
+    QString failureReason; ///< the encoder's or media component's message that explains it
+
+    bool operator==(const ConversionTask &) const = default;
+};
+
+/// 1 when the text of path from its last full stop on contains "rm" (".rm", ".rmvb"), compared
+/// case-sensitively; such sources are pre-converted before the encoder reads them.
+int NeedsPreconversion(const QString &path);
+
+/// The characters of path between its last directory separator and its last full stop; empty
+/// when there is no full stop after the last separator. '/' separates everywhere, and '\' as well
+/// on Windows.
+QString BaseNameOf(const QString &path);
+
+/// The task that adding a source file creates: the range 0 to duration (a duration that is not a
+/// finite number or is negative gives 0), the default settings, profile 0, the base name as title.
+ConversionTask NewConversionTask(const QString &path,
+                                 double duration,
+                                 int outputWmv,
+                                 int wmvProfile);
