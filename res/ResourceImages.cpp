@@ -1,0 +1,79 @@
+#include "ResourceImages.h"
+
+#include <QFile>
+#include <QImageReader>
+
+// Registration lives outside any namespace, as Q_INIT_RESOURCE requires.
+static void RegisterPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+void InitResourceImages()
+{
+    static const bool registered = (RegisterPictures(), true);
+    Q_UNUSED(registered);
+}
+
+QString ResourceImagePath(int id)
+{
+    return QStringLiteral(":/res/%1.png").arg(id);
+}
+
+QImage LoadResourceImage(int id)
+{
+    InitResourceImages();
+    return QImage(ResourceImagePath(id));
+}
+
+QPixmap LoadResourcePixmap(int id)
+{
+    InitResourceImages();
+    return QPixmap(ResourceImagePath(id));
+}
+
+QIcon LoadResourceIcon(int id)
+{
+    InitResourceImages();
+    QIcon icon;
+    // An .ico holds several sizes; each becomes one entry of the icon.
+    QImageReader ico(QStringLiteral(":/res/%1.ico").arg(id));
+    if (ico.canRead()) {
+        do {
+            const QImage image = ico.read();
+            if (!image.isNull())
+                icon.addPixmap(QPixmap::fromImage(image));
+        } while (ico.jumpToNextImage());
+    }
+    if (icon.isNull()) {
+        const QPixmap pixmap = LoadResourcePixmap(id);
+        if (!pixmap.isNull())
+            icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QList<int> AllResourceImageIds()
+{
+    return {IDI_APPLICATION_ICON,
+            IDI_REMOVE,
+            IDI_REMOVE_HOT,
+            IDI_ADD,
+            IDI_ADD_HOT,
+            IDI_REMOVE_ALL,
+            IDI_REMOVE_ALL_HOT,
+            IDI_STOP_HOT,
+            IDI_STOP,
+            IDI_START_HOT,
+            IDI_START,
+            IDB_BACKGROUND,
+            IDB_PREVIEW_AREA,
+            IDB_PREVIEW_STOP_HOT,
+            IDB_PREVIEW_PLAY,
+            IDB_PREVIEW_PLAY_HOT,
+            IDB_PREVIEW_STOP,
+            IDB_SLIDER_TRACK,
+            IDB_SLIDER_RANGE,
+            IDB_SLIDER_LEFT_THUMB,
+            IDB_SLIDER_RIGHT_THUMB};
+}
