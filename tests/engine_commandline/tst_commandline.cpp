@@ -1,0 +1,411 @@
+#include "BatchState.h"
+#include "CIniFile.h"
+#include "CommandLine.h"
+#include "SettingTables.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+
+namespace {
+
+const QDateTime fixedNow(QDate(2026, 3, 4), QTime(5, 6, 7));
+
+ConversionTask sampleTask()
+{
+    ConversionTask task = NewConversionTask(QStringLiteral("/videos/clip.avi"), 90.0, 0, 0);
+    task.trimStart = 3725.9;
+    task.trimEnd = 3790.2;
+    return task;
+}
+
+QString fill(const QString &templ,
+             const ConversionTask &task,
+             const QString &output = QStringLiteral("/out/clip.mp4"))
+{
+    return BuildCommandLineFromTemplate(templ, task, output, fixedNow);
+}
+
+} // namespace
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeSeconds_data();
+    void wholeSeconds();
+    void timeTexts_data();
+    void timeTexts();
+    void placeholders_data();
+    void placeholders();
+    void settingTableEntries_data();
+    void settingTableEntries();
+    void settingIndexOutsideItsTable();
+    void hostileValuesStayOneArgument_data();
+    void hostileValuesStayOneArgument();
+    void split_data();
+    void split();
+    void quoteRoundTrip_data();
+    void quoteRoundTrip();
+    void shippedProfiles();
+    void buildFromTheProfileFile();
+};
+
+void tst_CommandLine::wholeSeconds_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<int>("expected");
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("truncates") << 3725.9 << 3725;
+    QTest::newRow("zero") << 0.0 << 0;
+    QTest::newRow("negative gives zero") << -3.2 << 0;
+    QTest::newRow("NaN gives zero") << std::numeric_limits<double>::quiet_NaN() << 0;
+    QTest::newRow("infinity saturates") << inf << INT_MAX;
+    QTest::newRow("minus infinity gives zero") << -inf << 0;
+    QTest::newRow("beyond int saturates") << 1e300 << INT_MAX;
+    QTest::newRow("just below int max") << 2147483646.5 << 2147483646;
+}
+
+void tst_CommandLine::wholeSeconds()
+{
+    QFETCH(double, seconds);
+    QFETCH(int, expected);
+    QCOMPARE(WholeSeconds(seconds), expected);
+}
+
+void tst_CommandLine::timeTexts_data()
+{
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end");
+    QTest::addColumn<QString>("startText");
+    QTest::addColumn<QString>("lengthText");
+    QTest::newRow("an hour in") << 3725.9 << 3790.2 << " -ss 01:02:05"
+                                << " -t 00:01:04";
+    QTest::newRow("whole file") << 0.0 << 59.99 << " -ss 00:00:00"
+                                << " -t 00:00:59";
+    QTest::newRow("empty range") << 10.0 << 10.0 << " -ss 00:00:10"
+                                 << " -t 00:00:00";
+    QTest::newRow("reversed range") << 20.0 << 10.0 << " -ss 00:00:20"
+                                    << " -t 00:00:00";
+    QTest::newRow("over 99 hours") << 0.0 << 360000.0 << " -ss 00:00:00"
+                                   << " -t 100:00:00";
+    QTest::newRow("broken duration")
+        << 0.0 << std::numeric_limits<double>::infinity() << " -ss 00:00:00"
+        << " -t 596523:14:07";
+    QTest::newRow("NaN start") << std::numeric_limits<double>::quiet_NaN() << 5.0 << " -ss 00:00:00"
+                               << " -t 00:00:00";
+}
+
+void tst_CommandLine::timeTexts()
+{
+    QFETCH(double, start);
+    QFETCH(double, end);
+    ConversionTask task;
+    task.trimStart = start;
+    task.trimEnd = end;
+    QTEST(StartText(task), "startText");
+    QTEST(LengthText(task), "lengthText");
+}
+
+void tst_CommandLine::placeholders_data()
+{
+    QTest::addColumn<QString>("templ");
+    QTest::addColumn<int>("preconversion");
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain source: input and start from the source")
+        << "enc$START$LENGTH -i \"$INPUT_FILE\"" << 0 << 0
+        << "enc -ss 01:02:05 -t 00:01:04 -i \"/videos/clip.avi\"";
+    QTest::newRow("pre-converted: intermediate input, start at zero, length kept")
+        << "enc $START$LENGTH -i \"$INPUT_FILE\"" << 1 << 0
+        << "enc -ss 00:00:00  -t 00:01:04 -i \"/tmp/clip_12345.avi\"";
+    QTest::newRow("input twice") << "\"$INPUT_FILE\" \"$INPUT_FILE\"" << 0 << 0
+                                 << "\"/videos/clip.avi\" \"/videos/clip.avi\"";
+    QTest::newRow("title, time stamp, output")
+        << "t=\"$TITLE\" d=\"$TIMESTAMP\" \"$OUTPUT_FILE\"" << 0 << 0
+        << "t=\"clip\" d=\"2026-03-04 05:06:07\" \"/out/clip.mp4\"";
+    QTest::newRow("unquoted placeholders get quotes")
+        << "-i $INPUT_FILE -metadata title=$TITLE $OUTPUT_FILE" << 0 << 0
+        << "-i \"/videos/clip.avi\" -metadata title=\"clip\" \"/out/clip.mp4\"";
+    QTest::newRow("profile 0 takes the settings")
+        << "$VCODEC -s $SIZE $FRAMERATE -b $VIDEOBITRATEk -aspect $ASPECT -ac $CHANNEL "
+           "-ab $AUDIOBITRATEk $AUDIOSAMPLE -vol $VOLUME"
+        << 0 << 0
+        << "-vcodec h264 -coder 0 -vlevel 13 -bufsize 256 -g 250 -s 320x240 -r 29.97 -b 1200k "
+           "-aspect 4:3 -ac 2 -ab 64k -ar 48000 -vol 256";
+    QTest::newRow("other profiles keep setting placeholders")
+        << "$VCODEC -s $SIZE -i \"$INPUT_FILE\" -vol $VOLUME" << 0 << 2
+        << "$VCODEC -s $SIZE -i \"/videos/clip.avi\" -vol $VOLUME";
+    QTest::newRow("missing placeholders are simply not used")
+        << "enc -version" << 0 << 0 << "enc -version";
+    QTest::newRow("empty template") << "" << 0 << 0 << "";
+    QTest::newRow("unknown placeholder stays") << "$INPUT $TITLEX" << 0 << 0 << "$INPUT \"clip\"X";
+    QTest::newRow("escaped template quotes are followed")
+        << "a=\\\"$TITLE\\\"" << 0 << 0 << "a=\\\"\"clip\"\\\"";
+}
+
+void tst_CommandLine::placeholders()
+{
+    QFETCH(QString, templ);
+    QFETCH(int, preconversion);
+    QFETCH(int, profile);
+    ConversionTask task = sampleTask();
+    task.needsPreconversion = preconversion;
+    task.intermediatePath = QStringLiteral("/tmp/clip_12345.avi");
+    task.mpeg4Profile = profile;
+    QTEST(fill(templ, task), "expected");
+}
+
+void tst_CommandLine::settingTableEntries_data()
+{
+    QTest::addColumn<int>("comboId");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("replacement");
+
+    const auto rows = [](int id, const QList<QPair<QString, QString>> &items) {
+        for (int i = 0; i < items.size(); ++i) {
+            QTest::addRow("%d item %d %s", id, i, qPrintable(items[i].first))
+                << id << i << items[i].first << items[i].second;
+        }
+    };
+    rows(1025,
+         {{"MPEG4", "-vcodec xvid"},
+          {"AVC", "-vcodec h264 -coder 0 -vlevel 13 -bufsize 256 -g 250"}});
+    rows(1026, {{"320 x 240", "320x240"}, {"640 x 480", "640x480"}});
+    rows(1027, {{"29.97    fps", "-r 29.97"}});
+    rows(1028,
+         {{"256   kbps", "256"},
+          {"512   kbps", "512"},
+          {"768   kbps", "768"},
+          {"1200 kbps", "1200"},
+          {"1500 kbps", "1500"},
+          {"2000 kbps", "2000"}});
+    rows(1029, {{"4:3", "4:3"}, {"16:9", "16:9"}});
+    rows(1030,
+         {{"32     kbps", "32"},
+          {"40     kbps", "40"},
+          {"48     kbps", "48"},
+          {"56     kbps", "56"},
+          {"64     kbps", "64"},
+          {"80     kbps", "80"},
+          {"96     kbps", "96"},
+          {"112   kbps", "112"},
+          {"128   kbps", "128"},
+          {"160   kbps", "160"},
+          {"192   kbps", "192"},
+          {"224   kbps", "224"},
+          {"256   kbps", "256"},
+          {"320   kbps", "320"}});
+    rows(1031, {{"Mono", "1"}, {"Stereo", "2"}});
+    rows(1032,
+         {{"96000  Hz", "-ar 96000"},
+          {"54000  Hz", "-ar 54000"},
+          {"48000  Hz", "-ar 48000"},
+          {"44100  Hz", "-ar 44100"},
+          {"32000  Hz", "-ar 32000"},
+          {"22050  Hz", "-ar 22050"},
+          {"16000  Hz", "-ar 16000"},
+          {"8000    Hz", "-ar 8000"}});
+    rows(1033,
+         {{"50%", "128"},
+          {"100%", "256"},
+          {"150%", "384"},
+          {"200%", "512"},
+          {"250%", "640"},
+          {"300%", "768"},
+          {"350%", "896"},
+          {"400%", "1024"}});
+}
+
+void tst_CommandLine::settingTableEntries()
+{
+    QFETCH(int, comboId);
+    QFETCH(int, index);
+    QFETCH(QString, item);
+    QFETCH(QString, replacement);
+    const SettingTable *table = SettingTableForCombo(comboId);
+    QVERIFY(table);
+    QCOMPARE(table->items.at(index).itemText, item);
+
+    ConversionTask task = sampleTask();
+    task.*table->field = index;
+    QCOMPARE(fill(table->placeholder, task), replacement);
+}
+
+void tst_CommandLine::settingIndexOutsideItsTable()
+{
+    ConversionTask task = sampleTask();
+    task.volume = 8;
+    task.videoType = -1;
+    QCOMPARE(fill(QStringLiteral("$VCODEC -vol $VOLUME -s $SIZE"), task),
+             QStringLiteral("$VCODEC -vol $VOLUME -s 320x240"));
+    QCOMPARE(SettingTableForCombo(1034), nullptr);
+    QCOMPARE(SettingTables().size(), 9);
+}
+
+void tst_CommandLine::hostileValuesStayOneArgument_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("blanks") << "my holiday clip";
+    QTest::newRow("double quote") << "say \"cheese\"";
+    QTest::newRow("backslash before a quote") << "a\\\"b";
+    QTest::newRow("trailing backslashes") << "end\\\\";
+    QTest::newRow("lone trailing backslash") << "end\\";
+    QTest::newRow("placeholder inside a name") << "a$TITLE$OUTPUT_FILE";
+    QTest::newRow("leading dash") << "-y";
+    QTest::newRow("non-ASCII") << "Ünïcødé 日本語 🎬";
+    QTest::newRow("tab") << "a\tb";
+    QTest::newRow("only quotes") << "\"\"\"";
+    QTest::newRow("quote then blank") << "\" -y /etc/passwd \"";
+}
+
+void tst_CommandLine::hostileValuesStayOneArgument()
+{
+    QFETCH(QString, name);
+    ConversionTask task = sampleTask();
+    task.sourcePath = QStringLiteral("/in/") + name + QStringLiteral(".avi");
+    task.baseName = name;
+    task.title = name;
+    const QString output = QStringLiteral("/out/") + name + QStringLiteral(".mp4");
+
+    // The same values in quoted, unquoted and embedded positions, as templates may write them.
+    const QString templ = QStringLiteral("enc -i \"$INPUT_FILE\" -i $INPUT_FILE "
+                                         "-metadata title=\"$TITLE\" -metadata t2=$TITLE "
+                                         "\"$OUTPUT_FILE\" $OUTPUT_FILE");
+    const QStringList args = SplitCommandLine(fill(templ, task, output));
+    const QStringList expected = {QStringLiteral("enc"),
+                                  QStringLiteral("-i"),
+                                  task.sourcePath,
+                                  QStringLiteral("-i"),
+                                  task.sourcePath,
+                                  QStringLiteral("-metadata"),
+                                  QStringLiteral("title=") + name,
+                                  QStringLiteral("-metadata"),
+                                  QStringLiteral("t2=") + name,
+                                  output,
+                                  output};
+    QCOMPARE(args, expected);
+}
+
+void tst_CommandLine::split_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("blanks and tabs separate") << "a  b\tc " << QStringList{"a", "b", "c"};
+    QTest::newRow("quotes group") << "a \"b c\" d" << QStringList{"a", "b c", "d"};
+    QTest::newRow("quotes inside a word") << "x=\"1 2\"y" << QStringList{"x=1 2y"};
+    QTest::newRow("empty quoted argument") << "a \"\" b" << QStringList{"a", "", "b"};
+    QTest::newRow("escaped quote") << "a\\\"b" << QStringList{"a\"b"};
+    QTest::newRow("two backslashes then quote") << "\"a\\\\\" b" << QStringList{"a\\", "b"};
+    QTest::newRow("three backslashes then quote") << "a\\\\\\\"b" << QStringList{"a\\\"b"};
+    QTest::newRow("backslashes without quote are literal")
+        << "c:\\x\\\\y" << QStringList{"c:\\x\\\\y"};
+    QTest::newRow("unterminated quote runs to the end") << "a \"b c" << QStringList{"a", "b c"};
+    QTest::newRow("nothing") << "   " << QStringList{};
+}
+
+void tst_CommandLine::split()
+{
+    QFETCH(QString, commandLine);
+    QTEST(SplitCommandLine(commandLine), "expected");
+}
+
+void tst_CommandLine::quoteRoundTrip_data()
+{
+    hostileValuesStayOneArgument_data();
+    QTest::newRow("empty") << "";
+    QTest::newRow("plain") << "plain";
+    QTest::newRow("windows path with trailing separator") << "C:\\Program Files\\";
+}
+
+void tst_CommandLine::quoteRoundTrip()
+{
+    QFETCH(QString, name);
+    const QStringList args = {QStringLiteral("prog"), name, QStringLiteral("x"), name};
+    QStringList quoted;
+    for (const QString &arg : args)
+        quoted.append(QuoteCommandLineArgument(arg));
+    QCOMPARE(SplitCommandLine(quoted.join(u' ')), args);
+}
+
+void tst_CommandLine::shippedProfiles()
+{
+    // The profile file laid out beside the built program.
+    const QString path
+        = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + QStringLiteral("/app/Zune_Profile.ini");
+    CIniFile ini;
+    QCOMPARE(ini.SetPath(path), 1);
+    QStringList names;
+    QVERIFY(ini.GetSectionNames(names) >= 5);
+    QCOMPARE(names.first(), QStringLiteral("Info"));
+    QVERIFY(ini.HasSection(QStringLiteral("Info")));
+    bool ok = false;
+    const int defaultProfile
+        = ini.GetString(QStringLiteral("Info"), QStringLiteral("DefaultProfile")).toInt(&ok);
+    QVERIFY(ok);
+    QVERIFY(defaultProfile >= 0 && defaultProfile < names.size() - 1);
+    for (int n = 0; n < names.size() - 1; ++n) {
+        const QString section = QStringLiteral("profile%1").arg(n);
+        QCOMPARE(names.at(n + 1), section);
+        QVERIFY(!ini.GetString(section, QStringLiteral("Title")).isEmpty());
+        const QString command = ini.GetString(section, QStringLiteral("Command0"));
+        QVERIFY2(command.startsWith(QStringLiteral("tavenc ")), qPrintable(command));
+        QVERIFY2(command.contains(QStringLiteral(" -n ")), "never overwrite an existing file");
+        QVERIFY(!command.contains(QStringLiteral(" -y ")));
+    }
+    const QString custom = ini.GetString(QStringLiteral("profile0"), QStringLiteral("Command0"));
+    const QStringList every = {"$INPUT_FILE",
+                               "$START",
+                               "$LENGTH",
+                               "$TITLE",
+                               "$TIMESTAMP",
+                               "$OUTPUT_FILE",
+                               "$VCODEC",
+                               "$SIZE",
+                               "$FRAMERATE",
+                               "$VIDEOBITRATE",
+                               "$ASPECT",
+                               "$CHANNEL",
+                               "$AUDIOBITRATE",
+                               "$AUDIOSAMPLE",
+                               "$VOLUME"};
+    for (const QString &placeholder : every)
+        QVERIFY2(custom.contains(placeholder), qPrintable(placeholder));
+}
+
+void tst_CommandLine::buildFromTheProfileFile()
+{
+    QTemporaryDir program;
+    QVERIFY(program.isValid());
+    QVERIFY(QDir(program.path()).mkdir(QStringLiteral("app")));
+    {
+        QFile ini(program.filePath(QStringLiteral("app/Zune_Profile.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Info]\nDefaultProfile=1\n"
+                  "[profile0]\nTitle=Custom\nCommand0=enc$START -s $SIZE \"$OUTPUT_FILE\"\n"
+                  "[profile1]\nTitle=Fixed\nCommand0=enc -s $SIZE -i \"$INPUT_FILE\"\n");
+    }
+    const QString oldDir = QDir::currentPath();
+    g_programDir = program.path() + QDir::separator();
+
+    ConversionTask task = sampleTask();
+    QCOMPARE(BuildCommandLine(task, QStringLiteral("/o.mp4")),
+             QStringLiteral("enc -ss 01:02:05 -s 320x240 \"/o.mp4\""));
+    QCOMPARE(QDir::currentPath(), QDir(program.filePath(QStringLiteral("app"))).absolutePath());
+    task.mpeg4Profile = 1;
+    QCOMPARE(BuildCommandLine(task, QStringLiteral("/o.mp4")),
+             QStringLiteral("enc -s $SIZE -i \"/videos/clip.avi\""));
+    task.mpeg4Profile = 7; // no such section: no command line
+    QCOMPARE(BuildCommandLine(task, QStringLiteral("/o.mp4")), QString());
+
+    QDir::setCurrent(oldDir);
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"

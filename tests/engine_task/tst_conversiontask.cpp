@@ -1,0 +1,192 @@
+#include "ConversionTask.h"
+#include "SettingTables.h"
+#include "TaskArray.h"
+
+#include <QTest>
+
+#include <limits>
+
+class tst_ConversionTask : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void needsPreconversion_data();
+    void needsPreconversion();
+    void baseName_data();
+    void baseName();
+    void newTask_data();
+    void newTask();
+    void taskArrayIgnoresIndexesOutOfRange();
+    void resetTaskProgressClearsOnlyProgress();
+};
+
+void tst_ConversionTask::needsPreconversion_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("rmvb") << "/videos/clip.rmvb" << 1;
+    QTest::newRow("rm") << "/videos/clip.rm" << 1;
+    QTest::newRow("upper case RM is not RealMedia") << "/videos/clip.RM" << 0;
+    QTest::newRow("avi") << "/videos/clip.avi" << 0;
+    QTest::newRow("rm before the last dot only") << "/videos/clip.rm.avi" << 0;
+    QTest::newRow("no extension") << "/videos/clip" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("dotted folder, no extension") << "/my.rmfolder/clip" << 1;
+}
+
+void tst_ConversionTask::needsPreconversion()
+{
+    QFETCH(QString, path);
+    QFETCH(int, expected);
+    QCOMPARE(NeedsPreconversion(path), expected);
+}
+
+void tst_ConversionTask::baseName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("dots in the name") << "/videos/my.holiday.avi"
+                                      << "my.holiday";
+    QTest::newRow("plain") << "/videos/clip.rmvb"
+                           << "clip";
+    QTest::newRow("no folder") << "clip.avi"
+                               << "clip";
+    QTest::newRow("no extension") << "/videos/clip"
+                                  << "";
+    QTest::newRow("dot only in the folder") << "/my.videos/clip"
+                                            << "";
+    QTest::newRow("hidden file") << "/videos/.avi"
+                                 << "";
+    QTest::newRow("blanks and quotes") << "/v/a \"b\" c.avi"
+                                       << "a \"b\" c";
+    QTest::newRow("placeholder in the name") << "/v/a$TITLE.avi"
+                                             << "a$TITLE";
+    QTest::newRow("non-ASCII") << "/v/Ünïcødé 日本.mov"
+                               << "Ünïcødé 日本";
+    QTest::newRow("leading dash") << "/v/-y.avi"
+                                  << "-y";
+#ifndef Q_OS_WIN
+    QTest::newRow("backslash is an ordinary character here") << "/v/a\\b.avi"
+                                                             << "a\\b";
+#else
+    QTest::newRow("windows separator") << "D:\\videos\\my.holiday.avi"
+                                       << "my.holiday";
+#endif
+}
+
+void tst_ConversionTask::baseName()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+    QCOMPARE(BaseNameOf(path), expected);
+}
+
+void tst_ConversionTask::newTask_data()
+{
+    QTest::addColumn<double>("duration");
+    QTest::addColumn<double>("expectedEnd");
+    QTest::newRow("ordinary") << 93.5 << 93.5;
+    QTest::newRow("unreadable file") << 0.0 << 0.0;
+    QTest::newRow("negative") << -4.0 << 0.0;
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0.0;
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 0.0;
+}
+
+void tst_ConversionTask::newTask()
+{
+    QFETCH(double, duration);
+    QFETCH(double, expectedEnd);
+    const ConversionTask task
+        = NewConversionTask(QStringLiteral("/v/holiday.trip.rmvb"), duration, 1, 3);
+    QCOMPARE(task.sourcePath, QStringLiteral("/v/holiday.trip.rmvb"));
+    QCOMPARE(task.trimStart, 0.0);
+    QCOMPARE(task.trimEnd, expectedEnd);
+    QCOMPARE(task.baseName, QStringLiteral("holiday.trip"));
+    QCOMPARE(task.title, task.baseName);
+    QCOMPARE(task.needsPreconversion, 1);
+    QCOMPARE(task.outputWmv, 1);
+    QCOMPARE(task.wmvProfile, 3);
+    QCOMPARE(task.mpeg4Profile, 0);
+    // The defaults a new task gets: AVC, 320x240, 29.97, 1200 kbps, 4:3, stereo, 64 kbps,
+    // 48000 Hz, 100 %.
+    const int expected[] = {1, 0, 0, 3, 0, 1, 4, 2, 1};
+    const int actual[] = {task.videoType,
+                          task.videoSize,
+                          task.frameRate,
+                          task.videoBitrate,
+                          task.aspect,
+                          task.channels,
+                          task.audioBitrate,
+                          task.sampleRate,
+                          task.volume};
+    for (int i = 0; i < 9; ++i)
+        QCOMPARE(actual[i], expected[i]);
+    QCOMPARE(task.finished, 0);
+    QCOMPARE(task.sizeKB, 0);
+    QCOMPARE(task.preconvPhase, 0);
+    QVERIFY(task.intermediatePath.isEmpty());
+    QCOMPARE(task.failed, 0);
+}
+
+void tst_ConversionTask::taskArrayIgnoresIndexesOutOfRange()
+{
+    TaskArray tasks;
+    ConversionTask a;
+    a.title = QStringLiteral("a");
+    QCOMPARE(tasks.append(a), 0);
+    ConversionTask b;
+    b.title = QStringLiteral("b");
+    tasks.store(1, b);
+    tasks.store(-1, b);
+    tasks.removeAt(5);
+    QCOMPARE(tasks.count(), 1);
+    QCOMPARE(tasks.at(0).title, QStringLiteral("a"));
+    QCOMPARE(tasks.at(7), ConversionTask());
+    QCOMPARE(tasks.append(b), 1);
+    tasks.removeAt(0);
+    QCOMPARE(tasks.at(0).title, QStringLiteral("b"));
+}
+
+void tst_ConversionTask::resetTaskProgressClearsOnlyProgress()
+{
+    TaskArray tasks;
+    QList<QList<int>> repaints;
+    tasks.setCellInvalidator([&repaints](int first, int last, int column) {
+        repaints.append({first, last, column});
+    });
+
+    ConversionTask done = NewConversionTask(QStringLiteral("/v/a.rm"), 60.0, 0, 0);
+    done.trimStart = 5.0;
+    done.videoBitrate = 5;
+    done.finished = 1;
+    done.sizeKB = 900;
+    done.speed = 3.5;
+    done.encodedTime = 55.0;
+    done.wmvPercent = 100;
+    done.failed = 1;
+    done.failureReason = QStringLiteral("Conversion failed!");
+    done.preconvPhase = 2;
+    done.preconvDone = 1;
+    done.preconvPercent = 100.0;
+    done.intermediatePath = QStringLiteral("/tmp/a_12345.avi");
+    tasks.append(done);
+    tasks.append(NewConversionTask(QStringLiteral("/v/b.avi"), 10.0, 1, 0));
+
+    ResetTaskProgress(tasks);
+
+    ConversionTask expected = done;
+    expected.finished = 0;
+    expected.sizeKB = 0;
+    expected.speed = 0.0;
+    expected.encodedTime = 0.0;
+    expected.wmvPercent = 0;
+    expected.failed = 0;
+    expected.failureReason.clear();
+    QCOMPARE(tasks.at(0), expected);
+    const QList<QList<int>> expectedRepaints = {{0, 0, ProgressColumn}, {1, 1, ProgressColumn}};
+    QCOMPARE(repaints, expectedRepaints);
+}
+
+QTEST_GUILESS_MAIN(tst_ConversionTask)
+#include "tst_conversiontask.moc"
