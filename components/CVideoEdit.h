@@ -1,0 +1,135 @@
+#pragma once
+
+#include "MediaConverter.h"
+
+#include <QList>
+#include <QProcess>
+#include <QWidget>
+
+#include <memory>
+
+class QAudioOutput;
+class QMediaPlayer;
+class QVideoWidget;
+
+/// The media component: previews clips in its own area, reports durations (through libavformat,
+/// in process), lists codecs and WMV profiles, and converts clips with one `ffmpeg` run each
+/// (WMV output and the AVI/MPEG intermediates of the pre-conversion).
+///
+/// All calls and all signals happen on the user-interface thread; the signals arrive while the
+/// caller dispatches events (PumpMessages). Clip times are seconds; the second time of a clip is
+/// its end.
+class CVideoEdit
+    : public QWidget
+    , public MediaConverter
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(CVideoEdit)
+
+public:
+    explicit CVideoEdit(QWidget *parent = nullptr);
+    ~CVideoEdit() override;
+
+    double GetMediaDuration(const QString &path) override;
+
+    /// Lists are values; names of the codec lists carry the encoder's FFmpeg name in brackets.
+    MediaItemList VideoCodecList() const override;
+    MediaItemList AudioCodecList() const override;
+    /// Read from the data file "wmv_profiles.ini" beside the program when the component is made.
+    MediaItemList WmvProfileList() const override;
+
+    void SetOutputWidth(int width) override;
+    void SetOutputHeight(int height) override;
+    void SetOutputBitDepth(int bits) override;
+    void SetOutputFormat(int format) override;
+    void SetFrameRate(double fps) override;
+    void SetWmvProfileIndex(int index) override;
+    void SetVideoCodecIndex(int index) override;
+    void SetAudioCodecIndex(int index) override;
+    void SetUseVideoCodec(bool use) override;
+    void SetUseAudioCodec(bool use) override;
+    /// Set once when the main window starts; kept, it changes nothing here.
+    void SetStartupFlag(bool flag);
+
+    void ResetClips() override;
+    bool AddVideoClip(const QString &path, double t1, double t2, int n) override;
+    bool AddAudioClip(const QString &path, double t1, double t2) override;
+
+    bool StartConversion(const QString &outputPath) override;
+    void StopConversion() override;
+    /// True while an ffmpeg run is going on.
+    bool IsConverting() const;
+
+    bool LastConversionSucceeded() const override;
+    QString LastConversionError() const override;
+    /// The last line ffmpeg printed on its error channel in the last conversion.
+    QString LastFfmpegLine() const;
+
+    /// Plays the first video clip (with sound only when an audio clip was added) from its start
+    /// to its end in the component's area. Returns false when there is no clip to play.
+    bool StartPlayback();
+    /// Ends playback; no PlaybackEnded follows.
+    void StopPlayback();
+    bool IsPlaying() const;
+
+    /// The program that converts; "ffmpeg" (looked up on PATH) unless set. For tests and for
+    /// installations that bring their own.
+    void SetFfmpegProgram(const QString &program);
+
+signals:
+    /// A conversion ended (successfully or not: see LastConversionSucceeded). Not after a stop.
+    void ConversionFinished();
+    /// Seconds converted so far and seconds in all, at least twice a second while converting.
+    void ConversionProgress(double position, double total);
+    /// Playback reached the clip's end; the argument is the position in seconds.
+    void PlaybackEnded(double position);
+
+private:
+    struct Clip
+    {
+        QString path;
+        double start = 0.0;
+        double end = 0.0; ///< not after start: to the end of the file
+    };
+
+    QStringList conversionArguments(const QString &outputPath, QString *error) const;
+    void onProcessOutput();
+    void onProcessFinished(int exitCode, QProcess::ExitStatus status);
+    void handleProgressLine(const QByteArray &line);
+    void finishConversion(bool succeeded, const QString &error);
+    void onPlaybackPosition(qint64 ms);
+    void endPlayback(double position);
+
+    int m_outputWidth = 320;
+    int m_outputHeight = 240;
+    int m_outputBitDepth = 24;
+    int m_outputFormat = WmvOutputFormat;
+    double m_frameRate = 25.0;
+    int m_wmvProfileIndex = 0;
+    int m_videoCodecIndex = 0;
+    int m_audioCodecIndex = 0;
+    bool m_useVideoCodec = false;
+    bool m_useAudioCodec = false;
+    bool m_startupFlag = false;
+
+    QList<Clip> m_videoClips;
+    QList<Clip> m_audioClips;
+
+    QString m_ffmpegProgram = QStringLiteral("ffmpeg");
+    QProcess *m_process = nullptr;
+    QByteArray m_stdoutBuffer;
+    QByteArray m_stderrBuffer;
+    QString m_outputPath;
+    double m_conversionTotal = 0.0;
+    double m_lastPosition = 0.0;
+    bool m_lastSucceeded = true;
+    QString m_lastError;
+    QString m_lastFfmpegLine;
+
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audioOutput = nullptr;
+    QVideoWidget *m_videoWidget = nullptr;
+    Clip m_playClip;
+    bool m_playing = false;
+    bool m_seekPending = false;
+};

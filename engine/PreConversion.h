@@ -1,0 +1,47 @@
+#pragma once
+
+#include "MediaItemList.h"
+#include "TaskArray.h"
+
+#include <QString>
+
+class MediaConverter;
+
+/// Indexes chosen for the AVI intermediate: -1 when no suitable codec is listed.
+struct IntermediateCodecs
+{
+    int video = -1; ///< index in VideoCodecList
+    int audio = -1; ///< index in AudioCodecList
+    bool avi() const { return video >= 0 && audio >= 0; }
+};
+
+/// Index of the last name in list that contains text (case-sensitive), or -1.
+int LastIndexContaining(const MediaItemList &list, const QString &text);
+
+/// Video: "Microsoft MPEG-4 Video Codec V3", else "DivX". Audio: "MPEG Layer-3", else "PCM".
+/// The last matching name of each wins.
+IntermediateCodecs ChooseIntermediateCodecs(const MediaItemList &videoCodecs,
+                                            const MediaItemList &audioCodecs);
+
+/// A whole number from a to b (b + 1 in one case out of 32768); a when b < a. Seeds the
+/// pseudo-random generator with the current time in seconds, so calls within one second agree.
+int RandomBetween(int a, int b);
+
+/// Folder (ending with a separator) where intermediate files are written: the program's folder
+/// when it is writable, else the user's temporary folder.
+QString IntermediateFolder();
+
+/// Pre-converts task index (which must equal g_batchIndex) through media into an intermediate
+/// AVI or MPEG file and waits, handling events, until the media component reports the end or
+/// g_stopRequested is set. A refused start deletes the file, leaves preconvPhase 1 and marks
+/// the task failed with the reason.
+void PreConvert(int index, TaskArray &tasks, MediaConverter &media);
+
+/// Handler of the media component's ConversionProgress event (position and total in seconds)
+/// for task g_batchIndex: pre-conversion progress (and the stop clean-up), or WMV percent.
+void OnConversionProgress(double position, double total, TaskArray &tasks, MediaConverter &media);
+
+/// Handler of the media component's ConversionFinished event for task g_batchIndex: ends the
+/// pre-conversion wait (preconvDone 1) or the WMV wait (wmvConverting 0, the main window's
+/// m_wmvConverting). A conversion that failed marks the task failed with the reason.
+void OnConversionFinished(TaskArray &tasks, MediaConverter &media, int &wmvConverting);
