@@ -1,0 +1,190 @@
+#include "ProgressText.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString kFinished = QStringLiteral("    Finished");
+const QString kFailed = QStringLiteral("    Failed");
+const COLORREF kBarColor = Rgb(154, 30, 28);
+
+/// The path's file name: what follows its last directory separator.
+QString FileNameOf(const QString &path)
+{
+#ifdef Q_OS_WIN
+    const qsizetype separator = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+#else
+    const qsizetype separator = path.lastIndexOf(u'/');
+#endif
+    return separator < 0 ? path : path.mid(separator + 1);
+}
+
+/// Percent done of an encoder run over `length` seconds, rounded half up; 99 and above show as
+/// 100 (the encoder's last report usually stops short of the end). Not-a-number gives 0.
+double EncodePercent(double encodedTime, double length)
+{
+    if (!(length > 0.0))
+        return 0.0;
+    const double percent = encodedTime * 100.0 / length + 0.5;
+    if (std::isnan(percent))
+        return 0.0;
+    return percent >= 99.0 ? 100.0 : percent;
+}
+
+/// Seconds left: measured media time left divided by the encoding speed once the encoder has
+/// done 20 seconds (before that the speed is too unsteady), else the media time left itself.
+int RemainingSeconds(double length, double encodedTime, double speed)
+{
+    const double left = length - encodedTime;
+    if (speed > 0.0 && encodedTime > 20.0)
+        return TruncateToInt(left / speed);
+    return TruncateToInt(left);
+}
+
+QString EncodeText(double percent, int sizeKB, int remaining)
+{
+    return QString::asprintf("    %.2f%%  %.02fMB   Remain Time:", percent, double(sizeKB) / 1024.0)
+           + FormatHms(remaining);
+}
+
+void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTick, quint32 now)
+{
+    if (task.failed) {
+        // A failed run has no meaningful position; the reason is one hover away.
+        cell.text = kFailed;
+        cell.toolTip = task.failureReason;
+        return;
+    }
+
+    if (task.outputWmv != 0) {
+        if (task.wmvPercent <= 0)
+            return;
+        cell.progressMax = 100;
+        cell.barColor = kBarColor;
+        cell.progressPos = task.wmvPercent;
+        if (task.wmvPercent == 100) {
+            cell.text = kFinished;
+        } else {
+            // Unsigned difference: right across a wrap of the tick count.
+            const quint32 usedSeconds = (now - wmvStartTick) / 1000u;
+            cell.text = QString::asprintf(
+                "    %d %%   Used Time:%u S", task.wmvPercent, unsigned(usedSeconds));
+        }
+        return;
+    }
+
+    const double length = task.trimEnd - task.trimStart;
+    if (task.finished == 1) {
+        cell.text = kFinished;
+        cell.progressMax = 100;
+        cell.progressPos = 100;
+        cell.barColor = kBarColor;
+        return;
+    }
+
+    if (task.needsPreconversion == 0) {
+        if (!(task.encodedTime > 0.0) || task.sizeKB <= 0)
+            return; // the encoder has not reported yet
+        const double percent = EncodePercent(task.encodedTime, length);
+        cell.text = EncodeText(
+            percent, task.sizeKB, RemainingSeconds(length, task.encodedTime, task.speed));
+        cell.progressMax = 100;
+        cell.progressPos = TruncateToInt(percent);
+        cell.barColor = kBarColor;
+        return;
+    }
+
+    // Pre-converted source: the pre-conversion is the first half of the bar, the encoding of the
+    // intermediate file the second.
+    switch (task.preconvPhase) {
+    case 1: {
+        double half = task.preconvPercent * 0.5;
+        if (std::isnan(half))
+            half = 0.0;
+        // Half the trimmed length is the estimate for the encoding that follows.
+        const int remaining = TruncateToInt(length * 0.5 + task.preconvRemaining);
+        cell.text = QString::asprintf("    %.2f%%    Remain Time:", half) + FormatHms(remaining);
+        cell.progressMax = 100;
+        cell.progressPos = TruncateToInt(half);
+        cell.barColor = kBarColor;
+        return;
+    }
+    case 2: {
+        const double percent
+            = length > 0.0 ? EncodePercent(task.encodedTime, length) * 0.5 + 50.0 : 0.0;
+        cell.text = EncodeText(
+            percent, task.sizeKB, RemainingSeconds(length, task.encodedTime, task.speed));
+        cell.progressMax = 100;
+        cell.progressPos = TruncateToInt(percent);
+        cell.barColor = kBarColor;
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+int TruncateToInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (value <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return int(value);
+}
+
+QString FormatHms(qint64 seconds)
+{
+    if (seconds < 0)
+        seconds = 0;
+    return QString::asprintf("%02lld:%02lld:%02lld",
+                             static_cast<long long>(seconds / 3600),
+                             static_cast<long long>(seconds % 3600 / 60),
+                             static_cast<long long>(seconds % 60));
+}
+
+RowColors TaskRowColors(int row)
+{
+    RowColors colors;
+    const bool even = row % 2 == 0;
+    colors.textColor = even ? Rgb(10, 5, 20) : Rgb(40, 10, 40);
+    colors.backColor = even ? Rgb(180, 180, 255) : Rgb(220, 220, 255);
+    colors.selTextColor = even ? Rgb(240, 200, 128) : Rgb(240, 250, 128);
+    colors.selBackColorNoFocus = even ? Rgb(20, 20, 120) : Rgb(20, 60, 120);
+    colors.selBackColor = Rgb(30, 50, 96);
+    colors.hotTextColor = Rgb(170, 10, 150);
+    return colors;
+}
+
+TaskCell ComputeTaskCell(
+    const ConversionTask &task, int row, int column, quint32 wmvStartTick, quint32 nowTick)
+{
+    TaskCell cell;
+    cell.colors = TaskRowColors(row);
+    switch (column) {
+    case 0:
+        cell.text = FileNameOf(task.sourcePath);
+        break;
+    case 1:
+        cell.text = FormatHms(TruncateToInt(task.trimStart));
+        break;
+    case 2:
+        cell.text = FormatHms(TruncateToInt(task.trimEnd));
+        break;
+    case 3:
+        cell.text
+            = task.title + (task.outputWmv != 0 ? QLatin1String(".wmv") : QLatin1String(".mp4"));
+        break;
+    case 4:
+        FillProgress(cell, task, wmvStartTick, nowTick);
+        break;
+    default:
+        break;
+    }
+    return cell;
+}
