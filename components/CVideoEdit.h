@@ -1,15 +1,19 @@
 #pragma once
 
+#include "CodecCatalog.h"
+#include "ConversionRequest.h"
+#include "FfmpegProgressParser.h"
 #include "MediaConverter.h"
+#include "WmvProfile.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QProcess>
 #include <QWidget>
 
-#include <memory>
-
 class QAudioOutput;
 class QMediaPlayer;
+class QTimer;
 class QVideoWidget;
 
 /// The media component: previews clips in its own area, reports durations (through libavformat,
@@ -35,7 +39,7 @@ public:
     /// Lists are values; names of the codec lists carry the encoder's FFmpeg name in brackets.
     MediaItemList VideoCodecList() const override;
     MediaItemList AudioCodecList() const override;
-    /// Read from the data file "wmv_profiles.ini" beside the program when the component is made.
+    /// Read from the data file "WMV_Profiles.ini" beside the program when the component is made.
     MediaItemList WmvProfileList() const override;
 
     void SetOutputWidth(int width) override;
@@ -85,19 +89,18 @@ signals:
     void PlaybackEnded(double position);
 
 private:
-    struct Clip
-    {
-        QString path;
-        double start = 0.0;
-        double end = 0.0; ///< not after start: to the end of the file
-    };
-
-    QStringList conversionArguments(const QString &outputPath, QString *error) const;
-    void onProcessOutput();
+    ConversionRequest currentRequest(const QString &outputPath) const;
+    bool refuseConversion(const QString &reason);
+    void onProgressOutput();
+    void onErrorOutput();
     void onProcessFinished(int exitCode, QProcess::ExitStatus status);
-    void handleProgressLine(const QByteArray &line);
-    void finishConversion(bool succeeded, const QString &error);
+    void onHeartbeat();
+    void emitProgress(double position);
+    /// Detaches the running process (no more signals from it); returns it, or nullptr.
+    QProcess *detachProcess();
+    void ensurePlayer();
     void onPlaybackPosition(qint64 ms);
+    void onPlaybackStatus();
     void endPlayback(double position);
 
     int m_outputWidth = 320;
@@ -112,16 +115,22 @@ private:
     bool m_useAudioCodec = false;
     bool m_startupFlag = false;
 
-    QList<Clip> m_videoClips;
-    QList<Clip> m_audioClips;
+    QList<MediaClip> m_videoClips;
+    QList<MediaClip> m_audioClips;
+    QList<CodecEntry> m_videoCodecs;
+    QList<CodecEntry> m_audioCodecs;
+    QList<WmvProfile> m_wmvProfiles;
 
     QString m_ffmpegProgram = QStringLiteral("ffmpeg");
     QProcess *m_process = nullptr;
-    QByteArray m_stdoutBuffer;
-    QByteArray m_stderrBuffer;
+    QTimer *m_heartbeat = nullptr;
+    FfmpegProgressParser m_progress;
+    QByteArray m_errorBuffer;
     QString m_outputPath;
     double m_conversionTotal = 0.0;
     double m_lastPosition = 0.0;
+    QElapsedTimer m_sinceProgress;
+    quint64 m_conversionSerial = 0;
     bool m_lastSucceeded = true;
     QString m_lastError;
     QString m_lastFfmpegLine;
@@ -129,7 +138,8 @@ private:
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audioOutput = nullptr;
     QVideoWidget *m_videoWidget = nullptr;
-    Clip m_playClip;
+    QTimer *m_playbackPoll = nullptr;
+    MediaClip m_playClip;
     bool m_playing = false;
     bool m_seekPending = false;
 };

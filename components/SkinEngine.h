@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
+#include <QPalette>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -45,12 +47,20 @@ public:
     int skinMode() const { return m_skinMode; }
 
 private:
+    /// First line of the sheet that keeps an unskinned window plain.
+    static constexpr const char *NeutralSheetMark = "/* tavrel: unskinned window */";
+
     static void repolish(QWidget *window);
+    void remember(QWidget *window);
+    void applyUnskinned(QWidget *window, bool unskinned);
+    QString neutralSheet() const;
 
     int m_skinMode = 0;
     bool m_started = false;
     bool m_active = false;
     QString m_styleSheet;
     QString m_sheetBeforeSkin;
+    QPalette m_plainPalette;
+    QFont m_plainFont;
     QList<QPointer<QWidget>> m_marked;
 };

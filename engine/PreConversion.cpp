@@ -1,23 +1,229 @@
 #include "PreConversion.h"
 
+#include "BatchState.h"
 #include "MediaConverter.h"
+#include "PumpMessages.h"
 
-int LastIndexContaining(const MediaItemList &, const QString &)
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <cmath>
+#include <ctime>
+
+namespace {
+
+const QString PreferredVideo = QStringLiteral("Microsoft MPEG-4 Video Codec V3");
+const QString FallbackVideo = QStringLiteral("DivX");
+const QString PreferredAudio = QStringLiteral("MPEG Layer-3");
+const QString FallbackAudio = QStringLiteral("PCM");
+
+constexpr int IntermediateWidth = 320;
+constexpr int IntermediateHeight = 240;
+constexpr int IntermediateBitDepth = 24;
+constexpr double AviFrameRate = 25.0;
+constexpr double MpegFrameRate = 23.976;
+// Longest title part of an intermediate file name: file systems allow 255 bytes per name.
+constexpr int MaxTitleLength = 200;
+// The wait of PreConvert sleeps until an event arrives, at most this long.
+constexpr int WaitSliceMs = 100;
+// Below this many seconds of source the rate is too unsteady to predict the rest from.
+constexpr double SteadyRateSeconds = 20.0;
+
+double Finite(double value)
 {
-    return -1;
+    return std::isfinite(value) ? value : 0.0;
 }
-IntermediateCodecs ChooseIntermediateCodecs(const MediaItemList &, const MediaItemList &)
+
+void MarkFailed(ConversionTask &task, const QString &reason)
 {
-    return {};
+    task.failed = 1;
+    task.failureReason = reason;
 }
-int RandomBetween(int a, int)
+
+} // namespace
+
+int LastIndexContaining(const MediaItemList &list, const QString &text)
 {
-    return a;
+    int found = -1;
+    const int count = list.Count();
+    for (int i = 0; i < count; ++i) {
+        if (list.ItemName(i).contains(text, Qt::CaseSensitive))
+            found = i;
+    }
+    return found;
 }
+
+IntermediateCodecs ChooseIntermediateCodecs(const MediaItemList &videoCodecs,
+                                            const MediaItemList &audioCodecs)
+{
+    IntermediateCodecs codecs;
+    const int mpeg4 = LastIndexContaining(videoCodecs, PreferredVideo);
+    codecs.video = mpeg4 >= 0 ? mpeg4 : LastIndexContaining(videoCodecs, FallbackVideo);
+    const int mp3 = LastIndexContaining(audioCodecs, PreferredAudio);
+    codecs.audio = mp3 >= 0 ? mp3 : LastIndexContaining(audioCodecs, FallbackAudio);
+    return codecs;
+}
+
+int RandomBetweenWith(int a, int b, int r)
+{
+    if (b < a)
+        return a;
+    const qint64 span = qint64(b) - qint64(a) + 1;
+    return int(qint64(a) + qint64(r) * span / 32767);
+}
+
+int RandomBetween(int a, int b)
+{
+    if (b < a)
+        return a;
+    // The generator of the Windows C runtime (rand after srand(time)), so the numbers are the
+    // same on every platform and no other user of rand() is disturbed.
+    quint32 state = quint32(std::time(nullptr));
+    state = state * 214013u + 2531011u;
+    const int r = int((state >> 16) & 0x7fff);
+    return RandomBetweenWith(a, b, r);
+}
+
 QString IntermediateFolder()
 {
-    return {};
+    QString folder = g_programDir.isEmpty() ? QCoreApplication::applicationDirPath() : g_programDir;
+    // An installed program's folder is usually read-only; trying is the only sure test.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("tavrel_probe_XXXXXX")));
+    if (folder.isEmpty() || !probe.open())
+        folder = QDir::tempPath();
+    folder = QDir::toNativeSeparators(folder);
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
 }
-void PreConvert(int, TaskArray &, MediaConverter &) {}
-void OnConversionProgress(double, double, TaskArray &, MediaConverter &) {}
-void OnConversionFinished(TaskArray &, MediaConverter &, int &) {}
+
+QString IntermediateFileName(const QString &title, int number, bool avi)
+{
+    QString safeTitle = title.left(MaxTitleLength);
+    safeTitle.replace(QLatin1Char('/'), QLatin1Char('_'));
+    safeTitle.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    const QString name = QStringLiteral("%1_%2.%3")
+                             .arg(safeTitle)
+                             .arg(number)
+                             .arg(avi ? QStringLiteral("avi") : QStringLiteral("mpg"));
+    return IntermediateFolder() + name;
+}
+
+void PreConvert(int index, TaskArray &tasks, MediaConverter &media)
+{
+    if (!tasks.isValidIndex(index))
+        return;
+    const IntermediateCodecs codecs
+        = ChooseIntermediateCodecs(media.VideoCodecList(), media.AudioCodecList());
+    const bool avi = codecs.avi();
+
+    ConversionTask task = tasks.at(index);
+    media.ResetClips();
+    media.SetOutputWidth(IntermediateWidth);
+    media.SetOutputHeight(IntermediateHeight);
+    media.SetOutputBitDepth(IntermediateBitDepth);
+    media.SetFrameRate(avi ? AviFrameRate : MpegFrameRate);
+    media.SetOutputFormat(avi ? AviIntermediateFormat : MpegIntermediateFormat);
+    if (avi) {
+        media.SetUseVideoCodec(true);
+        media.SetVideoCodecIndex(codecs.video);
+        media.SetUseAudioCodec(true);
+        media.SetAudioCodecIndex(codecs.audio);
+    }
+    media.AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
+    media.AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
+
+    const QString name = IntermediateFileName(task.title, RandomBetween(10000, 50000), avi);
+    task.intermediatePath = name;
+    task.preconvPhase = 1;
+    task.preconvDone = 0;
+    tasks.store(index, task);
+
+    QFile::remove(name);
+    g_encodeStartTick = TickCount();
+
+    if (!media.StartConversion(name)) {
+        QFile::remove(name);
+        task = tasks.at(index);
+        MarkFailed(task, media.LastConversionError());
+        tasks.store(index, task);
+        tasks.invalidateCells(index, index, ProgressColumn);
+        return;
+    }
+
+    // The media component's events arrive while events are dispatched here; the wait sleeps
+    // until the next one instead of spinning, leaving the processor to the converter.
+    for (;;) {
+        if (g_stopRequested)
+            return;
+        if (tasks.at(g_batchIndex).preconvDone == 1)
+            return;
+        PumpMessagesWaiting(WaitSliceMs);
+    }
+}
+
+void OnConversionProgress(double position, double total, TaskArray &tasks, MediaConverter &media)
+{
+    const int index = g_batchIndex;
+    if (!tasks.isValidIndex(index))
+        return;
+    position = Finite(position);
+    total = Finite(total);
+    ConversionTask task = tasks.at(index);
+
+    if (task.outputWmv == 1) {
+        task.wmvPercent
+            = total > 0.0 ? int(std::clamp(100.0 / total * position + 0.5, 0.0, 100.0)) : 0;
+        tasks.store(index, task);
+        tasks.invalidateCells(index, index, ProgressColumn);
+        return;
+    }
+
+    const quint32 elapsedMs = TickCount() - g_encodeStartTick;
+    const double rate = elapsedMs > 0 ? position * 1000.0 / double(elapsedMs) : 0.0;
+    task.preconvPosition = position;
+    task.preconvPercent = total > 0.0 ? std::clamp(100.0 / total * position, 0.0, 100.0) : 0.0;
+    const double left = std::max(0.0, total - position);
+    task.preconvRemaining = rate > 0.0 && position > SteadyRateSeconds ? left / rate : left;
+    tasks.store(index, task);
+    tasks.invalidateCells(index, index, ProgressColumn);
+    PumpMessages();
+
+    if (g_stopRequested) {
+        media.StopConversion();
+        QFile::remove(task.intermediatePath);
+    }
+}
+
+void OnConversionFinished(TaskArray &tasks, MediaConverter &media, int &wmvConverting)
+{
+    media.StopConversion();
+    const int index = g_batchIndex;
+    if (!tasks.isValidIndex(index))
+        return;
+    ConversionTask task = tasks.at(index);
+    const bool succeeded = media.LastConversionSucceeded();
+
+    if (task.outputWmv == 1) {
+        wmvConverting = 0;
+        if (succeeded)
+            return;
+        MarkFailed(task, media.LastConversionError());
+        tasks.store(index, task);
+        tasks.invalidateCells(index, index, ProgressColumn);
+        return;
+    }
+
+    task.preconvPhase = 2;
+    task.preconvDone = 1;
+    if (!succeeded) {
+        // A half-written intermediate would be encoded as if it were the whole source.
+        MarkFailed(task, media.LastConversionError());
+        if (!task.intermediatePath.isEmpty())
+            QFile::remove(task.intermediatePath);
+    }
+    tasks.store(index, task);
+    tasks.invalidateCells(index, index, ProgressColumn);
+}

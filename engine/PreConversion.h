@@ -27,9 +27,17 @@ IntermediateCodecs ChooseIntermediateCodecs(const MediaItemList &videoCodecs,
 /// pseudo-random generator with the current time in seconds, so calls within one second agree.
 int RandomBetween(int a, int b);
 
+/// The arithmetic of RandomBetween for a drawn value r (0..32767): a + r * (b - a + 1) / 32767,
+/// truncated; a when b < a.
+int RandomBetweenWith(int a, int b, int r);
+
 /// Folder (ending with a separator) where intermediate files are written: the program's folder
 /// when it is writable, else the user's temporary folder.
 QString IntermediateFolder();
+
+/// Path of a new intermediate file for title: IntermediateFolder(), the title (directory
+/// separators replaced by '_', cut to 200 characters), "_", number, then ".avi" or ".mpg".
+QString IntermediateFileName(const QString &title, int number, bool avi);
 
 /// Pre-converts task index (which must equal g_batchIndex) through media into an intermediate
 /// AVI or MPEG file and waits, handling events, until the media component reports the end or
