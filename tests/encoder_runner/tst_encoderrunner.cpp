@@ -1,0 +1,311 @@
+#include "BatchState.h"
+#include "CommandLine.h"
+#include "EncoderRunner.h"
+#include "TaskArray.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
+
+// The runner against stand-in encoders (tests/helpers/fake_encoder): canned progress, failures,
+// a crash, a hang that ignores "q", silence.
+class tst_EncoderRunner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cannedProgress();
+    void endings_data();
+    void endings();
+    void stopWhileTheEncoderIsSilent_data();
+    void stopWhileTheEncoderIsSilent();
+    void stopReturnsAfterTheChunk_data();
+    void stopReturnsAfterTheChunk();
+    void preconvertedSourceQuitsAtTheTrimmedLength();
+    void programIsFoundInTheAppFolder();
+    void quitToAnEncoderThatClosedItsInput();
+    void shutDownEndsARunningEncoder();
+
+private:
+    QString helperCommand(const QString &arguments) const
+    {
+        return QuoteCommandLineArgument(m_helper) + u' ' + arguments;
+    }
+
+    QTemporaryDir m_programDir;
+    QString m_helper;
+};
+
+namespace {
+
+/// Collects what the runner asks the list to repaint, and the task at each request.
+struct Recorder
+{
+    explicit Recorder(TaskArray &tasks)
+        : tasks(tasks)
+    {
+        tasks.setCellInvalidator([this](int first, int last, int column) {
+            QCOMPARE(first, last);
+            QCOMPARE(column, int(ProgressColumn));
+            seen.append(this->tasks.at(first));
+        });
+    }
+    TaskArray &tasks;
+    QList<ConversionTask> seen;
+};
+
+bool ProcessIsGone(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    return pid > 0 && ::kill(pid_t(pid), 0) == -1 && errno == ESRCH;
+#else
+    return pid > 0;
+#endif
+}
+
+/// Presses "Stop" the way the window does: from a handler that runs while the runner pumps.
+void PressStopSoon(int ms = 0)
+{
+    QTimer::singleShot(ms, [] {
+        g_stopRequested = true;
+        SendEncoderQuit();
+    });
+}
+
+} // namespace
+
+void tst_EncoderRunner::initTestCase()
+{
+    QVERIFY(m_programDir.isValid());
+    QVERIFY(QDir(m_programDir.path()).mkdir(u"app"_qs));
+    g_programDir = m_programDir.path() + u'/';
+    m_helper = qEnvironmentVariable("TAVREL_TEST_HELPERS") + u"/fake_encoder"_qs;
+    QVERIFY2(QFileInfo(m_helper).isExecutable(), qPrintable(m_helper));
+    SetEncoderEndTimeouts(500, 500);
+}
+
+void tst_EncoderRunner::init()
+{
+    g_stopRequested = false;
+    g_encodeStartTick = TickCount();
+}
+
+void tst_EncoderRunner::cannedProgress()
+{
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+    Recorder recorder(tasks);
+
+    RunEncoder(helperCommand(u"progress 5 50"_qs), 0, tasks);
+
+    const ConversionTask task = tasks.at(0);
+    QCOMPARE(task.sizeKB, 50);
+    QCOMPARE(task.encodedTime, 5.0);
+    QVERIFY(task.speed > 0.0);
+    QCOMPARE(task.failed, 0);
+    QVERIFY(!IsEncoderRunning());
+    // Each line arrives on its own (50 ms apart), so every second of progress was seen, in order.
+    QList<double> times;
+    for (const ConversionTask &seen : std::as_const(recorder.seen)) {
+        if (times.isEmpty() || times.last() != seen.encodedTime)
+            times.append(seen.encodedTime);
+    }
+    QCOMPARE(times.first(), 0.0); // the banner before the first progress line
+    times.removeFirst();
+    QCOMPARE(times, (QList<double>{1, 2, 3, 4, 5}));
+}
+
+void tst_EncoderRunner::endings_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<bool>("useHelper");
+    QTest::addColumn<int>("failed");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("exits non-zero: its last message")
+        << u"fail 3 \"Unknown encoder 'xyz'\""_qs << true << 1 << u"Unknown encoder 'xyz'"_qs;
+    QTest::newRow("crashes: its last message")
+        << u"crash \"Invalid data found when processing input\""_qs << true << 1
+        << u"Invalid data found when processing input"_qs;
+    QTest::newRow("prints nothing and exits 0") << u"silent"_qs << true << 0 << QString();
+    QTest::newRow("program not found")
+        << u"no_such_encoder_program -i x.avi out.mp4"_qs << false << 1
+        << u"The encoder \"no_such_encoder_program\" was not found."_qs;
+    QTest::newRow("empty command line (no profile)")
+        << QString() << false << 1 << u"The profile gives no encoder command line."_qs;
+}
+
+void tst_EncoderRunner::endings()
+{
+    QFETCH(QString, arguments);
+    QFETCH(bool, useHelper);
+    QFETCH(int, failed);
+    QFETCH(QString, reason);
+
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+    RunEncoder(useHelper ? helperCommand(arguments) : arguments, 0, tasks);
+
+    const ConversionTask task = tasks.at(0);
+    QCOMPARE(task.failed, failed);
+    QCOMPARE(task.failureReason, reason);
+    QVERIFY(!IsEncoderRunning());
+}
+
+void tst_EncoderRunner::stopWhileTheEncoderIsSilent_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::newRow("ignores q: terminated") << u"hang"_qs;
+    QTest::newRow("ignores q and termination: killed") << u"hang ignore-term"_qs;
+}
+
+void tst_EncoderRunner::stopWhileTheEncoderIsSilent()
+{
+    QFETCH(QString, arguments);
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+
+    // A 10 ms timer stands for the window: it keeps firing while the encoder says nothing.
+    int ticks = 0;
+    QTimer window;
+    connect(&window, &QTimer::timeout, this, [&] { ++ticks; });
+    window.start(10);
+    qint64 pid = 0;
+    QTimer::singleShot(300, [&] { pid = g_encoder ? g_encoder->processId() : 0; });
+    PressStopSoon(400);
+
+    RunEncoder(helperCommand(arguments), 0, tasks);
+
+    QVERIFY(g_stopRequested);
+    QVERIFY(!IsEncoderRunning());
+    QVERIFY(ProcessIsGone(pid));
+    QCOMPARE(tasks.at(0).failed, 0);                           // stopped, not failed
+    QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks))); // the run lasted over 400 ms
+}
+
+void tst_EncoderRunner::stopReturnsAfterTheChunk_data()
+{
+    QTest::addColumn<bool>("sendQuit");
+    QTest::newRow("Stop sends q") << true;
+    QTest::newRow("only the stop flag") << false;
+}
+
+void tst_EncoderRunner::stopReturnsAfterTheChunk()
+{
+    QFETCH(bool, sendQuit);
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+    const QString marker = m_programDir.filePath(u"quit-marker"_qs);
+    QFile::remove(marker);
+    bool pressed = false;
+    tasks.setCellInvalidator([&](int first, int, int) {
+        if (!pressed && tasks.at(first).encodedTime >= 2.0) {
+            pressed = true;
+            QTimer::singleShot(0, [sendQuit] {
+                g_stopRequested = true;
+                if (sendQuit)
+                    SendEncoderQuit();
+            });
+        }
+    });
+
+    RunEncoder(helperCommand(u"progress 200 50 "_qs + QuoteCommandLineArgument(marker)), 0, tasks);
+
+    const ConversionTask task = tasks.at(0);
+    QVERIFY(task.encodedTime >= 2.0);
+    QVERIFY2(task.encodedTime < 10.0, qPrintable(QString::number(task.encodedTime)));
+    QCOMPARE(task.failed, 0);
+    QVERIFY(!IsEncoderRunning());
+    QVERIFY2(QFile::exists(marker), "the encoder did not receive q");
+}
+
+void tst_EncoderRunner::preconvertedSourceQuitsAtTheTrimmedLength()
+{
+    TaskArray tasks;
+    ConversionTask task;
+    task.needsPreconversion = 1;
+    task.trimStart = 10.0;
+    task.trimEnd = 13.0;
+    tasks.append(task);
+    const QString marker = m_programDir.filePath(u"preconversion-marker"_qs);
+    QFile::remove(marker);
+
+    RunEncoder(helperCommand(u"progress 200 50 "_qs + QuoteCommandLineArgument(marker)), 0, tasks);
+
+    const ConversionTask after = tasks.at(0);
+    // The chunk that reached 3 s sent q and ended the reading: nothing later was read.
+    QCOMPARE(after.encodedTime, 3.0);
+    QCOMPARE(after.sizeKB, 30);
+    QCOMPARE(after.failed, 0);
+    QVERIFY(!g_stopRequested);
+    QVERIFY(!IsEncoderRunning());
+    QVERIFY2(QFile::exists(marker), "the encoder did not receive q");
+}
+
+void tst_EncoderRunner::programIsFoundInTheAppFolder()
+{
+    const QString appDir = m_programDir.filePath(u"app"_qs);
+    const QString copy = appDir + u"/tavenc"_qs;
+    QFile::remove(copy);
+    QVERIFY(QFile::copy(m_helper, copy));
+    QVERIFY(QFile::setPermissions(copy, QFile::permissions(m_helper)));
+
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+    RunEncoder(u"tavenc args seen.txt \"two words\" -x \"a\\\"quote\""_qs, 0, tasks);
+    QCOMPARE(tasks.at(0).failed, 0);
+
+    // Written relative to the encoder's working directory, which is the app folder.
+    QFile seen(appDir + u"/seen.txt"_qs);
+    QVERIFY(seen.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromLocal8Bit(seen.readAll()).split(u'\n');
+    QCOMPARE(QDir(lines.value(0)).canonicalPath(), QDir(appDir).canonicalPath());
+    QCOMPARE(lines.mid(1, 3), (QStringList{u"two words"_qs, u"-x"_qs, u"a\"quote"_qs}));
+    QFile::remove(copy);
+}
+
+void tst_EncoderRunner::quitToAnEncoderThatClosedItsInput()
+{
+    // Writing "q" into a pipe nobody reads any more must fail quietly, not end the program.
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+    QTimer::singleShot(150, [] { SendEncoderQuit(); });
+    RunEncoder(helperCommand(u"closed-input 600"_qs), 0, tasks);
+    QVERIFY(!IsEncoderRunning());
+    QCOMPARE(tasks.at(0).failed, 0);
+
+    // And once more after the run, as the batch driver does after every run.
+    SendEncoderQuit();
+    SendEncoderQuit();
+}
+
+void tst_EncoderRunner::shutDownEndsARunningEncoder()
+{
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+    qint64 pid = 0;
+    QTimer::singleShot(200, [&] {
+        pid = g_encoder->processId();
+        ShutDownEncoder(); // closing the program while a run is under way
+    });
+    RunEncoder(helperCommand(u"hang"_qs), 0, tasks);
+    QVERIFY(ProcessIsGone(pid));
+    QCOMPARE(tasks.at(0).failed, 0);
+
+    ShutDownEncoder();
+    QCOMPARE(g_encoder, nullptr);
+    ShutDownEncoder(); // nothing left: harmless
+}
+
+QTEST_GUILESS_MAIN(tst_EncoderRunner)
+#include "tst_encoderrunner.moc"
