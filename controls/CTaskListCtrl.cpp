@@ -249,20 +249,9 @@ void CTaskListCtrl::paintEvent(QPaintEvent *event)
     const int rows = GetItemCount();
     const int columns = GetColumnCount();
 
-    QRect cellsArea;
-    if (rows > 0 && columns > 0) {
-        const int lastColumn = columns - 1;
-        cellsArea
-            = QRect(columnViewportPosition(0),
-                    rowViewportPosition(0),
-                    columnViewportPosition(lastColumn) + columnWidth(lastColumn)
-                        - columnViewportPosition(0),
-                    rowViewportPosition(rows - 1) + rowHeight(rows - 1) - rowViewportPosition(0));
-    }
-    const QColor window = palette().color(QPalette::Active, QPalette::Base);
-    for (const QRect &rect : region.subtracted(QRegion(cellsArea)))
-        painter.fillRect(rect, window);
-    if (cellsArea.isEmpty())
+    // The viewport fills its background (the window colour) before this runs, as the list's
+    // erase would; cells paint over it.
+    if (rows == 0 || columns == 0)
         return;
 
     const QRect bounding = event->rect();
@@ -286,6 +275,14 @@ void CTaskListCtrl::paintEvent(QPaintEvent *event)
             m_delegate->paint(&painter, option, m_model->index(row, column));
         }
     }
+}
+
+void CTaskListCtrl::focusInEvent(QFocusEvent *event)
+{
+    // Not the item view's own: it would make the first row current (the selection mark) when the
+    // focus arrives, and a row nobody chose would then count as marked.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update(); // selected rows take their focused colours
 }
 
 void CTaskListCtrl::mousePressEvent(QMouseEvent *event)
