@@ -355,8 +355,9 @@ void CImageButton::mouseMoveEvent(QMouseEvent *event)
 
 void CImageButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second click of a double click is a click of its own: treat the double click as a
-    // press unless the press that came with it already holds the button down.
+    // The second click of a double click is a click of its own. It arrives as a double-click
+    // event, in place of its press or right after it: it counts as the press unless a press
+    // already holds the button down.
     if (event->button() == Qt::LeftButton && isDown()) {
         event->accept();
         return;
@@ -393,10 +394,17 @@ void CImageButton::changeEvent(QEvent *event)
             SetHot(false);
         }
         break;
-    case QEvent::PaletteChange:
-        ResetColors(true);
-        break;
     default:
         break;
     }
+}
+
+bool CImageButton::event(QEvent *event)
+{
+    // A new application palette (the desktop's colours changed) brings the state colours back to
+    // the palette's button colours. A palette set on the widget or its parents does not: that
+    // happens whenever a style sheet is applied and must not undo the colours a caller chose.
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        ResetColors(true);
+    return QPushButton::event(event);
 }

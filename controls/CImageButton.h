@@ -99,6 +99,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     enum class ImageKind { None, Icon, Bitmap };
