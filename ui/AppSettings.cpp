@@ -1,0 +1,63 @@
+#include "AppSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+const char *const kSettingsOrganisation = "Tavrel";
+
+namespace {
+
+// Both values are the default value of a sub-key; QSettings names a key's default value
+// "Default", in the registry and in the INI file alike.
+const QString kDestinationKey = QStringLiteral("destination/Default");
+const QString kVersionKey = QStringLiteral("Version/Default");
+
+// The native format is the registry on Windows and an INI file ("Tavrel.conf") elsewhere.
+QSettings userSettings()
+{
+    return QSettings(
+        QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kSettingsOrganisation));
+}
+
+} // namespace
+
+QString DefaultDestination()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("D:\\");
+#else
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    if (!videos.isEmpty() && QFileInfo(videos).isDir())
+        return QDir::toNativeSeparators(videos);
+    return QDir::toNativeSeparators(QDir::homePath());
+#endif
+}
+
+QString ReadDestination()
+{
+    const QString stored = userSettings().value(kDestinationKey).toString();
+    return stored.isEmpty() ? DefaultDestination() : stored;
+}
+
+void WriteDestination(const QString &dir)
+{
+    if (dir.isEmpty())
+        return;
+    QSettings settings = userSettings();
+    settings.setValue(kDestinationKey, dir);
+    settings.sync();
+}
+
+QString ReadStoredVersion()
+{
+    return userSettings().value(kVersionKey).toString();
+}
+
+QString FrameCaption(const QString &productName, const QString &storedVersion)
+{
+    const QString version
+        = storedVersion.isEmpty() ? QStringLiteral(TAVREL_VERSION) : storedVersion;
+    return QStringLiteral("%1 V%2").arg(productName, version);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+/// The two values Tavrel keeps between runs, read and written through QSettings: on Windows the
+/// default values of the registry keys HKEY_CURRENT_USER "Software\Tavrel\destination" and
+/// "Software\Tavrel\Version"; elsewhere an INI file "Tavrel.conf" in the user's configuration
+/// folder, groups "destination" and "Version", key "Default".
+
+/// QSettings organisation name (the "Software\Tavrel" key on Windows).
+extern const char *const kSettingsOrganisation;
+
+/// The output directory used when none is stored: "D:\" on Windows; elsewhere the user's Videos
+/// folder when it exists, else the home folder.
+QString DefaultDestination();
+
+/// The stored output directory, or DefaultDestination() when none (or an empty one) is stored.
+/// The directory is not checked for existence.
+QString ReadDestination();
+
+/// Stores dir as the output directory; an empty dir is not stored.
+void WriteDestination(const QString &dir);
+
+/// The stored "Version" value, or an empty string when none is stored.
+QString ReadStoredVersion();
+
+/// The window caption "%s V%s": the product name and the stored version, or the program's own
+/// version (TAVREL_VERSION) when none is stored, so the caption never ends in a bare " V".
+QString FrameCaption(const QString &productName, const QString &storedVersion);

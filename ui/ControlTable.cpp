@@ -1,0 +1,138 @@
+#include "ControlTable.h"
+
+#include "SettingTables.h"
+
+namespace {
+
+// The labels of the setting combos carry the same words as the setting tables of the engine;
+// they are taken from there so that the two can never drift apart.
+QString settingLabel(int comboId)
+{
+    const SettingTable *table = SettingTableForCombo(comboId);
+    return table ? table->label : QString();
+}
+
+QList<ControlSpec> makeControlTable()
+{
+    using K = ControlKind;
+    return {
+        {IDC_TASK_LIST, K::TaskList, {}, {10, 13, 605, 160}},
+        {IDC_ADD, K::ImageButton, {}, {620, 15, 50, 50}},
+        {IDC_REMOVE, K::ImageButton, {}, {620, 80, 50, 50}},
+        {IDC_REMOVE_ALL, K::ImageButton, {}, {620, 145, 50, 50}},
+        {IDC_LABEL_OUTPUT_DIR, K::Label, QStringLiteral("Output Directory:"), {10, 182, 100, 15}},
+        {IDC_OUTPUT_DIR, K::Edit, {}, {115, 178, 440, 20}},
+        {IDC_BROWSE, K::PushButton, QStringLiteral("Browse"), {557, 178, 60, 20}},
+        {IDC_PICTURE, K::FadePicture, {}, {10, 212, 264, 200}},
+        {IDC_PREVIEW_PLAY, K::ImageButton, {}, {10, 413, 19, 19}},
+        {IDC_PREVIEW_STOP, K::ImageButton, {}, {30, 413, 19, 19}},
+        {IDC_LABEL_TITLE, K::Label, QStringLiteral("Title (showed in Zune)"), {288, 255, 115, 15}},
+        {IDC_TITLE, K::Edit, {}, {405, 251, 240, 20}},
+        {IDC_LABEL_VIDEO_TYPE, K::Label, settingLabel(IDC_VIDEO_TYPE), {288, 305, 75, 15}},
+        {IDC_VIDEO_TYPE, K::ComboBox, {}, {365, 303, 100, 20}},
+        {IDC_LABEL_VIDEO_SIZE, K::Label, settingLabel(IDC_VIDEO_SIZE), {478, 305, 75, 15}},
+        {IDC_VIDEO_SIZE, K::ComboBox, {}, {545, 303, 100, 20}},
+        {IDC_LABEL_FRAME_RATE, K::Label, settingLabel(IDC_FRAME_RATE), {288, 330, 75, 15}},
+        {IDC_FRAME_RATE, K::ComboBox, {}, {365, 328, 100, 20}},
+        {IDC_LABEL_VIDEO_BITRATE, K::Label, settingLabel(IDC_VIDEO_BITRATE), {478, 330, 75, 15}},
+        {IDC_VIDEO_BITRATE, K::ComboBox, {}, {545, 328, 100, 20}},
+        {IDC_LABEL_ASPECT, K::Label, settingLabel(IDC_ASPECT), {288, 355, 75, 15}},
+        {IDC_ASPECT, K::ComboBox, {}, {365, 353, 100, 20}},
+        {IDC_LABEL_AUDIO_BITRATE, K::Label, settingLabel(IDC_AUDIO_BITRATE), {288, 380, 75, 15}},
+        {IDC_AUDIO_BITRATE, K::ComboBox, {}, {365, 377, 100, 20}},
+        {IDC_LABEL_CHANNELS, K::Label, settingLabel(IDC_CHANNELS), {478, 380, 75, 15}},
+        {IDC_CHANNELS, K::ComboBox, {}, {545, 378, 100, 20}},
+        {IDC_LABEL_SAMPLE_RATE, K::Label, settingLabel(IDC_SAMPLE_RATE), {288, 405, 75, 15}},
+        {IDC_SAMPLE_RATE, K::ComboBox, {}, {365, 403, 100, 20}},
+        {IDC_LABEL_VOLUME, K::Label, settingLabel(IDC_VOLUME), {478, 405, 75, 15}},
+        {IDC_VOLUME, K::ComboBox, {}, {545, 403, 100, 20}},
+        {IDC_HELP_BUTTON, K::PushButton, QStringLiteral("Help"), {570, 475, 70, 25}},
+        {IDC_START, K::ImageButton, {}, {35, 445, 95, 75}},
+        {IDC_SETTINGS_GROUP, K::GroupBox, {}, {280, 206, 372, 255}},
+        {IDC_STOP, K::ImageButton, {}, {35, 445, 95, 75}},
+        {IDC_RANGE_SLIDER, K::RangeSlider, {}, {51, 415, 222, 18}},
+        {IDC_MEDIA, K::MediaControl, {}, {10, 212, 264, 200}},
+        {IDC_SHUTDOWN,
+         K::CheckBox,
+         QStringLiteral("Automatically Shut Down the computer when converting finished"),
+         {288, 432, 358, 15}},
+        {IDC_LABEL_MPEG4_PROFILE, K::Label, QStringLiteral("MPEG4 Profile"), {288, 280, 75, 15}},
+        {IDC_MPEG4_PROFILE, K::ComboBox, {}, {365, 277, 280, 20}},
+        {IDC_UNUSED_BUTTON1, K::ImageButton, {}, {}},
+        {IDC_UNUSED_BUTTON2, K::ImageButton, {}, {}},
+        {IDC_LABEL_WMV_PROFILE, K::Label, QStringLiteral("WMV Profile"), {288, 280, 75, 15}},
+        {IDC_WMV_PROFILE, K::ComboBox, {}, {365, 277, 280, 20}},
+        {IDC_TO_MPEG4, K::RadioButton, QStringLiteral("To Zune MPEG4"), {365, 225, 120, 20}},
+        {IDC_TO_WMV, K::RadioButton, QStringLiteral("To Zune WMV"), {485, 225, 120, 20}},
+        {IDC_LABEL_OUTPUT_TYPE, K::Label, QStringLiteral("Output Type"), {288, 227, 74, 20}},
+    };
+}
+
+} // namespace
+
+const QList<ControlSpec> &ControlTable()
+{
+    static const QList<ControlSpec> table = makeControlTable();
+    return table;
+}
+
+const ControlSpec *ControlSpecFor(int id)
+{
+    for (const ControlSpec &spec : ControlTable()) {
+        if (spec.id == id)
+            return &spec;
+    }
+    return nullptr;
+}
+
+const QList<int> &SettingComboIds()
+{
+    static const QList<int> ids = {IDC_VIDEO_TYPE,
+                                   IDC_VIDEO_SIZE,
+                                   IDC_FRAME_RATE,
+                                   IDC_VIDEO_BITRATE,
+                                   IDC_ASPECT,
+                                   IDC_AUDIO_BITRATE,
+                                   IDC_CHANNELS,
+                                   IDC_SAMPLE_RATE,
+                                   IDC_VOLUME};
+    return ids;
+}
+
+const QList<ImageButtonSpec> &ImageButtonTable()
+{
+    static const QList<ImageButtonSpec> table = {
+        {IDC_ADD, true, IDI_ADD_HOT, IDI_ADD, QStringLiteral("Add a video to converting task")},
+        {IDC_REMOVE, true, IDI_REMOVE_HOT, IDI_REMOVE, QStringLiteral("Remove selected video")},
+        {IDC_REMOVE_ALL,
+         true,
+         IDI_REMOVE_ALL_HOT,
+         IDI_REMOVE_ALL,
+         QStringLiteral("Remove all videos")},
+        {IDC_PREVIEW_PLAY,
+         false,
+         IDB_PREVIEW_PLAY_HOT,
+         IDB_PREVIEW_PLAY,
+         QStringLiteral("Preview selected videos")},
+        {IDC_PREVIEW_STOP,
+         false,
+         IDB_PREVIEW_STOP_HOT,
+         IDB_PREVIEW_STOP,
+         QStringLiteral("Stop preview")},
+        {IDC_START, true, IDI_START_HOT, IDI_START, QStringLiteral("Start Converting")},
+        {IDC_STOP, true, IDI_STOP_HOT, IDI_STOP, QStringLiteral("Stop Converting")},
+    };
+    return table;
+}
+
+const QList<ColumnSpec> &ColumnTable()
+{
+    static const QList<ColumnSpec> table = {
+        {QStringLiteral("Source"), Qt::AlignLeft, 120},
+        {QStringLiteral("Begin Time"), Qt::AlignHCenter, 70},
+        {QStringLiteral("End Time"), Qt::AlignHCenter, 70},
+        {QStringLiteral("Output"), Qt::AlignLeft, 100},
+        {QStringLiteral("Progress"), Qt::AlignLeft, 250},
+    };
+    return table;
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "ResourceImages.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+/// Control ids of the main page. The numbers are the controls' identity: tests, the control table
+/// and the handlers all name a control by them.
+enum ControlId : int {
+    IDC_TASK_LIST = 1011,
+    IDC_ADD = 1012,
+    IDC_REMOVE = 1013,
+    IDC_REMOVE_ALL = 1014,
+    IDC_HELP_BUTTON = 1016,
+    IDC_OUTPUT_DIR = 1021,
+    IDC_BROWSE = 1022,
+    IDC_TITLE = 1023,
+    IDC_MPEG4_PROFILE = 1024,
+    IDC_VIDEO_TYPE = 1025,
+    IDC_VIDEO_SIZE = 1026,
+    IDC_FRAME_RATE = 1027,
+    IDC_VIDEO_BITRATE = 1028,
+    IDC_ASPECT = 1029,
+    IDC_AUDIO_BITRATE = 1030,
+    IDC_CHANNELS = 1031,
+    IDC_SAMPLE_RATE = 1032,
+    IDC_VOLUME = 1033,
+    IDC_LABEL_OUTPUT_DIR = 1034,
+    IDC_LABEL_TITLE = 1035,
+    IDC_LABEL_MPEG4_PROFILE = 1036,
+    IDC_LABEL_VIDEO_TYPE = 1037,
+    IDC_LABEL_FRAME_RATE = 1038,
+    IDC_LABEL_ASPECT = 1039,
+    IDC_LABEL_AUDIO_BITRATE = 1040,
+    IDC_LABEL_SAMPLE_RATE = 1041,
+    IDC_LABEL_VOLUME = 1042,
+    IDC_LABEL_VIDEO_SIZE = 1043,
+    IDC_LABEL_VIDEO_BITRATE = 1044,
+    IDC_LABEL_CHANNELS = 1045,
+    IDC_LABEL_WMV_PROFILE = 1046,
+    IDC_RANGE_SLIDER = 1047,
+    IDC_START = 1048,
+    IDC_STOP = 1049,
+    IDC_WMV_PROFILE = 1050,
+    IDC_SETTINGS_GROUP = 1052,
+    IDC_MEDIA = 1053,
+    IDC_PREVIEW_PLAY = 1054,
+    IDC_PREVIEW_STOP = 1055,
+    IDC_PICTURE = 1058,
+    IDC_SHUTDOWN = 1059,
+    IDC_UNUSED_BUTTON1 = 1061,
+    IDC_UNUSED_BUTTON2 = 1062,
+    IDC_TO_MPEG4 = 1063,
+    IDC_TO_WMV = 1064,
+    IDC_LABEL_OUTPUT_TYPE = 1065,
+};
+
+/// What kind of widget a control of the table is.
+enum class ControlKind {
+    TaskList,     ///< CTaskListCtrl
+    ImageButton,  ///< CImageButton
+    Label,        ///< QLabel (a static text)
+    Edit,         ///< QLineEdit
+    PushButton,   ///< QPushButton
+    FadePicture,  ///< CFadePicture
+    MediaControl, ///< CVideoEdit
+    RangeSlider,  ///< CRangeSlider
+    GroupBox,     ///< QGroupBox, a frame without title
+    RadioButton,  ///< QRadioButton
+    ComboBox,     ///< QComboBox, a drop-down list without typing
+    CheckBox,     ///< QCheckBox
+};
+
+/// One control of the main page: the single description from which the page creates, names and
+/// places it.
+struct ControlSpec
+{
+    int id;
+    ControlKind kind;
+    QString text; ///< the control's own text (statics, buttons); empty for the others
+    QRect rect;   ///< page client coordinates; a null rect means the control is never placed
+};
+
+/// Every control of the main page in creation order, which is also the keyboard tab order.
+const QList<ControlSpec> &ControlTable();
+
+/// The entry of id, or nullptr when the table has no such control.
+const ControlSpec *ControlSpecFor(int id);
+
+/// The nine encoding-setting combo boxes, 1025 to 1033, in id order.
+const QList<int> &SettingComboIds();
+
+/// The look of one image button: the image shown while the pointer is over it or it is pressed,
+/// the one shown otherwise, and its tooltip. Icons for the large buttons, bitmaps (transparent
+/// where pure green) for the two preview buttons.
+struct ImageButtonSpec
+{
+    int id;
+    bool icons; ///< true: icon pair; false: bitmap pair
+    int hotImage;
+    int normalImage;
+    QString tooltip;
+};
+
+/// The seven configured image buttons, in the order the page sets them up.
+const QList<ImageButtonSpec> &ImageButtonTable();
+
+/// One column of the task list.
+struct ColumnSpec
+{
+    QString heading;
+    Qt::Alignment alignment; ///< Qt::AlignLeft or Qt::AlignHCenter
+    int width;               ///< pixels
+};
+
+/// The five task-list columns in order (Source, Begin Time, End Time, Output, Progress).
+const QList<ColumnSpec> &ColumnTable();

@@ -1,0 +1,67 @@
+#include "ShellActions.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+
+namespace {
+
+ShellActions::OpenUrlHandler g_openUrl;
+ShellActions::MessageHandler g_message;
+ShellActions::OpenFileHandler g_openFile;
+ShellActions::FolderHandler g_folder;
+
+} // namespace
+
+bool ShellActions::OpenUrl(const QUrl &url)
+{
+    if (g_openUrl)
+        return g_openUrl(url);
+    return QDesktopServices::openUrl(url);
+}
+
+void ShellActions::Message(QWidget *parent,
+                           const QString &text,
+                           const QString &caption,
+                           QMessageBox::Icon icon)
+{
+    if (g_message) {
+        g_message(parent, text, caption, icon);
+        return;
+    }
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString ShellActions::OpenFile(QWidget *parent, const QString &filter)
+{
+    if (g_openFile)
+        return g_openFile(parent, filter);
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString ShellActions::PickFolder(QWidget *parent)
+{
+    if (g_folder)
+        return g_folder(parent);
+    return QFileDialog::getExistingDirectory(parent);
+}
+
+void ShellActions::SetOpenUrlHandler(OpenUrlHandler handler)
+{
+    g_openUrl = std::move(handler);
+}
+
+void ShellActions::SetMessageHandler(MessageHandler handler)
+{
+    g_message = std::move(handler);
+}
+
+void ShellActions::SetOpenFileHandler(OpenFileHandler handler)
+{
+    g_openFile = std::move(handler);
+}
+
+void ShellActions::SetFolderHandler(FolderHandler handler)
+{
+    g_folder = std::move(handler);
+}

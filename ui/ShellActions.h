@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+/// Everything the windows ask of the desktop and of the user outside their own widgets: opening
+/// a document in its program, message boxes, the file-open dialog and the folder picker. Each
+/// goes through a replaceable handler so that tests answer in place of a person and nothing
+/// blocks or launches a program. The defaults use QDesktopServices, QMessageBox and QFileDialog.
+class ShellActions
+{
+public:
+    using OpenUrlHandler = std::function<bool(const QUrl &url)>;
+    using MessageHandler = std::function<void(
+        QWidget *parent, const QString &text, const QString &caption, QMessageBox::Icon icon)>;
+    /// Returns the chosen file's full path, or an empty string when cancelled.
+    using OpenFileHandler = std::function<QString(QWidget *parent, const QString &filter)>;
+    /// Returns the chosen folder, or an empty string when cancelled.
+    using FolderHandler = std::function<QString(QWidget *parent)>;
+
+    /// Opens url in the desktop's program for it; the result says whether that started.
+    static bool OpenUrl(const QUrl &url);
+    /// A modal message box with one OK button.
+    static void Message(QWidget *parent,
+                        const QString &text,
+                        const QString &caption,
+                        QMessageBox::Icon icon = QMessageBox::NoIcon);
+    /// A modal file-open dialog for one existing file; filter in Qt's form ("Text (*.txt);;...").
+    static QString OpenFile(QWidget *parent, const QString &filter);
+    /// A modal folder picker.
+    static QString PickFolder(QWidget *parent);
+
+    /// Replace a handler; an empty function restores the default.
+    static void SetOpenUrlHandler(OpenUrlHandler handler);
+    static void SetMessageHandler(MessageHandler handler);
+    static void SetOpenFileHandler(OpenFileHandler handler);
+    static void SetFolderHandler(FolderHandler handler);
+};
