@@ -1,14 +1,10 @@
 #include "BatchState.h"
-
-#include <QApplication>
-#include <QLabel>
+#include "CTavrelApp.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    CTavrelApp app(argc, argv);
     InitProgramDir();
-    QLabel window(QStringLiteral("Tavrel"));
-    window.resize(692, 590);
-    window.show();
-    return app.exec();
+    app.InitInstance();
+    return app.ExitInstance();
 }

@@ -1,0 +1,82 @@
+#include "CMainFrameDlg.h"
+
+#include "BatchState.h"
+#include "CTavrelDlg.h"
+#include "ResourceImages.h"
+#include "ShellActions.h"
+#include "SkinDriver.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QUrl>
+
+CMainFrameDlg *g_mainFrame = nullptr;
+const QString g_productName = QStringLiteral("Tavrel");
+
+CMainFrameDlg::CMainFrameDlg(QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_icon(LoadResourceIcon(IDI_APPLICATION_ICON))
+{
+    setWindowTitle(g_productName);
+    OnInitDialog();
+}
+
+CMainFrameDlg::~CMainFrameDlg()
+{
+    if (m_page && m_page->IsBusy())
+        m_page->OnStop();
+    if (g_mainFrame == this)
+        g_mainFrame = nullptr;
+}
+
+void CMainFrameDlg::OnInitDialog()
+{
+    setWindowIcon(m_icon);
+    g_mainFrame = this;
+
+    // A fixed frame in the top-left corner of the screen, whatever its last place was.
+    setFixedSize(kFrameSize);
+    move(0, 0);
+
+    m_page = new CTavrelDlg(this);
+    m_page->setGeometry(kPageRect);
+    m_page->show();
+    g_skin.SetWindowUnskinned(m_page, 0);
+
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &CMainFrameDlg::OnHelp);
+}
+
+void CMainFrameDlg::OnHelp()
+{
+    const QString chm = g_programDir + QStringLiteral("Help.chm");
+    const QString html = g_programDir + QStringLiteral("help/help.html");
+    ShellActions::OpenUrl(QUrl::fromLocalFile(QFileInfo::exists(chm) ? chm : html));
+}
+
+void CMainFrameDlg::closeEvent(QCloseEvent *event)
+{
+    // A running batch is stopped first; the window then closes and ends the modal loop.
+    if (m_page && m_page->IsBusy())
+        m_page->OnStop();
+    QDialog::closeEvent(event);
+}
+
+void CMainFrameDlg::keyPressEvent(QKeyEvent *event)
+{
+    // Enter would press a default button and Escape would reject the dialog: neither may close
+    // the program's one window.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

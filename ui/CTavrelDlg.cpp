@@ -1,0 +1,515 @@
+#include "CTavrelDlg.h"
+
+#include "AppSettings.h"
+#include "BatchState.h"
+#include "CFadePicture.h"
+#include "CImageButton.h"
+#include "CMainFrameDlg.h"
+#include "CRangeSlider.h"
+#include "CTaskListCtrl.h"
+#include "CVideoEdit.h"
+#include "CellInfo.h"
+#include "OutputTypeRules.h"
+#include "ProfileList.h"
+#include "ProgressText.h"
+#include "ResourceImages.h"
+#include "SettingTables.h"
+#include "SkinDriver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+namespace {
+
+/// The preview picture fades in with this pause after each step, milliseconds.
+constexpr int kPictureStepDelay = 100;
+/// The title names the output file; longer titles are cut.
+constexpr int kMaxTitleLength = 255;
+/// Range the slider shows while no task is current, seconds.
+constexpr double kDefaultRangeEnd = 120.0;
+
+} // namespace
+
+CTavrelDlg::CTavrelDlg(QWidget *parent)
+    : QWidget(parent)
+{
+    // The page's font: small and compact, so every text fits the place the table gives it.
+    QFont pageFont;
+    pageFont.setFamilies({QStringLiteral("Tahoma"),
+                          QStringLiteral("Segoe UI"),
+                          QStringLiteral("DejaVu Sans Condensed"),
+                          QStringLiteral("Sans Serif")});
+    pageFont.setPixelSize(11);
+    setFont(pageFont);
+
+    CreateControls();
+    BindControls();
+    ConnectHandlers();
+    qApp->installEventFilter(this);
+    OnInitDialog();
+}
+
+CTavrelDlg::~CTavrelDlg()
+{
+    qApp->removeEventFilter(this);
+    // Children go after this body; nothing may reach the list through the array meanwhile.
+    m_tasks.setCellInvalidator({});
+}
+
+// --- creation ---------------------------------------------------------------------------------
+
+void CTavrelDlg::CreateControls()
+{
+    for (const ControlSpec &spec : ControlTable()) {
+        QWidget *control = CreateControl(spec);
+        control->setObjectName(QStringLiteral("control%1").arg(spec.id));
+        control->setProperty("controlId", spec.id);
+        if (!spec.rect.isNull())
+            control->setGeometry(spec.rect);
+        m_controls.insert(spec.id, control);
+    }
+    // The settings frame is created among the controls it surrounds; it must lie beneath them
+    // all, or it would take their clicks.
+    Control(IDC_SETTINGS_GROUP)->lower();
+}
+
+QWidget *CTavrelDlg::CreateControl(const ControlSpec &spec)
+{
+    switch (spec.kind) {
+    case ControlKind::TaskList:
+        return new CTaskListCtrl(this);
+    case ControlKind::ImageButton:
+        return new CImageButton(this);
+    case ControlKind::Label:
+        return new QLabel(spec.text, this);
+    case ControlKind::Edit:
+        return new QLineEdit(this);
+    case ControlKind::PushButton: {
+        auto *button = new QPushButton(spec.text, this);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::FadePicture:
+        return new CFadePicture(this);
+    case ControlKind::MediaControl:
+        return new CVideoEdit(this);
+    case ControlKind::RangeSlider:
+        return new CRangeSlider(this);
+    case ControlKind::GroupBox:
+        return new QGroupBox(this);
+    case ControlKind::RadioButton:
+        return new QRadioButton(spec.text, this);
+    case ControlKind::ComboBox: {
+        auto *combo = new QComboBox(this);
+        combo->setEditable(false);
+        if (const SettingTable *table = SettingTableForCombo(spec.id)) {
+            for (const SettingItem &item : table->items)
+                combo->addItem(item.itemText);
+        }
+        return combo;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(spec.text, this);
+    }
+    return new QWidget(this);
+}
+
+void CTavrelDlg::BindControls()
+{
+    m_taskList = ControlAs<CTaskListCtrl>(IDC_TASK_LIST);
+    m_addButton = ControlAs<CImageButton>(IDC_ADD);
+    m_removeButton = ControlAs<CImageButton>(IDC_REMOVE);
+    m_removeAllButton = ControlAs<CImageButton>(IDC_REMOVE_ALL);
+    m_outputDirEdit = ControlAs<QLineEdit>(IDC_OUTPUT_DIR);
+    m_browseButton = ControlAs<QPushButton>(IDC_BROWSE);
+    m_picture = ControlAs<CFadePicture>(IDC_PICTURE);
+    m_media = ControlAs<CVideoEdit>(IDC_MEDIA);
+    m_previewPlayButton = ControlAs<CImageButton>(IDC_PREVIEW_PLAY);
+    m_previewStopButton = ControlAs<CImageButton>(IDC_PREVIEW_STOP);
+    m_rangeSlider = ControlAs<CRangeSlider>(IDC_RANGE_SLIDER);
+    m_toMpeg4Radio = ControlAs<QRadioButton>(IDC_TO_MPEG4);
+    m_toWmvRadio = ControlAs<QRadioButton>(IDC_TO_WMV);
+    m_titleEdit = ControlAs<QLineEdit>(IDC_TITLE);
+    m_mpeg4ProfileLabel = ControlAs<QLabel>(IDC_LABEL_MPEG4_PROFILE);
+    m_mpeg4ProfileCombo = ControlAs<QComboBox>(IDC_MPEG4_PROFILE);
+    m_wmvProfileLabel = ControlAs<QLabel>(IDC_LABEL_WMV_PROFILE);
+    m_wmvProfileCombo = ControlAs<QComboBox>(IDC_WMV_PROFILE);
+    for (int id : SettingComboIds())
+        m_settingCombos.append(ControlAs<QComboBox>(id));
+    m_shutdownCheck = ControlAs<QCheckBox>(IDC_SHUTDOWN);
+    m_helpButton = ControlAs<QPushButton>(IDC_HELP_BUTTON);
+    m_startButton = ControlAs<CImageButton>(IDC_START);
+    m_stopButton = ControlAs<CImageButton>(IDC_STOP);
+
+    m_titleEdit->setMaxLength(kMaxTitleLength);
+    m_tasks.setCellInvalidator([list = m_taskList](int first, int last, int column) {
+        list->InvalidateCells(first, last, column, false);
+    });
+}
+
+// The page's message map: every control event goes to its one handler here. Combo boxes report
+// only the user's choices (activated), so the page's own selections raise no handler.
+void CTavrelDlg::ConnectHandlers()
+{
+    connect(m_addButton, &QPushButton::clicked, this, &CTavrelDlg::OnAdd);
+    connect(m_removeButton, &QPushButton::clicked, this, &CTavrelDlg::OnRemove);
+    connect(m_removeAllButton, &QPushButton::clicked, this, &CTavrelDlg::OnRemoveAll);
+    connect(m_taskList, &CTaskListCtrl::listClicked, this, &CTavrelDlg::OnTaskListClick);
+    connect(m_taskList, &CTaskListCtrl::listRightClicked, this, &CTavrelDlg::OnTaskListClick);
+    connect(m_taskList, &CTaskListCtrl::listDoubleClicked, this, &CTavrelDlg::OnTaskListClick);
+    connect(m_taskList, &CTaskListCtrl::listRightDoubleClicked, this, &CTavrelDlg::OnTaskListClick);
+    connect(m_startButton, &QPushButton::clicked, this, &CTavrelDlg::OnStart);
+    connect(m_stopButton, &QPushButton::clicked, this, &CTavrelDlg::OnStop);
+    connect(m_browseButton, &QPushButton::clicked, this, &CTavrelDlg::OnBrowse);
+    connect(m_helpButton, &QPushButton::clicked, this, &CTavrelDlg::OpenHelp);
+    connect(m_previewPlayButton, &QPushButton::clicked, this, &CTavrelDlg::OnPreviewPlay);
+    connect(m_previewStopButton, &QPushButton::clicked, this, &CTavrelDlg::OnPreviewStop);
+    connect(m_toMpeg4Radio, &QRadioButton::clicked, this, &CTavrelDlg::OnToZuneMpeg4);
+    connect(m_toWmvRadio, &QRadioButton::clicked, this, &CTavrelDlg::OnToZuneWmv);
+    connect(m_titleEdit, &QLineEdit::textChanged, this, &CTavrelDlg::OnTitleChanged);
+    connect(m_mpeg4ProfileCombo, &QComboBox::activated, this, &CTavrelDlg::OnMpeg4ProfileChanged);
+    connect(m_wmvProfileCombo, &QComboBox::activated, this, &CTavrelDlg::OnWmvProfileChanged);
+    for (int id : SettingComboIds()) {
+        connect(ControlAs<QComboBox>(id), &QComboBox::activated, this, [this, id] {
+            OnSettingChanged(id);
+        });
+    }
+    connect(m_media, &CVideoEdit::ConversionFinished, this, &CTavrelDlg::OnConversionFinished);
+    connect(m_media, &CVideoEdit::ConversionProgress, this, &CTavrelDlg::OnConversionProgress);
+    connect(m_media, &CVideoEdit::PlaybackEnded, this, &CTavrelDlg::OnPlaybackEnded);
+}
+
+// --- set-up -----------------------------------------------------------------------------------
+
+void CTavrelDlg::OnInitDialog()
+{
+    SetUpControls();
+    m_destination = ReadDestination();
+    m_outputDirEdit->setText(m_destination);
+    m_background = LoadResourcePixmap(IDB_BACKGROUND);
+    SetFrameTitle();
+}
+
+void CTavrelDlg::SetUpControls()
+{
+    for (QComboBox *combo : std::as_const(m_settingCombos))
+        g_skin.SetWindowKind(combo, 1);
+    for (const ImageButtonSpec &spec : ImageButtonTable())
+        g_skin.SetWindowUnskinned(Control(spec.id), 1);
+
+    InsertColumns();
+    m_taskList->SetFullRowSelect(true);
+
+    SetUpImageButtons();
+    LoadProfiles();
+    m_outputDirEdit->setEnabled(false);
+    FillWmvProfiles();
+    ResetSettings();
+
+    m_stopButton->hide();
+    m_media->hide();
+    m_media->SetStartupFlag(true);
+    m_picture->StartFade(IDB_PREVIEW_AREA, kPictureStepDelay);
+
+    MoveControlsToTable();
+    Control(IDC_UNUSED_BUTTON1)->hide();
+    Control(IDC_UNUSED_BUTTON2)->hide();
+
+    m_outputTypeRadio = 0;
+    m_toMpeg4Radio->setChecked(true);
+    m_outputType = 0;
+    ApplyOutputType(0);
+}
+
+void CTavrelDlg::InsertColumns()
+{
+    const QList<ColumnSpec> &columns = ColumnTable();
+    for (int i = 0; i < columns.size(); ++i)
+        m_taskList->InsertColumn(i, columns[i].heading, columns[i].alignment, columns[i].width);
+}
+
+void CTavrelDlg::SetUpImageButtons()
+{
+    for (const ImageButtonSpec &spec : ImageButtonTable()) {
+        auto *button = ControlAs<CImageButton>(spec.id);
+        if (spec.icons) {
+            button->SetIconPair(spec.hotImage, spec.normalImage);
+            button->SetImageAlign(CImageButton::AlignTop, true);
+        } else {
+            button->SetBitmapPair(
+                spec.hotImage, kPictureKeyColor, spec.normalImage, kPictureKeyColor);
+        }
+        button->UseParentBackground(false);
+        button->SetHoverBorder(false, true);
+    }
+    for (const ImageButtonSpec &spec : ImageButtonTable())
+        ControlAs<CImageButton>(spec.id)->SetTipText(spec.tooltip, true);
+}
+
+void CTavrelDlg::LoadProfiles()
+{
+    // The profile file is read from the app folder, which becomes (and stays) the current
+    // directory, as it is for every later command line.
+    MakeAppDirCurrent();
+    const ProfileList profiles = ReadProfileList(QStringLiteral("Zune_Profile.ini"));
+    if (!profiles.hasInfo)
+        return;
+    QScopedValueRollback<int> guard(m_settingProfile, 1);
+    m_mpeg4ProfileCombo->clear();
+    m_mpeg4ProfileCombo->addItems(profiles.titles);
+    const bool inRange
+        = profiles.defaultIndex >= 0 && profiles.defaultIndex < profiles.titles.size();
+    m_mpeg4ProfileCombo->setCurrentIndex(inRange ? profiles.defaultIndex : -1);
+}
+
+void CTavrelDlg::FillWmvProfiles()
+{
+    const MediaItemList list = m_media->WmvProfileList();
+    for (int i = 0; i < list.Count(); ++i) {
+        QString name = list.ItemName(i);
+        qsizetype blanks = 0;
+        while (blanks < name.size() && name.at(blanks).isSpace())
+            ++blanks;
+        name.remove(0, blanks);
+        if (!name.isEmpty())
+            m_wmvProfileCombo->addItem(name);
+    }
+    if (m_wmvProfileCombo->count() > 0)
+        m_wmvProfileCombo->setCurrentIndex(0);
+}
+
+void CTavrelDlg::MoveControlsToTable()
+{
+    for (const ControlSpec &spec : ControlTable()) {
+        if (!spec.rect.isNull())
+            Control(spec.id)->setGeometry(spec.rect);
+    }
+}
+
+void CTavrelDlg::SetFrameTitle()
+{
+    if (g_mainFrame)
+        g_mainFrame->setWindowTitle(FrameCaption(g_productName, ReadStoredVersion()));
+}
+
+// --- settings and output type -----------------------------------------------------------------
+
+void CTavrelDlg::ResetSettings()
+{
+    for (int i = 0; i < m_settingCombos.size(); ++i) {
+        const SettingTable *table = SettingTableForCombo(SettingComboIds().at(i));
+        m_settingCombos[i]->setCurrentIndex(table->defaultIndex);
+    }
+    {
+        QScopedValueRollback<int> guard(m_settingTitle, 1);
+        m_titleEdit->clear();
+    }
+    m_titleEdit->setVisible(m_outputType == 0);
+    {
+        QScopedValueRollback<int> guard(m_settingProfile, 1);
+        m_mpeg4ProfileCombo->setCurrentIndex(m_mpeg4ProfileCombo->count() > 0 ? 0 : -1);
+    }
+    EnableSettingCombos(m_outputType == 0);
+    {
+        QScopedValueRollback<int> guard(m_settingRange, 1);
+        m_rangeSlider->SetLimits(0.0, kDefaultRangeEnd);
+        m_rangeSlider->SetSelection(0.0, kDefaultRangeEnd);
+    }
+    if (m_wmvProfileCombo->count() > 0)
+        m_wmvProfileCombo->setCurrentIndex(0);
+}
+
+void CTavrelDlg::ApplyOutputType(int type)
+{
+    const int marked = MarkedTask();
+    std::optional<int> markedProfile;
+    if (marked >= 0)
+        markedProfile = m_tasks.at(marked).mpeg4Profile;
+    const OutputTypeView view = ViewForOutputType(type, markedProfile);
+
+    m_mpeg4ProfileLabel->setVisible(view.mpeg4ProfileShown);
+    m_mpeg4ProfileCombo->setVisible(view.mpeg4ProfileShown);
+    m_wmvProfileLabel->setVisible(view.wmvProfileShown);
+    m_wmvProfileCombo->setVisible(view.wmvProfileShown);
+    m_titleEdit->setEnabled(view.titleEnabled);
+    EnableSettingCombos(view.settingCombosEnabled);
+}
+
+void CTavrelDlg::EnableSettingCombos(bool enable)
+{
+    for (QComboBox *combo : std::as_const(m_settingCombos))
+        combo->setEnabled(enable);
+}
+
+void CTavrelDlg::OnToZuneMpeg4()
+{
+    SwitchOutputType(0);
+}
+
+void CTavrelDlg::OnToZuneWmv()
+{
+    SwitchOutputType(1);
+}
+
+void CTavrelDlg::SwitchOutputType(int type)
+{
+    if (m_busy == 1 || m_outputType == type)
+        return;
+    m_outputType = type;
+    ApplyOutputType(type);
+
+    const int marked = MarkedTask();
+    if (marked < 0)
+        return;
+    ConversionTask task = m_tasks.at(marked);
+    task.outputWmv = type;
+    m_tasks.store(marked, task);
+    m_tasks.invalidateCells(marked, marked, OutputColumn);
+}
+
+int CTavrelDlg::MarkedTask() const
+{
+    const int mark = m_taskList->GetSelectionMark();
+    return m_tasks.isValidIndex(mark) ? mark : -1;
+}
+
+void CTavrelDlg::SetBusy(bool busy)
+{
+    m_busy = busy ? 1 : 0;
+    m_startButton->setVisible(!busy);
+    m_stopButton->setVisible(busy);
+}
+
+// --- handlers ---------------------------------------------------------------------------------
+
+void CTavrelDlg::OnAdd() {}
+
+void CTavrelDlg::OnRemove() {}
+
+void CTavrelDlg::OnRemoveAll() {}
+
+void CTavrelDlg::OnTaskListClick() {}
+
+void CTavrelDlg::OnStart() {}
+
+void CTavrelDlg::OnStop()
+{
+    // The running batch looks at this flag after each step and ends.
+    g_stopRequested = true;
+}
+
+void CTavrelDlg::OnBrowse() {}
+
+void CTavrelDlg::OpenHelp() {}
+
+void CTavrelDlg::OnPreviewPlay() {}
+
+void CTavrelDlg::OnPreviewStop() {}
+
+void CTavrelDlg::OnTitleChanged() {}
+
+void CTavrelDlg::OnMpeg4ProfileChanged() {}
+
+void CTavrelDlg::OnWmvProfileChanged() {}
+
+void CTavrelDlg::OnSettingChanged(int comboId)
+{
+    Q_UNUSED(comboId)
+}
+
+void CTavrelDlg::OnGetCellInfo(CellInfo *info)
+{
+    if (!info || !m_tasks.isValidIndex(info->item))
+        return;
+    ApplyTaskCell(
+        *info,
+        ComputeTaskCell(
+            m_tasks.at(info->item), info->item, info->subItem, m_wmvStartTick, TickCount()));
+}
+
+int CTavrelDlg::OnRangeChanged(int wParam, int lParam)
+{
+    Q_UNUSED(wParam)
+    Q_UNUSED(lParam)
+    return 0;
+}
+
+void CTavrelDlg::OnConversionFinished() {}
+
+void CTavrelDlg::OnConversionProgress(double position, double total)
+{
+    Q_UNUSED(position)
+    Q_UNUSED(total)
+}
+
+void CTavrelDlg::OnPlaybackEnded(double position)
+{
+    Q_UNUSED(position)
+}
+
+// --- events -----------------------------------------------------------------------------------
+
+bool CTavrelDlg::event(QEvent *event)
+{
+    if (event->type() == GetCellInfoEvent::eventType()) {
+        OnGetCellInfo(static_cast<GetCellInfoEvent *>(event)->record());
+        return true;
+    }
+    if (event->type() == QEvent::Type(RANGE_CHANGED)) {
+        const auto *range = static_cast<CRangeChangedEvent *>(event);
+        OnRangeChanged(range->wParam(), range->lParam());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool CTavrelDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (PreTranslateMessage(watched, event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CTavrelDlg::PreTranslateMessage(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    QWidget *top = window();
+    if (!widget || (widget != top && !top->isAncestorOf(widget)))
+        return false;
+    // Enter and Escape never reach the window's buttons and never close the window.
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+void CTavrelDlg::paintEvent(QPaintEvent *event)
+{
+    if (m_background.isNull())
+        return;
+    // The picture is stretched over the whole page; children that fill no background of their
+    // own (image buttons, slider, labels) show it behind them. The stretched copy is kept, so a
+    // repaint behind a small control only copies pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_scaledBackground.size() != pixels) {
+        m_scaledBackground
+            = m_background.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaledBackground.setDevicePixelRatio(ratio);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(
+        event->rect().topLeft(),
+        m_scaledBackground,
+        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+}

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "TaskArray.h"
+
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+
+class CFadePicture;
+class CImageButton;
+class CRangeSlider;
+class CTaskListCtrl;
+class CVideoEdit;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct CellInfo;
+
+/// The main page: every control the user works with (task list, output directory, preview with
+/// its range slider, output type, profiles, encoding settings, title, Start/Stop), created from
+/// the control table and placed at its positions. It owns the task array and the batch state.
+///
+/// Constructing the page creates its controls and runs OnInitDialog, which sets them up at their
+/// defaults, reads the output directory and writes the frame's caption (g_mainFrame).
+class CTavrelDlg : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(CTavrelDlg)
+
+public:
+    explicit CTavrelDlg(QWidget *parent = nullptr);
+    ~CTavrelDlg() override;
+
+    /// The control with that id (ControlId), nullptr when the page has none.
+    QWidget *Control(int id) const { return m_controls.value(id); }
+
+    /// Puts the settings controls back to their defaults: the nine setting combos, the title
+    /// (emptied; shown only when the output type is MP4), MPEG4 profile 0, the setting combos
+    /// enabled for MP4, the range slider at 0..120 s, the first WMV profile. Changes no task.
+    void ResetSettings();
+    /// Shows, hides and enables the type-dependent controls for output type 0 (MP4) or 1 (WMV).
+    void ApplyOutputType(int type);
+    /// Enables or disables the nine setting combos together.
+    void EnableSettingCombos(bool enable);
+    /// Click handlers of the two output-type radio buttons: switch the window's output type and
+    /// the type of the task at the selection mark. Nothing while busy or when the type is in force.
+    void OnToZuneMpeg4();
+    void OnToZuneWmv();
+    /// Creates the five task-list columns.
+    void InsertColumns();
+
+    /// The conversion list; row i of the task list shows task i.
+    TaskArray &tasks() { return m_tasks; }
+    const TaskArray &tasks() const { return m_tasks; }
+    /// Index of the task the controls show, -1 for none.
+    int CurTask() const { return m_curTask; }
+    /// 0 MP4 output, 1 WMV output.
+    int OutputType() const { return m_outputType; }
+    /// True while a batch runs.
+    bool IsBusy() const { return m_busy != 0; }
+    /// Marks the window busy (a batch runs: Stop shown in Start's place) or idle again.
+    void SetBusy(bool busy);
+    /// The output directory as read at start.
+    QString Destination() const { return m_destination; }
+
+    // Handlers of the controls and of the media component. Those whose behaviour belongs to the
+    // list operations, the batch, preview and trimming, the output directory and the setting
+    // handlers are wired here and filled in with that behaviour.
+    void OnAdd();
+    void OnRemove();
+    void OnRemoveAll();
+    void OnTaskListClick();
+    void OnStart();
+    /// Stops a running batch (also run when the window closes while busy).
+    void OnStop();
+    void OnBrowse();
+    void OpenHelp();
+    void OnPreviewPlay();
+    void OnPreviewStop();
+    void OnTitleChanged();
+    void OnMpeg4ProfileChanged();
+    void OnWmvProfileChanged();
+    /// Selection change of setting combo comboId (1025..1033).
+    void OnSettingChanged(int comboId);
+    /// Fills one list cell from its task (UM_GETCELLINFO).
+    void OnGetCellInfo(CellInfo *info);
+    /// The range slider's RANGE_CHANGED: wParam which end, lParam 1 when a drag ended.
+    int OnRangeChanged(int wParam, int lParam);
+    void OnConversionFinished();
+    void OnConversionProgress(double position, double total);
+    void OnPlaybackEnded(double position);
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void CreateControls();
+    QWidget *CreateControl(const ControlSpec &spec);
+    void BindControls();
+    void ConnectHandlers();
+    void OnInitDialog();
+    void SetUpControls();
+    void SetUpImageButtons();
+    void LoadProfiles();
+    void FillWmvProfiles();
+    void MoveControlsToTable();
+    void SetFrameTitle();
+    /// Key filter run before any widget of the window sees a key (Enter and Escape never reach
+    /// the window's buttons or close it). Returns true when the event is consumed.
+    bool PreTranslateMessage(QObject *watched, QEvent *event);
+    /// The row of the list's selection mark when it indexes a task, else -1.
+    int MarkedTask() const;
+    void SwitchOutputType(int type);
+
+    template<typename T>
+    T *ControlAs(int id) const
+    {
+        return qobject_cast<T *>(Control(id));
+    }
+
+    TaskArray m_tasks;
+    int m_curTask = -1;
+    QPixmap m_background;
+    QPixmap m_scaledBackground; ///< m_background stretched to the page's size
+    int m_busy = 0;
+    QString m_destination;
+    QString m_outputPath;
+    int m_settingRange = 0;
+    int m_settingTitle = 0;
+    int m_settingProfile = 0;
+    int m_previewBusy = 0;
+    int m_outputType = 0;
+    int m_wmvConverting = 0;
+    quint32 m_wmvStartTick = 0;
+    int m_outputTypeRadio = -1;
+
+    QHash<int, QWidget *> m_controls; ///< every control by id; owned by the page as children
+
+    // The controls the page works with, bound by id after creation.
+    CTaskListCtrl *m_taskList = nullptr;
+    CImageButton *m_addButton = nullptr;
+    CImageButton *m_removeButton = nullptr;
+    CImageButton *m_removeAllButton = nullptr;
+    QLineEdit *m_outputDirEdit = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    CFadePicture *m_picture = nullptr;
+    CVideoEdit *m_media = nullptr;
+    CImageButton *m_previewPlayButton = nullptr;
+    CImageButton *m_previewStopButton = nullptr;
+    CRangeSlider *m_rangeSlider = nullptr;
+    QRadioButton *m_toMpeg4Radio = nullptr;
+    QRadioButton *m_toWmvRadio = nullptr;
+    QLineEdit *m_titleEdit = nullptr;
+    QLabel *m_mpeg4ProfileLabel = nullptr;
+    QComboBox *m_mpeg4ProfileCombo = nullptr;
+    QLabel *m_wmvProfileLabel = nullptr;
+    QComboBox *m_wmvProfileCombo = nullptr;
+    QList<QComboBox *> m_settingCombos; ///< 1025..1033 in id order
+    QCheckBox *m_shutdownCheck = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    CImageButton *m_startButton = nullptr;
+    CImageButton *m_stopButton = nullptr;
+};
