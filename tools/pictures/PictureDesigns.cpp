@@ -13,8 +13,8 @@
 
 namespace {
 
-const QColor kBgTop(0x2b, 0x33, 0x42);
-const QColor kBgBottom(0x16, 0x1a, 0x22);
+const QColor kBgTop(0x29, 0x30, 0x3b);
+const QColor kBgBottom(0x15, 0x18, 0x1d);
 const QColor kSymbol(0xd5, 0xdc, 0xe6);
 const QColor kRing(0x6b, 0x77, 0x89);
 const QColor kBlue(0x5c, 0xa2, 0xff); // the slider bar's middle row
@@ -156,7 +156,7 @@ QImage DrawBackground()
 
     QLinearGradient base(0, 0, 0, h);
     base.setColorAt(0, kBgTop);
-    base.setColorAt(0.55, QColor(0x20, 0x26, 0x31));
+    base.setColorAt(0.55, QColor(0x1f, 0x24, 0x2b));
     base.setColorAt(1, kBgBottom);
     p.fillRect(image.rect(), base);
 
