@@ -145,10 +145,46 @@ void DrawEdge(QPainter *painter, const Edges &r, quint32 edge, const QPalette &p
     }
 }
 
-/// The text as it fits into `width`, cut with an ellipsis at the end when it does not.
-QString Fitted(const QFontMetrics &metrics, const QString &text, int width)
+/// Draws one line of text into `rect`: cut with an ellipsis at the end when it is too wide,
+/// placed by the column's alignment and centred vertically, clipped to `rect` (combined with
+/// `clip` when that is given). Ampersands show as they are: there are no mnemonics here.
+/// Positions the text itself rather than using the rectangle form of drawText, which lays out
+/// a full text document for every cell.
+void DrawLine(QPainter *painter,
+              const QFontMetrics &metrics,
+              const QRect &rect,
+              Qt::Alignment alignment,
+              const QString &text,
+              const QRect &clip = QRect())
 {
-    return metrics.elidedText(text, Qt::ElideRight, std::max(0, width));
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    QString shown = text;
+    int advance = metrics.horizontalAdvance(shown);
+    if (advance > rect.width()) {
+        shown = metrics.elidedText(text, Qt::ElideRight, rect.width());
+        advance = metrics.horizontalAdvance(shown);
+    }
+    int x = rect.left();
+    if (alignment & Qt::AlignHCenter)
+        x += (rect.width() - advance) / 2;
+    else if (alignment & Qt::AlignRight)
+        x += rect.width() - advance;
+    const int baseline = rect.top() + (rect.height() - metrics.height()) / 2 + metrics.ascent();
+
+    // A clip only where something could stray outside: a part of a bar, a text wider than its
+    // rectangle even when cut, or taller than it.
+    const QRect needed = clip.isNull() ? rect : clip.intersected(rect);
+    const bool clipped
+        = !clip.isNull() || advance > rect.width() || metrics.height() > rect.height();
+    if (clipped) {
+        if (needed.isEmpty())
+            return;
+        painter->setClipRect(needed);
+    }
+    painter->drawText(QPoint(x, baseline), shown);
+    if (clipped)
+        painter->setClipping(false);
 }
 
 } // namespace
@@ -180,9 +216,9 @@ void TaskListDelegate::paint(QPainter *painter,
 {
     // Work on a copy: the list's record is reused by the next query.
     const CellInfo info = *m_list->GetCellInfo(index.row(), index.column());
-    painter->save();
     paintCell(painter, option.rect, info);
-    painter->restore();
+    // Leave the painter as the next cell expects it.
+    painter->setBackgroundMode(Qt::TransparentMode);
 }
 
 void TaskListDelegate::paintCell(QPainter *painter, const QRect &bounds, const CellInfo &info) const
@@ -249,10 +285,9 @@ void TaskListDelegate::paintCell(QPainter *painter, const QRect &bounds, const C
         return;
     }
 
-    // Qt draws '&' as it is (mnemonics are off without Qt::TextShowMnemonic).
-    const int flags
-        = int(m_list->ColumnAlignment(info.subItem)) | Qt::AlignVCenter | Qt::TextSingleLine;
+    const Qt::Alignment alignment = m_list->ColumnAlignment(info.subItem);
     const QFontMetrics metrics(m_list->font());
+    painter->setFont(m_list->font());
 
     if (!hasBar) {
         Fill(painter, label, area);
@@ -267,7 +302,7 @@ void TaskListDelegate::paintCell(QPainter *painter, const QRect &bounds, const C
         const QColor textColor = colors.text(info.noHighlight);
         if (textColor.isValid()) {
             painter->setPen(textColor);
-            painter->drawText(textRect.rect(), flags, Fitted(metrics, info.text, textRect.width()));
+            DrawLine(painter, metrics, textRect.rect(), alignment, info.text);
         }
         return;
     }
@@ -275,23 +310,17 @@ void TaskListDelegate::paintCell(QPainter *painter, const QRect &bounds, const C
     // Over a bar the text is drawn twice: in the bar's text colour over the done part, in the
     // normal colour beside it, so a character on the boundary is split between the two.
     painter->setBackgroundMode(Qt::TransparentMode);
-    const QString shown = Fitted(metrics, info.text, inner.width());
     const QRect textRect = inner.rect();
     const QColor overDone = Resolve(info.barTextColor, system.highlightText);
     const QColor beside = colors.text(true);
     if (done.width() > 0 && overDone.isValid()) {
-        painter->save();
-        painter->setClipRect(done.rect());
         painter->setPen(overDone);
-        painter->drawText(textRect, flags, shown);
-        painter->restore();
+        DrawLine(painter, metrics, textRect, alignment, info.text, done.rect());
     }
-    if (beside.isValid()) {
-        painter->save();
-        painter->setClipRegion(QRegion(textRect).subtracted(QRegion(done.rect())));
+    if (done.right < inner.right && beside.isValid()) {
         painter->setPen(beside);
-        painter->drawText(textRect, flags, shown);
-        painter->restore();
+        const Edges rest{done.right, inner.top, inner.right, inner.bottom};
+        DrawLine(painter, metrics, textRect, alignment, info.text, rest.rect());
     }
 }
 
