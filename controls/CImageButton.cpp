@@ -377,6 +377,14 @@ void CImageButton::focusOutEvent(QFocusEvent *event)
     SetHot(false);
 }
 
+void CImageButton::hideEvent(QHideEvent *event)
+{
+    // A hidden button has no pointer over it; it must not come back lit (Start and Stop take
+    // turns at the same place).
+    QPushButton::hideEvent(event);
+    SetHot(false);
+}
+
 void CImageButton::changeEvent(QEvent *event)
 {
     QPushButton::changeEvent(event);

@@ -356,6 +356,16 @@ private slots:
         QTRY_VERIFY(!m_button->IsHot());
     }
 
+    void hiddenButtonComesBackCold()
+    {
+        PointAt(m_button, QPoint(10, 10));
+        QTRY_VERIFY(m_button->IsHot());
+        m_button->hide();
+        QVERIFY(!m_button->IsHot());
+        m_button->show();
+        QVERIFY(!m_button->IsHot());
+    }
+
     void noHoverWhileAnotherButtonHoldsTheMouse()
     {
         auto *other = new CImageButton(m_host.get());

@@ -160,6 +160,12 @@ private slots:
         QCOMPARE(!image.hasAlphaChannel(), opaque);
     }
 
+    void everyPictureLoads()
+    {
+        for (const int id : AllResourceImageIds())
+            QVERIFY2(!LoadResourceImage(id).isNull(), qPrintable(QString::number(id)));
+    }
+
     void applicationIconHasFourSizes()
     {
         const QIcon icon = LoadResourceIcon(IDI_APPLICATION_ICON);
