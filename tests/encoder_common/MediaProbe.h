@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMap>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// What the encoder tests need to know about real media files, found out with the installed
+// ffmpeg and ffprobe. Shared by the encoder test folders (compiled into each).
+
+/// Writes a test clip: an AVI with moving, slightly noisy pictures (MPEG-4, high quality) and
+/// stereo noise of amplitude 0.05 at 48000 Hz in both channels (independent, so downmixes and
+/// bit rates behave like real sound). Returns an empty text on success, else what went wrong.
+QString GenerateClip(const QString &path, double seconds, QSize size);
+
+struct StreamInfo
+{
+    QString codec;
+    QString profile;
+    int level = 0;
+    int width = 0;
+    int height = 0;
+    double frameRate = 0.0;
+    QString displayAspect;
+    qint64 bitRate = 0;
+    int sampleRate = 0;
+    int channels = 0;
+    int bFrames = -1; ///< has_b_frames, -1 unknown
+    QMap<QString, QString> tags;
+};
+
+struct MediaInfo
+{
+    bool ok = false;
+    double duration = 0.0;
+    bool hasVideo = false;
+    bool hasAudio = false;
+    StreamInfo video;
+    StreamInfo audio;
+    QMap<QString, QString> tags; ///< container tags (title, comment, ...)
+};
+
+/// ffprobe's view of the file; ok false when ffprobe cannot read it.
+MediaInfo ProbeMedia(const QString &path);
+
+/// Mean volume of the first audio stream in dB (volumedetect); NaN when it cannot be measured.
+double MeanVolume(const QString &path);
+
+/// True when the whole file decodes without a single error: what a player needs.
+bool DecodesCleanly(const QString &path, QString *errors = nullptr);
+
+/// True when the MP4 index ("moov") comes before the media data ("mdat"), so a player can
+/// start at once.
+bool IndexAtFront(const QString &path);
