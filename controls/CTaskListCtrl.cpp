@@ -333,11 +333,6 @@ void CTaskListCtrl::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-void CTaskListCtrl::mouseReleaseEvent(QMouseEvent *event)
-{
-    QTableView::mouseReleaseEvent(event);
-}
-
 bool CTaskListCtrl::viewportEvent(QEvent *event)
 {
     switch (event->type()) {
