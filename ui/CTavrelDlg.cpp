@@ -51,6 +51,13 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
                           QStringLiteral("Sans Serif")});
     pageFont.setPixelSize(11);
     setFont(pageFont);
+    // Labels, radio buttons and the check box stand on the dark background picture: their
+    // text is light, also when no skin is loaded.
+    QPalette pagePalette = palette();
+    pagePalette.setColor(QPalette::Active, QPalette::WindowText, QColor(0xdd, 0xe2, 0xe8));
+    pagePalette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0xdd, 0xe2, 0xe8));
+    pagePalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x7a, 0x84, 0x8e));
+    setPalette(pagePalette);
 
     CreateControls();
     BindControls();
@@ -74,6 +81,9 @@ void CTavrelDlg::CreateControls()
         QWidget *control = CreateControl(spec);
         control->setObjectName(QStringLiteral("control%1").arg(spec.id));
         control->setProperty("controlId", spec.id);
+        // Set on each control, not only inherited: a skin's style sheet re-resolves the fonts of
+        // the widgets it styles and would otherwise give some of them the application's font.
+        control->setFont(font());
         if (!spec.rect.isNull())
             control->setGeometry(spec.rect);
         m_controls.insert(spec.id, control);

@@ -9,11 +9,13 @@
 #include "CMainFrameDlg.h"
 #include "CRangeSlider.h"
 #include "CTaskListCtrl.h"
+#include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "CVideoEdit.h"
 #include "CellInfo.h"
 #include "ControlTable.h"
 #include "ShellActions.h"
+#include "SkinDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -812,6 +815,12 @@ void tst_MainWindow::listCellsComeFromTheTasks()
 
 void tst_MainWindow::savePictureOfTheWindow()
 {
+    // As a person sees it: with the skin that start-up loads.
+    CTavrelApp::PrepareProcess();
+    auto endSkin = qScopeGuard([] {
+        g_skin.EndSkinning();
+        g_skin.ReleaseDispatch();
+    });
     QVERIFY(openFrame());
     auto *picture = control<CFadePicture>(IDC_PICTURE);
     QTRY_VERIFY_WITH_TIMEOUT(picture->fadeDone(), 30000);
