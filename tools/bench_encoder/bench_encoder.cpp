@@ -1,0 +1,213 @@
+// Measures what running the encoder through Tavrel costs. A generated 60-second 640x480 clip is
+// converted with profile 0's default settings (a) through RunEncoder inside a running event loop
+// and (b) by running the same encoder command directly, alternating, three times each. Prints
+// the median wall-time ratio (a)/(b), the processor time Tavrel's own process used during (a),
+// and the largest delay a 10 ms timer on the same thread saw during (a).
+//
+// Usage: bench_encoder [runtime folder]   (default: the build folder it was built in)
+
+#include "BatchState.h"
+#include "CommandLine.h"
+#include "EncoderRunner.h"
+#include "TaskArray.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+constexpr int ClipSeconds = 60;
+constexpr int Runs = 3;
+constexpr int TimerIntervalMs = 10;
+
+/// Processor seconds (user + system) this process has used; its children are not counted.
+double OwnCpuSeconds()
+{
+#ifdef Q_OS_UNIX
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+#else
+    return 0.0;
+#endif
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+bool GenerateClip(const QString &path)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {u"-hide_banner"_qs,
+                  u"-loglevel"_qs,
+                  u"error"_qs,
+                  u"-y"_qs,
+                  u"-f"_qs,
+                  u"lavfi"_qs,
+                  u"-i"_qs,
+                  u"testsrc2=size=640x480:rate=30,noise=alls=2:allf=t"_qs,
+                  u"-f"_qs,
+                  u"lavfi"_qs,
+                  u"-i"_qs,
+                  u"sine=frequency=440:sample_rate=48000"_qs,
+                  u"-t"_qs,
+                  QString::number(ClipSeconds),
+                  u"-c:v"_qs,
+                  u"mpeg4"_qs,
+                  u"-q:v"_qs,
+                  u"3"_qs,
+                  u"-c:a"_qs,
+                  u"pcm_s16le"_qs,
+                  path});
+    return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit
+           && ffmpeg.exitCode() == 0;
+}
+
+struct RunnerRun
+{
+    double wallSeconds = 0.0;
+    double cpuSeconds = 0.0;
+    qint64 largestGapMs = 0;
+    int failed = 0;
+};
+
+/// (a): RunEncoder called from a handler of a running event loop, as the Start button does.
+RunnerRun RunThroughRunner(const ConversionTask &task, const QString &output)
+{
+    TaskArray tasks;
+    tasks.append(task);
+    RunnerRun result;
+    QEventLoop loop;
+    QElapsedTimer sinceTick;
+    bool running = false;
+    QTimer ui;
+    ui.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ui, &QTimer::timeout, &ui, [&] {
+        if (running)
+            result.largestGapMs = std::max(result.largestGapMs, sinceTick.elapsed());
+        sinceTick.start();
+    });
+    QTimer::singleShot(0, &loop, [&] {
+        const QString commandLine = BuildCommandLine(tasks.at(0), output);
+        const double cpuBefore = OwnCpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        sinceTick.start();
+        running = true;
+        g_encodeStartTick = TickCount();
+        RunEncoder(commandLine, 0, tasks);
+        running = false;
+        result.wallSeconds = wall.nsecsElapsed() / 1e9;
+        result.cpuSeconds = OwnCpuSeconds() - cpuBefore;
+        loop.quit();
+    });
+    ui.start(TimerIntervalMs);
+    loop.exec();
+    result.failed = tasks.at(0).failed;
+    return result;
+}
+
+/// (b): the same command, run directly with its output thrown away.
+double RunDirectly(const ConversionTask &task, const QString &output)
+{
+    const QStringList command = SplitCommandLine(BuildCommandLine(task, output));
+    QProcess encoder;
+    encoder.setWorkingDirectory(AppDir());
+    encoder.setProcessChannelMode(QProcess::MergedChannels);
+    encoder.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer wall;
+    wall.start();
+    encoder.start(AppDir() + u'/' + command.value(0), command.mid(1));
+    encoder.waitForFinished(-1);
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    if (encoder.exitStatus() != QProcess::NormalExit || encoder.exitCode() != 0)
+        std::fprintf(stderr, "direct run failed (exit code %d)\n", encoder.exitCode());
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString runtimeDir
+        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TAVREL_RUNTIME_DIR);
+    g_programDir = QDir(runtimeDir).absolutePath() + u'/';
+    if (!QFileInfo(AppDir() + u"/tavenc"_qs).isExecutable()) {
+        std::fprintf(stderr, "no encoder in %s\n", qPrintable(AppDir()));
+        return 1;
+    }
+
+    QTemporaryDir work;
+    const QString clip = work.filePath(u"clip.avi"_qs);
+    std::printf("Generating a %d s 640x480 clip...\n", ClipSeconds);
+    std::fflush(stdout);
+    if (!GenerateClip(clip)) {
+        std::fprintf(stderr, "ffmpeg could not generate the clip\n");
+        return 1;
+    }
+    const ConversionTask task = NewConversionTask(clip, ClipSeconds, 0, 0);
+    std::printf("Command (profile 0, default settings):\n  %s\n\n",
+                qPrintable(BuildCommandLine(task, work.filePath(u"out.mp4"_qs))));
+
+    std::vector<double> runnerWall, directWall, ratios, cpuShare;
+    qint64 largestGap = 0;
+    for (int i = 0; i < Runs; ++i) {
+        const QString outA = work.filePath(QStringLiteral("a%1.mp4").arg(i));
+        const RunnerRun a = RunThroughRunner(task, outA);
+        std::printf("(a) RunEncoder  run %d: wall %7.3f s, Tavrel CPU %6.3f s (%5.2f %%), largest "
+                    "timer gap %lld ms%s\n",
+                    i + 1,
+                    a.wallSeconds,
+                    a.cpuSeconds,
+                    100.0 * a.cpuSeconds / a.wallSeconds,
+                    a.largestGapMs,
+                    a.failed ? "  FAILED" : "");
+        std::fflush(stdout);
+        const QString outB = work.filePath(QStringLiteral("b%1.mp4").arg(i));
+        const double b = RunDirectly(task, outB);
+        std::printf("(b) direct      run %d: wall %7.3f s\n", i + 1, b);
+        std::fflush(stdout);
+        QFile::remove(outA);
+        QFile::remove(outB);
+        runnerWall.push_back(a.wallSeconds);
+        directWall.push_back(b);
+        ratios.push_back(a.wallSeconds / b);
+        cpuShare.push_back(100.0 * a.cpuSeconds / a.wallSeconds);
+        largestGap = std::max(largestGap, a.largestGapMs);
+    }
+    ShutDownEncoder();
+
+    std::printf(
+        "\nmedian wall time: (a) %.3f s, (b) %.3f s\n", Median(runnerWall), Median(directWall));
+    std::printf("median wall-time ratio (a)/(b):          %.4f   (target <= 1.02)\n",
+                Median(ratios));
+    std::printf("Tavrel's own CPU during (a), median:     %.3f %% of the conversion's wall time "
+                "(target <= 2 %%)\n",
+                Median(cpuShare));
+    std::printf(
+        "largest delay of the 10 ms timer in (a): %lld ms beyond its interval (gap %lld ms; "
+        "target <= 50 ms)\n",
+        std::max<qint64>(0, largestGap - TimerIntervalMs),
+        largestGap);
+    return 0;
+}
