@@ -14,6 +14,7 @@
 #include "CVideoEdit.h"
 #include "CellInfo.h"
 #include "ControlTable.h"
+#include "ProfileList.h"
 #include "ShellActions.h"
 #include "SkinDriver.h"
 
@@ -33,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -87,6 +89,10 @@ private slots:
     void imageButtons();
     void tabOrderFollowsTheTable();
     void profilesFromTheProfileFile();
+    void defaultProfileIndex_data();
+    void defaultProfileIndex();
+    void wmvProfileNames_data();
+    void wmvProfileNames();
 
     void outputType_data();
     void outputType();
@@ -521,6 +527,78 @@ void tst_MainWindow::profilesFromTheProfileFile()
         m_frame.reset();
     }
     g_programDir = saved;
+}
+
+void tst_MainWindow::defaultProfileIndex_data()
+{
+    QTest::addColumn<QString>("value"); // DefaultProfile as written in [Info]; null: no key
+    QTest::addColumn<int>("index");
+    QTest::newRow("plain number") << "2" << 2;
+    QTest::newRow("leading digits count") << " 3rd" << 3;
+    QTest::newRow("no digits") << "first" << 0;
+    QTest::newRow("missing key") << QString() << 0;
+    QTest::newRow("negative") << "-1" << -1;
+    QTest::newRow("beyond int") << "99999999999" << std::numeric_limits<int>::max();
+}
+
+void tst_MainWindow::defaultProfileIndex()
+{
+    QFETCH(QString, value);
+    QFETCH(int, index);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("Zune_Profile.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    file.write("[Info]\nVersion=1\n");
+    if (!value.isNull())
+        file.write("DefaultProfile=" + value.toUtf8() + "\n");
+    file.write("[profile0]\nTitle=A\n[profile1]\nTitle=B\n");
+    file.close();
+
+    const ProfileList list = ReadProfileList(file.fileName());
+    QVERIFY(list.hasInfo);
+    QCOMPARE(list.titles, QStringList({"A", "B"}));
+    QCOMPARE(list.defaultIndex, index);
+}
+
+void tst_MainWindow::wmvProfileNames_data()
+{
+    QTest::addColumn<QStringList>("names"); // as the media component's profile file gives them
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("leading blanks and a blank name")
+        << QStringList{"\"   Spaced\"", "\"    \"", "Plain"} << QStringList{"Spaced", "Plain"};
+    QTest::newRow("no profiles") << QStringList{} << QStringList{};
+}
+
+void tst_MainWindow::wmvProfileNames()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, items);
+
+    QTemporaryDir programDir;
+    QVERIFY(programDir.isValid());
+    QFile file(programDir.filePath(QStringLiteral("WMV_Profiles.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    for (int i = 0; i < names.size(); ++i) {
+        file.write(QStringLiteral("[profile%1]\nname=%2\nvideoCodec=wmv2\nvideoBitrate=500\n"
+                                  "audioCodec=wmav2\naudioBitrate=96\n")
+                       .arg(i)
+                       .arg(names[i])
+                       .toUtf8());
+    }
+    file.close();
+    const QString saved = g_programDir;
+    g_programDir = QDir::toNativeSeparators(programDir.path() + u'/');
+    auto restore = qScopeGuard([&] { g_programDir = saved; });
+
+    QVERIFY(openFrame());
+    auto *combo = control<QComboBox>(IDC_WMV_PROFILE);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown.append(combo->itemText(i));
+    QCOMPARE(shown, items);
+    QCOMPARE(combo->currentIndex(), items.isEmpty() ? -1 : 0);
 }
 
 // --- output type ------------------------------------------------------------------------------
