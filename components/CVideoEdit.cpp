@@ -1,16 +1,14 @@
 #include "CVideoEdit.h"
 
 #include "BatchState.h"
+#include "ClipPlayer.h"
 #include "MediaDuration.h"
 
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaPlayer>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QVideoWidget>
 
@@ -63,7 +61,7 @@ CVideoEdit::CVideoEdit(QWidget *parent)
     , m_wmvProfiles(LoadWmvProfiles(QDir(ProgramFolder()).filePath(WmvProfileFileName)))
     , m_heartbeat(new QTimer(this))
     , m_videoWidget(new QVideoWidget(this))
-    , m_playbackPoll(new QTimer(this))
+    , m_clipPlayer(new ClipPlayer(m_videoWidget, this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -75,18 +73,13 @@ CVideoEdit::CVideoEdit(QWidget *parent)
 
     m_heartbeat->setInterval(HeartbeatMs);
     connect(m_heartbeat, &QTimer::timeout, this, &CVideoEdit::onHeartbeat);
-    m_playbackPoll->setInterval(50);
-    connect(m_playbackPoll, &QTimer::timeout, this, [this] {
-        if (m_player)
-            onPlaybackPosition(m_player->position());
-    });
+    connect(m_clipPlayer, &ClipPlayer::ended, this, &CVideoEdit::PlaybackEnded);
 }
 
 CVideoEdit::~CVideoEdit()
 {
     StopConversion();
-    if (m_player)
-        m_player->disconnect(this);
+    m_clipPlayer->disconnect(this);
 }
 
 double CVideoEdit::GetMediaDuration(const QString &path)
@@ -408,98 +401,21 @@ void CVideoEdit::onProcessFinished(int exitCode, QProcess::ExitStatus status)
     emit ConversionFinished();
 }
 
-void CVideoEdit::ensurePlayer()
-{
-    if (m_player)
-        return;
-    m_player = new QMediaPlayer(this);
-    m_player->setVideoOutput(m_videoWidget);
-    connect(m_player, &QMediaPlayer::positionChanged, this, &CVideoEdit::onPlaybackPosition);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &CVideoEdit::onPlaybackStatus);
-    connect(m_player, &QMediaPlayer::errorOccurred, this, [this] {
-        if (m_playing)
-            endPlayback(m_player->position() / 1000.0);
-    });
-}
-
 bool CVideoEdit::StartPlayback()
 {
     StopPlayback();
     if (m_videoClips.isEmpty() && m_audioClips.isEmpty())
         return false;
-    m_playClip = m_videoClips.isEmpty() ? m_audioClips.first() : m_videoClips.first();
-    if (!QFileInfo(m_playClip.path).isFile())
-        return false;
-    ensurePlayer();
-    if (!m_audioClips.isEmpty()) {
-        if (!m_audioOutput)
-            m_audioOutput = new QAudioOutput(this);
-        m_player->setAudioOutput(m_audioOutput);
-    } else {
-        m_player->setAudioOutput(nullptr);
-    }
-    m_player->setSource(QUrl::fromLocalFile(QFileInfo(m_playClip.path).absoluteFilePath()));
-    m_seekPending = m_playClip.start > 0.0;
-    m_playing = true;
-    if (m_seekPending)
-        m_player->setPosition(qint64(m_playClip.start * 1000.0));
-    m_player->play();
-    m_playbackPoll->start();
-    return true;
+    const MediaClip clip = m_videoClips.isEmpty() ? m_audioClips.first() : m_videoClips.first();
+    return m_clipPlayer->play(clip, !m_audioClips.isEmpty(), m_ffmpegProgram);
 }
 
 void CVideoEdit::StopPlayback()
 {
-    m_playbackPoll->stop();
-    if (!m_player)
-        return;
-    m_playing = false;
-    m_seekPending = false;
-    m_player->stop();
+    m_clipPlayer->stop();
 }
 
 bool CVideoEdit::IsPlaying() const
 {
-    return m_playing;
-}
-
-void CVideoEdit::onPlaybackStatus()
-{
-    if (!m_playing)
-        return;
-    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
-    if (m_seekPending
-        && (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia)) {
-        m_player->setPosition(qint64(m_playClip.start * 1000.0));
-    } else if (status == QMediaPlayer::EndOfMedia) {
-        endPlayback(m_player->duration() / 1000.0);
-    } else if (status == QMediaPlayer::InvalidMedia) {
-        endPlayback(m_player->position() / 1000.0);
-    }
-}
-
-void CVideoEdit::onPlaybackPosition(qint64 ms)
-{
-    if (!m_playing)
-        return;
-    const double seconds = ms / 1000.0;
-    if (m_seekPending) {
-        // Positions before the clip's start come from before the seek took effect.
-        if (seconds + 0.5 < m_playClip.start)
-            return;
-        m_seekPending = false;
-    }
-    if (m_playClip.hasEnd() && seconds >= m_playClip.end)
-        endPlayback(seconds);
-}
-
-void CVideoEdit::endPlayback(double position)
-{
-    if (!m_playing)
-        return;
-    m_playing = false;
-    m_seekPending = false;
-    m_playbackPoll->stop();
-    m_player->pause();
-    emit PlaybackEnded(position);
+    return m_clipPlayer->isPlaying();
 }

@@ -11,8 +11,7 @@
 #include <QProcess>
 #include <QWidget>
 
-class QAudioOutput;
-class QMediaPlayer;
+class ClipPlayer;
 class QTimer;
 class QVideoWidget;
 
@@ -70,7 +69,10 @@ public:
     QString LastFfmpegLine() const;
 
     /// Plays the first video clip (with sound only when an audio clip was added) from its start
-    /// to its end in the component's area. Returns false when there is no clip to play.
+    /// to its end in the component's area; the last picture stays in view afterwards. Returns
+    /// false when there is no clip to play or its file is missing. A RealMedia clip that starts
+    /// later than 0 is first cut into a temporary preview file (its first two minutes at most),
+    /// because the player cannot seek in such files.
     bool StartPlayback();
     /// Ends playback; no PlaybackEnded follows.
     void StopPlayback();
@@ -85,7 +87,8 @@ signals:
     void ConversionFinished();
     /// Seconds converted so far and seconds in all, at least twice a second while converting.
     void ConversionProgress(double position, double total);
-    /// Playback reached the clip's end; the argument is the position in seconds.
+    /// Playback reached the clip's end (or the player failed or stalled); the argument is the
+    /// position in seconds of the source.
     void PlaybackEnded(double position);
 
 private:
@@ -98,10 +101,6 @@ private:
     void emitProgress(double position);
     /// Detaches the running process (no more signals from it); returns it, or nullptr.
     QProcess *detachProcess();
-    void ensurePlayer();
-    void onPlaybackPosition(qint64 ms);
-    void onPlaybackStatus();
-    void endPlayback(double position);
 
     int m_outputWidth = 320;
     int m_outputHeight = 240;
@@ -135,11 +134,6 @@ private:
     QString m_lastError;
     QString m_lastFfmpegLine;
 
-    QMediaPlayer *m_player = nullptr;
-    QAudioOutput *m_audioOutput = nullptr;
     QVideoWidget *m_videoWidget = nullptr;
-    QTimer *m_playbackPoll = nullptr;
-    MediaClip m_playClip;
-    bool m_playing = false;
-    bool m_seekPending = false;
+    ClipPlayer *m_clipPlayer = nullptr;
 };
