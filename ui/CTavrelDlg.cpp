@@ -81,9 +81,6 @@ void CTavrelDlg::CreateControls()
         QWidget *control = CreateControl(spec);
         control->setObjectName(QStringLiteral("control%1").arg(spec.id));
         control->setProperty("controlId", spec.id);
-        // Set on each control, not only inherited: a skin's style sheet re-resolves the fonts of
-        // the widgets it styles and would otherwise give some of them the application's font.
-        control->setFont(font());
         if (!spec.rect.isNull())
             control->setGeometry(spec.rect);
         m_controls.insert(spec.id, control);
@@ -91,6 +88,15 @@ void CTavrelDlg::CreateControls()
     // The settings frame is created among the controls it surrounds; it must lie beneath them
     // all, or it would take their clicks.
     Control(IDC_SETTINGS_GROUP)->lower();
+
+    // The page's font is set on every widget inside it, not only inherited: a skin's style sheet
+    // re-resolves the fonts of the widgets it styles and would give some of them (the combo
+    // boxes, the list header's viewport) the application's larger font.
+    const QList<QWidget *> widgets = findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (!widget->isWindow())
+            widget->setFont(font());
+    }
 }
 
 QWidget *CTavrelDlg::CreateControl(const ControlSpec &spec)
