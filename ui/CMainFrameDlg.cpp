@@ -15,9 +15,11 @@
 CMainFrameDlg *g_mainFrame = nullptr;
 const QString g_productName = QStringLiteral("Tavrel");
 
+// The program's only window: a normal top-level window (in the task bar, with a minimise box),
+// fixed in size, that runs the modal loop.
 CMainFrameDlg::CMainFrameDlg(QWidget *parent)
     : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_icon(LoadResourceIcon(IDI_APPLICATION_ICON))
 {
