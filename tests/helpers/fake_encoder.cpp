@@ -4,7 +4,7 @@
 //       prints <lines> progress lines in FFmpeg's form, each ending in "\r", one every
 //       <interval> ms (time = line number in seconds, size = 10 kB per line); a "q" on standard
 //       input ends it early with status 0 (and creates the marker file); otherwise it prints a
-//       summary line and exits 0
+//       final report with the last values and a summary line, and exits 0
 //   fail <status> <message>     prints the message as a line and exits with <status>
 //   crash <message>             prints the message as a line and dies of a signal
 //   hang [ignore-term]          prints one line and sleeps for ever; ignores "q", and with
@@ -79,7 +79,18 @@ int Progress(int lines, int intervalMs, const char *quitMarker)
         Say(line);
         SleepMs(intervalMs);
     }
-    Say("\nvideo:100kB audio:20kB subtitle:0kB other streams:0kB muxing overhead: 1.0%\n");
+    // The final report repeats the last values, as FFmpeg's does.
+    SleepMs(2 * intervalMs);
+    char report[200];
+    std::snprintf(report,
+                  sizeof report,
+                  "frame=%5d fps= 30 q=-1.0 Lsize=%8dkB time=00:00:%02d.00 bitrate= 80.0kbits/s "
+                  "speed=1.00x    \n",
+                  lines * 30,
+                  lines * 10,
+                  lines);
+    Say(report);
+    Say("video:100kB audio:20kB subtitle:0kB other streams:0kB muxing overhead: 1.0%\n");
     return 0;
 }
 
