@@ -784,6 +784,7 @@ void tst_MainWindow::enterAndEscapeKeepTheWindowOpen()
 
     QVERIFY(openFrame());
     m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     QWidget *target = focusId ? page()->Control(focusId) : static_cast<QWidget *>(m_frame.get());
     target->setFocus();
     QSignalSpy finished(m_frame.get(), &QDialog::finished);
@@ -856,6 +857,7 @@ void tst_MainWindow::helpCommandOpensTheHelpFile()
     g_programDir = QDir::toNativeSeparators(programDir.path() + u'/');
 
     m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     QTest::keyClick(m_frame.get(), Qt::Key_F1);
     page()->SetBusy(true); // help works during a batch as well
     QTest::keyClick(control<QLineEdit>(IDC_TITLE), Qt::Key_F1);
