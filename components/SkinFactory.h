@@ -9,5 +9,5 @@ class SkinEngine;
 /// Name by which the program asks for its skin component.
 inline constexpr const char *SkinComponentName = "SkinCrafter.SCSkin";
 
-/// Creates the component registered under name; nullptr for any other name.
+/// Creates the component registered under name (letter case ignored); nullptr for any other name.
 std::unique_ptr<SkinEngine> CreateSkinComponent(const QString &name);
