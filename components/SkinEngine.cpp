@@ -116,6 +116,8 @@ void SkinEngine::EndSkinning()
         repolish(window);
     }
     m_marked.clear();
+    m_plainPalette.reset();
+    m_plainFont.reset();
 }
 
 void SkinEngine::remember(QWidget *window)
@@ -143,14 +145,15 @@ void SkinEngine::applyUnskinned(QWidget *window, bool unskinned)
 
 QString SkinEngine::neutralSheet() const
 {
-    const QPalette &p = m_plainPalette;
-    QString family = m_plainFont.family();
+    const QPalette p = m_plainPalette.value_or(QApplication::palette());
+    const QFont font = m_plainFont.value_or(QApplication::font());
+    QString family = font.family();
     family.remove(QLatin1Char('"'));
     QString size;
-    if (m_plainFont.pointSizeF() > 0)
-        size = QStringLiteral("font-size: %1pt;").arg(m_plainFont.pointSizeF());
-    else if (m_plainFont.pixelSize() > 0)
-        size = QStringLiteral("font-size: %1px;").arg(m_plainFont.pixelSize());
+    if (font.pointSizeF() > 0)
+        size = QStringLiteral("font-size: %1pt;").arg(font.pointSizeF());
+    else if (font.pixelSize() > 0)
+        size = QStringLiteral("font-size: %1px;").arg(font.pixelSize());
     return QStringLiteral("%1\n*[%2=\"true\"] { color: %3; background-color: %4; "
                           "border: none; padding: 0px; margin: 0px; min-height: 0px; "
                           "min-width: 0px; font-family: \"%5\"; %6 font-weight: normal; "

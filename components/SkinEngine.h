@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 /// The skin component itself: draws the program's windows with a Qt style sheet read from a
 /// skin file. Made only through CreateSkinComponent and called through the driver g_skin.
 ///
@@ -60,7 +62,9 @@ private:
     bool m_active = false;
     QString m_styleSheet;
     QString m_sheetBeforeSkin;
-    QPalette m_plainPalette;
-    QFont m_plainFont;
+    // The look of the windows before the skin, held only while the skin is active, so that
+    // nothing of the interface outlives EndSkinning.
+    std::optional<QPalette> m_plainPalette;
+    std::optional<QFont> m_plainFont;
     QList<QPointer<QWidget>> m_marked;
 };
