@@ -118,9 +118,8 @@ void ClipPlayer::makePreviewFile(const QString &ffmpeg)
     if (m_player)
         m_player->setSource(QUrl()); // lets go of the previous preview file
     m_previewDir = std::make_unique<QTemporaryDir>();
-    const QString program = QStandardPaths::findExecutable(ffmpeg).isEmpty()
-                                ? ffmpeg
-                                : QStandardPaths::findExecutable(ffmpeg);
+    const QString found = QStandardPaths::findExecutable(ffmpeg);
+    const QString program = found.isEmpty() ? ffmpeg : found;
     ConversionRequest request;
     request.format = AviIntermediateFormat;
     request.width = 320;
