@@ -436,3 +436,19 @@ QImage DrawSliderThumb(bool left)
     p.drawPath(wedge);
     return image;
 }
+
+QImage DrawSkinDownArrow(bool enabled)
+{
+    QImage image = Transparent(9, 5);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(enabled ? QColor(0xc9, 0xd2, 0xda) : QColor(0x5a, 0x63, 0x6d));
+    QPainterPath wedge;
+    wedge.moveTo(0, 0);
+    wedge.lineTo(9, 0);
+    wedge.lineTo(4.5, 5);
+    wedge.closeSubpath();
+    p.drawPath(wedge);
+    return image;
+}

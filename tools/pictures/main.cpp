@@ -57,6 +57,11 @@ int main(int argc, char *argv[])
     ok &= Save(DrawSliderRange().convertToFormat(QImage::Format_RGB888), path(213, "png"), err);
     ok &= Save(DrawSliderThumb(true), path(214, "png"), err);
     ok &= Save(DrawSliderThumb(false), path(215, "png"), err);
+    // The skin's own pictures are named, not numbered: no window asks for them by id.
+    ok &= Save(DrawSkinDownArrow(true), out.filePath(QStringLiteral("skin-down-arrow.png")), err);
+    ok &= Save(DrawSkinDownArrow(false),
+               out.filePath(QStringLiteral("skin-down-arrow-disabled.png")),
+               err);
 
     const QList<QImage> appIcon = DrawApplicationIcon();
     ok &= Save(appIcon.last(), path(128, "png"), err);
