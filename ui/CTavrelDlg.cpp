@@ -10,6 +10,7 @@
 #include "CVideoEdit.h"
 #include "CellInfo.h"
 #include "OutputTypeRules.h"
+#include "PreConversion.h"
 #include "ProfileList.h"
 #include "ProgressText.h"
 #include "ResourceImages.h"
@@ -460,12 +461,16 @@ int CTavrelDlg::OnRangeChanged(int wParam, int lParam)
     return 0;
 }
 
-void CTavrelDlg::OnConversionFinished() {}
+// The media component's conversion events serve both the pre-conversion of a RealMedia source
+// and a WMV conversion; the engine's handlers tell them apart by the task's output type.
+void CTavrelDlg::OnConversionFinished()
+{
+    ::OnConversionFinished(m_tasks, *m_media, m_wmvConverting);
+}
 
 void CTavrelDlg::OnConversionProgress(double position, double total)
 {
-    Q_UNUSED(position)
-    Q_UNUSED(total)
+    ::OnConversionProgress(position, total, m_tasks, *m_media);
 }
 
 void CTavrelDlg::OnPlaybackEnded(double position)
