@@ -78,13 +78,13 @@ CTavrelDlg::~CTavrelDlg()
 
 void CTavrelDlg::CreateControls()
 {
-    for (const ControlSpec &spec : ControlTable()) {
-        QWidget *control = CreateControl(spec);
-        control->setObjectName(QStringLiteral("control%1").arg(spec.id));
-        control->setProperty("controlId", spec.id);
-        if (!spec.rect.isNull())
-            control->setGeometry(spec.rect);
-        m_controls.insert(spec.id, control);
+    for (const ControlEntry &entry : ControlTable()) {
+        QWidget *control = CreateControl(entry);
+        control->setObjectName(QStringLiteral("control%1").arg(entry.id));
+        control->setProperty("controlId", entry.id);
+        if (!entry.rect.isNull())
+            control->setGeometry(entry.rect);
+        m_controls.insert(entry.id, control);
     }
     // The settings frame is created among the controls it surrounds; it must lie beneath them
     // all, or it would take their clicks.
@@ -100,19 +100,19 @@ void CTavrelDlg::CreateControls()
     }
 }
 
-QWidget *CTavrelDlg::CreateControl(const ControlSpec &spec)
+QWidget *CTavrelDlg::CreateControl(const ControlEntry &entry)
 {
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::TaskList:
         return new CTaskListCtrl(this);
     case ControlKind::ImageButton:
         return new CImageButton(this);
     case ControlKind::Label:
-        return new QLabel(spec.text, this);
+        return new QLabel(entry.text, this);
     case ControlKind::Edit:
         return new QLineEdit(this);
     case ControlKind::PushButton: {
-        auto *button = new QPushButton(spec.text, this);
+        auto *button = new QPushButton(entry.text, this);
         button->setAutoDefault(false);
         return button;
     }
@@ -125,18 +125,18 @@ QWidget *CTavrelDlg::CreateControl(const ControlSpec &spec)
     case ControlKind::GroupBox:
         return new QGroupBox(this);
     case ControlKind::RadioButton:
-        return new QRadioButton(spec.text, this);
+        return new QRadioButton(entry.text, this);
     case ControlKind::ComboBox: {
         auto *combo = new QComboBox(this);
         combo->setEditable(false);
-        if (const SettingTable *table = SettingTableForCombo(spec.id)) {
+        if (const SettingTable *table = SettingTableForCombo(entry.id)) {
             for (const SettingItem &item : table->items)
                 combo->addItem(item.itemText);
         }
         return combo;
     }
     case ControlKind::CheckBox:
-        return new QCheckBox(spec.text, this);
+        return new QCheckBox(entry.text, this);
     }
     return new QWidget(this);
 }
@@ -221,8 +221,8 @@ void CTavrelDlg::SetUpControls()
 {
     for (QComboBox *combo : std::as_const(m_settingCombos))
         g_skin.SetWindowKind(combo, 1);
-    for (const ImageButtonSpec &spec : ImageButtonTable())
-        g_skin.SetWindowUnskinned(Control(spec.id), 1);
+    for (const ImageButtonSpec &entry : ImageButtonTable())
+        g_skin.SetWindowUnskinned(Control(entry.id), 1);
 
     InsertColumns();
     m_taskList->SetFullRowSelect(true);
@@ -257,20 +257,20 @@ void CTavrelDlg::InsertColumns()
 
 void CTavrelDlg::SetUpImageButtons()
 {
-    for (const ImageButtonSpec &spec : ImageButtonTable()) {
-        auto *button = ControlAs<CImageButton>(spec.id);
-        if (spec.icons) {
-            button->SetIconPair(spec.hotImage, spec.normalImage);
+    for (const ImageButtonSpec &entry : ImageButtonTable()) {
+        auto *button = ControlAs<CImageButton>(entry.id);
+        if (entry.icons) {
+            button->SetIconPair(entry.hotImage, entry.normalImage);
             button->SetImageAlign(CImageButton::AlignTop, true);
         } else {
             button->SetBitmapPair(
-                spec.hotImage, kPictureKeyColor, spec.normalImage, kPictureKeyColor);
+                entry.hotImage, kPictureKeyColor, entry.normalImage, kPictureKeyColor);
         }
         button->UseParentBackground(false);
         button->SetHoverBorder(false, true);
     }
-    for (const ImageButtonSpec &spec : ImageButtonTable())
-        ControlAs<CImageButton>(spec.id)->SetTipText(spec.tooltip, true);
+    for (const ImageButtonSpec &entry : ImageButtonTable())
+        ControlAs<CImageButton>(entry.id)->SetTipText(entry.tooltip, true);
 }
 
 void CTavrelDlg::LoadProfiles()
@@ -307,9 +307,9 @@ void CTavrelDlg::FillWmvProfiles()
 
 void CTavrelDlg::MoveControlsToTable()
 {
-    for (const ControlSpec &spec : ControlTable()) {
-        if (!spec.rect.isNull())
-            Control(spec.id)->setGeometry(spec.rect);
+    for (const ControlEntry &entry : ControlTable()) {
+        if (!entry.rect.isNull())
+            Control(entry.id)->setGeometry(entry.rect);
     }
 }
 

@@ -101,7 +101,7 @@ protected:
 
 private:
     void CreateControls();
-    QWidget *CreateControl(const ControlSpec &spec);
+    QWidget *CreateControl(const ControlEntry &entry);
     void BindControls();
     void ConnectHandlers();
     void OnInitDialog();

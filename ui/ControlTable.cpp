@@ -12,7 +12,7 @@ QString settingLabel(int comboId)
     return table ? table->label : QString();
 }
 
-QList<ControlSpec> makeControlTable()
+QList<ControlEntry> makeControlTable()
 {
     using K = ControlKind;
     return {
@@ -70,17 +70,17 @@ QList<ControlSpec> makeControlTable()
 
 } // namespace
 
-const QList<ControlSpec> &ControlTable()
+const QList<ControlEntry> &ControlTable()
 {
-    static const QList<ControlSpec> table = makeControlTable();
+    static const QList<ControlEntry> table = makeControlTable();
     return table;
 }
 
-const ControlSpec *ControlSpecFor(int id)
+const ControlEntry *ControlEntryFor(int id)
 {
-    for (const ControlSpec &spec : ControlTable()) {
-        if (spec.id == id)
-            return &spec;
+    for (const ControlEntry &entry : ControlTable()) {
+        if (entry.id == id)
+            return &entry;
     }
     return nullptr;
 }

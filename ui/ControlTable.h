@@ -75,7 +75,7 @@ enum class ControlKind {
 
 /// One control of the main page: the single description from which the page creates, names and
 /// places it.
-struct ControlSpec
+struct ControlEntry
 {
     int id;
     ControlKind kind;
@@ -84,10 +84,10 @@ struct ControlSpec
 };
 
 /// Every control of the main page in creation order, which is also the keyboard tab order.
-const QList<ControlSpec> &ControlTable();
+const QList<ControlEntry> &ControlTable();
 
 /// The entry of id, or nullptr when the table has no such control.
-const ControlSpec *ControlSpecFor(int id);
+const ControlEntry *ControlEntryFor(int id);
 
 /// The nine encoding-setting combo boxes, 1025 to 1033, in id order.
 const QList<int> &SettingComboIds();

@@ -263,10 +263,10 @@ void tst_MainWindow::controls()
     else if (auto *button = qobject_cast<QAbstractButton *>(widget))
         QCOMPARE(button->text(), text);
 
-    const ControlSpec *spec = ControlSpecFor(id);
-    QVERIFY(spec);
-    QCOMPARE(spec->rect, rect);
-    QCOMPARE(spec->text, text);
+    const ControlEntry *entry = ControlEntryFor(id);
+    QVERIFY(entry);
+    QCOMPARE(entry->rect, rect);
+    QCOMPARE(entry->text, text);
 }
 
 void tst_MainWindow::settingCombos_data()

@@ -93,8 +93,8 @@ void tst_Startup::missingSkinAndProfileFile()
     QCOMPARE(profiles->currentIndex(), -1);
     QVERIFY(profiles->isVisible());
     // Everything else is in place as usual.
-    for (const ControlSpec &spec : ControlTable())
-        QVERIFY(page->Control(spec.id));
+    for (const ControlEntry &entry : ControlTable())
+        QVERIFY(page->Control(entry.id));
     QVERIFY(page->Control(IDC_START)->isVisible());
     QCOMPARE(frame.windowTitle(), QStringLiteral("Tavrel V" TAVREL_VERSION));
 }
