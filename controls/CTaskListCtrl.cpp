@@ -140,46 +140,39 @@ QRect CTaskListCtrl::CellBounds(int item, int subItem) const
                  rowHeight(item));
 }
 
-void CTaskListCtrl::InvalidateCells(int first, int last, int column, bool erase)
+bool CTaskListCtrl::ClipToVisibleRows(int &first, int &last) const
 {
-    Q_UNUSED(erase) // every paint fills the cells' background
     const int count = GetItemCount();
-    if (count == 0 || column < 0 || column >= GetColumnCount())
-        return;
+    if (count == 0)
+        return false;
     if (first > last)
         std::swap(first, last);
-
     const int top = rowAt(0);
     if (top < 0)
-        return;
+        return false;
     // The partly visible row below the last whole one counts.
     int bottom = rowAt(viewport()->height() - 1);
     if (bottom < 0)
         bottom = count - 1;
     if (last < top || first > bottom)
-        return;
+        return false;
     first = std::max(first, top);
     last = std::min(last, bottom);
+    return true;
+}
+
+void CTaskListCtrl::InvalidateCells(int first, int last, int column, bool erase)
+{
+    Q_UNUSED(erase) // every paint fills the cells' background
+    if (column < 0 || column >= GetColumnCount() || !ClipToVisibleRows(first, last))
+        return;
     viewport()->update(CellBounds(first, column).united(CellBounds(last, column)));
 }
 
 void CTaskListCtrl::RedrawItems(int first, int last)
 {
-    const int count = GetItemCount();
-    if (count == 0 || GetColumnCount() == 0)
+    if (GetColumnCount() == 0 || !ClipToVisibleRows(first, last))
         return;
-    if (first > last)
-        std::swap(first, last);
-    const int top = rowAt(0);
-    if (top < 0)
-        return;
-    int bottom = rowAt(viewport()->height() - 1);
-    if (bottom < 0)
-        bottom = count - 1;
-    if (last < top || first > bottom)
-        return;
-    first = std::max(first, top);
-    last = std::min(last, bottom);
     const QRect rows(0,
                      rowViewportPosition(first),
                      viewport()->width(),

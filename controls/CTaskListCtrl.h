@@ -102,6 +102,9 @@ protected:
 private:
     friend class TaskListDelegate;
 
+    /// Narrows rows first..last (either order) to the rows in view; false when none is.
+    bool ClipToVisibleRows(int &first, int &last) const;
+
     bool isCellSelected(int item, int subItem) const;
     void sendHeaderRightClick(const QPoint &globalPos);
 
