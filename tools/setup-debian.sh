@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6svg6-dev qt6-tools-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev libgl-dev
     ffmpeg libavformat-dev libavcodec-dev libavutil-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-plugins-ugly gstreamer1.0-libav
