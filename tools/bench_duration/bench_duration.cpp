@@ -6,6 +6,7 @@
 // 90th percentile of both, per type and over all files, and checks that both agree.
 
 #include "MediaDuration.h"
+#include "MediaFixtures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,56 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-struct Kind
-{
-    QString extension;
-    QStringList options;
-};
-
-QList<Kind> Kinds()
-{
-    const QStringList rm{"-c:v", "rv20", "-c:a", "ac3", "-ac", "2", "-f", "rm"};
-    const QStringList mpeg{"-c:v", "mpeg1video", "-c:a", "mp2", "-f", "mpeg"};
-    const QStringList mov{"-c:v", "mpeg4", "-c:a", "aac", "-f", "mov"};
-    return {
-        {"rm", rm},
-        {"rmvb", rm},
-        {"avi", {"-c:v", "mpeg4", "-c:a", "libmp3lame", "-f", "avi"}},
-        {"mpg", mpeg},
-        {"mpeg", mpeg},
-        {"vob", {"-c:v", "mpeg2video", "-c:a", "ac3", "-f", "vob"}},
-        {"wmv", {"-c:v", "wmv2", "-c:a", "wmav2", "-f", "asf"}},
-        {"asf", {"-c:v", "wmv1", "-c:a", "wmav1", "-f", "asf"}},
-        {"wma", {"-vn", "-c:a", "wmav2", "-f", "asf"}},
-        {"mov", mov},
-        {"qt", mov},
-        {"3gp", {"-c:v", "mpeg4", "-c:a", "aac", "-ar", "16000", "-ac", "1", "-f", "3gp"}},
-    };
-}
-
-bool Make(const QString &path, const Kind &kind, double seconds)
-{
-    QStringList args{"-nostdin",
-                     "-hide_banner",
-                     "-loglevel",
-                     "error",
-                     "-y",
-                     "-f",
-                     "lavfi",
-                     "-i",
-                     "testsrc=size=176x144:rate=25",
-                     "-f",
-                     "lavfi",
-                     "-i",
-                     "sine=frequency=440:sample_rate=44100",
-                     "-t",
-                     QString::number(seconds)};
-    args << kind.options << path;
-    QProcess process;
-    process.start(QStringLiteral("ffmpeg"), args);
-    return process.waitForFinished(120000) && process.exitCode() == 0;
-}
 
 double FfprobeDuration(const QString &path)
 {
@@ -101,16 +52,17 @@ int main(int argc, char **argv)
     QDir().mkpath(folder);
 
     constexpr int FileCount = 100;
-    const QList<Kind> kinds = Kinds();
+    const QList<MediaFixtures::SourceKind> kinds = MediaFixtures::SourceKinds();
     QStringList files;
     out << "making " << FileCount << " files in " << folder << " ...\n";
     out.flush();
     for (int i = 0; i < FileCount; ++i) {
-        const Kind &kind = kinds.at(i % kinds.size());
+        const MediaFixtures::SourceKind &kind = kinds.at(i % kinds.size());
         const double seconds = 1.0 + (i % 7) * 0.5; // 1 to 4 s
         const QString path = QDir(folder).filePath(
             QStringLiteral("clip%1.%2").arg(i, 3, 10, QLatin1Char('0')).arg(kind.extension));
-        if (!QFileInfo::exists(path) && !Make(path, kind, seconds)) {
+        if (!QFileInfo::exists(path)
+            && !MediaFixtures::MakeSource(path, seconds, QStringLiteral("176x144"))) {
             out << "could not make " << path << "\n";
             return 1;
         }
