@@ -9,6 +9,7 @@
 #include "BatchState.h"
 #include "CommandLine.h"
 #include "EncoderRunner.h"
+#include "MediaProbe.h"
 #include "TaskArray.h"
 
 #include <QCoreApplication>
@@ -51,35 +52,6 @@ double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
-}
-
-bool GenerateClip(const QString &path)
-{
-    QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {u"-hide_banner"_qs,
-                  u"-loglevel"_qs,
-                  u"error"_qs,
-                  u"-y"_qs,
-                  u"-f"_qs,
-                  u"lavfi"_qs,
-                  u"-i"_qs,
-                  u"testsrc2=size=640x480:rate=30,noise=alls=2:allf=t"_qs,
-                  u"-f"_qs,
-                  u"lavfi"_qs,
-                  u"-i"_qs,
-                  u"sine=frequency=440:sample_rate=48000"_qs,
-                  u"-t"_qs,
-                  QString::number(ClipSeconds),
-                  u"-c:v"_qs,
-                  u"mpeg4"_qs,
-                  u"-q:v"_qs,
-                  u"3"_qs,
-                  u"-c:a"_qs,
-                  u"pcm_s16le"_qs,
-                  path});
-    return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit
-           && ffmpeg.exitCode() == 0;
 }
 
 struct RunnerRun
@@ -161,8 +133,9 @@ int main(int argc, char *argv[])
     const QString clip = work.filePath(u"clip.avi"_qs);
     std::printf("Generating a %d s 640x480 clip...\n", ClipSeconds);
     std::fflush(stdout);
-    if (!GenerateClip(clip)) {
-        std::fprintf(stderr, "ffmpeg could not generate the clip\n");
+    const QString clipError = GenerateClip(clip, ClipSeconds, QSize(640, 480));
+    if (!clipError.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(clipError));
         return 1;
     }
     const ConversionTask task = NewConversionTask(clip, ClipSeconds, 0, 0);
