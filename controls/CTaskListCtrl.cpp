@@ -326,6 +326,19 @@ void CTaskListCtrl::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
+// A click on empty space keeps the selection: the view would clear it on the button's release,
+// after the parent has already been told of the click and has selected the row it wants.
+QItemSelectionModel::SelectionFlags CTaskListCtrl::selectionCommand(const QModelIndex &index,
+                                                                    const QEvent *event) const
+{
+    if (!index.isValid() && event
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
+            || event->type() == QEvent::MouseButtonDblClick)) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    return QTableView::selectionCommand(index, event);
+}
+
 bool CTaskListCtrl::viewportEvent(QEvent *event)
 {
     switch (event->type()) {
