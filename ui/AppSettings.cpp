@@ -13,6 +13,7 @@ namespace {
 // "Default", in the registry and in the INI file alike.
 const QString kDestinationKey = QStringLiteral("destination/Default");
 const QString kVersionKey = QStringLiteral("Version/Default");
+const QString kLastSourceFolderKey = QStringLiteral("lastSourceFolder/Default");
 
 // The native format is the registry on Windows and an INI file ("Tavrel.conf") elsewhere.
 QSettings userSettings()
@@ -47,6 +48,27 @@ void WriteDestination(const QString &dir)
         return;
     QSettings settings = userSettings();
     settings.setValue(kDestinationKey, dir);
+    settings.sync();
+}
+
+QString AddDialogFolder()
+{
+    const QString last = userSettings().value(kLastSourceFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    if (!videos.isEmpty() && QFileInfo(videos).isDir())
+        return videos;
+    return QDir::homePath();
+}
+
+void WriteLastSourceFolder(const QString &sourcePath)
+{
+    const QString folder = QFileInfo(sourcePath).absolutePath();
+    if (sourcePath.isEmpty() || folder.isEmpty())
+        return;
+    QSettings settings = userSettings();
+    settings.setValue(kLastSourceFolderKey, folder);
     settings.sync();
 }
 

@@ -2,10 +2,11 @@
 
 #include <QString>
 
-/// The two values Tavrel keeps between runs, read and written through QSettings: on Windows the
+/// The values Tavrel keeps between runs, read and written through QSettings: on Windows the
 /// default values of the registry keys HKEY_CURRENT_USER "Software\Tavrel\destination" and
 /// "Software\Tavrel\Version"; elsewhere an INI file "Tavrel.conf" in the user's configuration
-/// folder, groups "destination" and "Version", key "Default".
+/// folder, groups "destination" and "Version", key "Default". The folder of the last file added
+/// is kept beside them ("lastSourceFolder").
 
 /// QSettings organisation name (the "Software\Tavrel" key on Windows).
 extern const char *const kSettingsOrganisation;
@@ -20,6 +21,14 @@ QString ReadDestination();
 
 /// Stores dir as the output directory; an empty dir is not stored.
 void WriteDestination(const QString &dir);
+
+/// The folder the Add dialog opens in: the folder of the last source file added (kept between
+/// runs) when it still exists, else the user's Videos folder, else the home folder. Never the
+/// program's own working directory.
+QString AddDialogFolder();
+
+/// Remembers the folder of sourcePath for the next Add dialog.
+void WriteLastSourceFolder(const QString &sourcePath);
 
 /// The stored "Version" value, or an empty string when none is stored.
 QString ReadStoredVersion();

@@ -32,11 +32,11 @@ void ShellActions::Message(QWidget *parent,
     box.exec();
 }
 
-QString ShellActions::OpenFile(QWidget *parent, const QString &filter)
+QString ShellActions::OpenFile(QWidget *parent, const QString &filter, const QString &folder)
 {
     if (g_openFile)
-        return g_openFile(parent, filter);
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+        return g_openFile(parent, filter, folder);
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
 QString ShellActions::PickFolder(QWidget *parent)

@@ -19,7 +19,8 @@ public:
     using MessageHandler = std::function<void(
         QWidget *parent, const QString &text, const QString &caption, QMessageBox::Icon icon)>;
     /// Returns the chosen file's full path, or an empty string when cancelled.
-    using OpenFileHandler = std::function<QString(QWidget *parent, const QString &filter)>;
+    using OpenFileHandler
+        = std::function<QString(QWidget *parent, const QString &filter, const QString &folder)>;
     /// Returns the chosen folder, or an empty string when cancelled.
     using FolderHandler = std::function<QString(QWidget *parent)>;
 
@@ -30,8 +31,9 @@ public:
                         const QString &text,
                         const QString &caption,
                         QMessageBox::Icon icon = QMessageBox::NoIcon);
-    /// A modal file-open dialog for one existing file; filter in Qt's form ("Text (*.txt);;...").
-    static QString OpenFile(QWidget *parent, const QString &filter);
+    /// A modal file-open dialog for one existing file, opening in folder; filter in Qt's form
+    /// ("Text (*.txt);;...").
+    static QString OpenFile(QWidget *parent, const QString &filter, const QString &folder);
     /// A modal folder picker.
     static QString PickFolder(QWidget *parent);
 
