@@ -60,6 +60,7 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
     pagePalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x7a, 0x84, 0x8e));
     setPalette(pagePalette);
 
+    setAcceptDrops(true);
     CreateControls();
     BindControls();
     ConnectHandlers();
@@ -409,14 +410,6 @@ void CTavrelDlg::SetBusy(bool busy)
 
 // --- handlers ---------------------------------------------------------------------------------
 
-void CTavrelDlg::OnAdd() {}
-
-void CTavrelDlg::OnRemove() {}
-
-void CTavrelDlg::OnRemoveAll() {}
-
-void CTavrelDlg::OnTaskListClick() {}
-
 void CTavrelDlg::OnStart() {}
 
 void CTavrelDlg::OnStop()
@@ -433,15 +426,51 @@ void CTavrelDlg::OnPreviewPlay() {}
 
 void CTavrelDlg::OnPreviewStop() {}
 
-void CTavrelDlg::OnTitleChanged() {}
-
-void CTavrelDlg::OnMpeg4ProfileChanged() {}
-
-void CTavrelDlg::OnWmvProfileChanged() {}
+// --- setting handlers: the user's choice goes into the current task at once -------------------
 
 void CTavrelDlg::OnSettingChanged(int comboId)
 {
-    Q_UNUSED(comboId)
+    const SettingTable *table = SettingTableForCombo(comboId);
+    if (m_busy == 1 || !m_tasks.isValidIndex(m_curTask) || !table)
+        return;
+    ConversionTask task = m_tasks.at(m_curTask);
+    task.*(table->field) = ControlAs<QComboBox>(comboId)->currentIndex();
+    m_tasks.store(m_curTask, task);
+}
+
+void CTavrelDlg::OnTitleChanged()
+{
+    if (m_settingTitle == 1 || m_busy == 1 || !m_tasks.isValidIndex(m_curTask))
+        return;
+    ConversionTask task = m_tasks.at(m_curTask);
+    task.baseName = m_titleEdit->text().left(kMaxTitleLength);
+    task.title = task.baseName;
+    m_tasks.store(m_curTask, task);
+    m_tasks.invalidateCells(m_curTask, m_curTask, OutputColumn);
+}
+
+// The one handler that works during a batch too: the profile decides whether the nine settings
+// can be edited, and a task that is still waiting takes the new profile.
+void CTavrelDlg::OnMpeg4ProfileChanged()
+{
+    if (m_settingProfile == 1)
+        return;
+    const int profile = m_mpeg4ProfileCombo->currentIndex();
+    EnableSettingCombos(profile == 0);
+    if (!m_tasks.isValidIndex(m_curTask))
+        return;
+    ConversionTask task = m_tasks.at(m_curTask);
+    task.mpeg4Profile = profile;
+    m_tasks.store(m_curTask, task);
+}
+
+void CTavrelDlg::OnWmvProfileChanged()
+{
+    if (m_busy == 1 || !m_tasks.isValidIndex(m_curTask))
+        return;
+    ConversionTask task = m_tasks.at(m_curTask);
+    task.wmvProfile = m_wmvProfileCombo->currentIndex();
+    m_tasks.store(m_curTask, task);
 }
 
 void CTavrelDlg::OnGetCellInfo(CellInfo *info)
@@ -511,7 +540,12 @@ bool CTavrelDlg::PreTranslateMessage(QObject *watched, QEvent *event)
         return false;
     // Enter and Escape never reach the window's buttons and never close the window.
     const int key = static_cast<QKeyEvent *>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
+        return true;
+    // The list's navigation keys move the current task; the list itself never sees them.
+    if (watched == m_taskList && event->type() == QEvent::KeyPress)
+        return OnTaskListKey(key);
+    return false;
 }
 
 void CTavrelDlg::paintEvent(QPaintEvent *event)

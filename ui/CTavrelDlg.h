@@ -71,6 +71,18 @@ public:
     // list operations, the batch, preview and trimming, the output directory and the setting
     // handlers are wired here and filled in with that behaviour.
     void OnAdd();
+    /// Appends one source file as a new task, which becomes current (nothing while busy).
+    void AddSourceFile(const QString &path);
+    /// Adds files in order as Add does, showing the media component in the preview area; used
+    /// by Add, by dropped files and by files named on the command line. Nothing while busy.
+    void AddSourceFiles(const QStringList &paths);
+    /// Makes the controls show task index (m_curTask must already be index); out of range:
+    /// nothing. Writes nothing back into the task.
+    void ShowTask(int index);
+    /// Selects row (marks it, focuses the list and scrolls it into view).
+    void SelectTaskRow(int row);
+    /// Sets the list's row count to the number of tasks.
+    void RefreshTaskList();
     void OnRemove();
     void OnRemoveAll();
     void OnTaskListClick();
@@ -98,6 +110,9 @@ protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void CreateControls();
@@ -114,6 +129,10 @@ private:
     /// Key filter run before any widget of the window sees a key (Enter and Escape never reach
     /// the window's buttons or close it). Returns true when the event is consumed.
     bool PreTranslateMessage(QObject *watched, QEvent *event);
+    /// A navigation key pressed in the task list; true when the key is consumed.
+    bool OnTaskListKey(int key);
+    /// No task is current any more: the clips go and the controls show the defaults.
+    void ClearCurrentTask();
     /// The row of the list's selection mark when it indexes a task, else -1.
     int MarkedTask() const;
     void SwitchOutputType(int type);

@@ -1,0 +1,560 @@
+// Building the conversion list in the real window: Add through the dialog seam, files dropped
+// from a file manager, Remove and Remove all, clicks and keys in the list, and every setting the
+// user changes landing in the task it belongs to.
+
+#include "../media_support/MediaFixtures.h"
+
+#include "AppSettings.h"
+#include "BatchState.h"
+#include "CFadePicture.h"
+#include "CMainFrameDlg.h"
+#include "CTaskListCtrl.h"
+#include "CTavrelDlg.h"
+#include "CVideoEdit.h"
+#include "CellInfo.h"
+#include "ControlTable.h"
+#include "SettingTables.h"
+#include "ShellActions.h"
+#include "SourceFiles.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+/// Counts the key presses that reach a widget past the application's filters.
+class KeyCounter : public QObject
+{
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            ++presses;
+        return false;
+    }
+};
+
+QString taskSummary(const ConversionTask &task)
+{
+    return QStringLiteral("%1|%2|%3").arg(task.baseName, task.title).arg(task.mpeg4Profile);
+}
+
+} // namespace
+
+class tst_ListOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void addSourceFile_data();
+    void addSourceFile();
+    void addThroughTheDialog();
+    void remove_data();
+    void remove();
+    void clicks_data();
+    void clicks();
+    void keys_data();
+    void keys();
+    void selectingATaskShowsItsSettings();
+    void settingHandlers_data();
+    void settingHandlers();
+    void titleAndProfiles();
+    void drops_data();
+    void drops();
+
+private:
+    CTavrelDlg *page() const { return m_frame->page(); }
+    template<typename T>
+    T *control(int id) const
+    {
+        return qobject_cast<T *>(page()->Control(id));
+    }
+    CTaskListCtrl *list() const { return control<CTaskListCtrl>(IDC_TASK_LIST); }
+    QString clip(const QString &name) const { return m_dir.filePath(name); }
+    void addClips(int count);
+    void chooseInCombo(int id, int index);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CMainFrameDlg> m_frame;
+    QStringList m_dialogFolders;
+    QString m_dialogFilter;
+    QString m_dialogAnswer;
+};
+
+void tst_ListOperations::initTestCase()
+{
+    g_programDir = QDir::toNativeSeparators(qEnvironmentVariable("TAVREL_RUNTIME_DIR") + u'/');
+    QVERIFY(m_dir.isValid());
+    QVERIFY(MediaFixtures::MakeSource(clip("holiday.trip.avi"), 2.0));
+    QVERIFY(MediaFixtures::MakeSource(clip("party.rmvb"), 1.0));
+    QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip("CAMERA.AVI")));
+    QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip("nodot")));
+    QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip("notes.txt")));
+    QDir(m_dir.path()).mkdir("folder");
+    for (const char *name : {"clip10.avi", "Clip2.MPG", "clip1.avi", "readme.txt"})
+        QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip(QStringLiteral("folder/") + name)));
+    ShellActions::SetOpenFileHandler(
+        [this](QWidget *, const QString &filter, const QString &folder) {
+            m_dialogFilter = filter;
+            m_dialogFolders.append(folder);
+            return m_dialogAnswer;
+        });
+}
+
+void tst_ListOperations::init()
+{
+    QSettings(
+        QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kSettingsOrganisation))
+        .clear();
+    m_dialogFolders.clear();
+    m_frame = std::make_unique<CMainFrameDlg>();
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+}
+
+void tst_ListOperations::cleanup()
+{
+    m_frame.reset();
+}
+
+void tst_ListOperations::addClips(int count)
+{
+    for (int i = 0; i < count; ++i)
+        page()->AddSourceFile(clip("holiday.trip.avi"));
+    QCOMPARE(page()->tasks().count(), count);
+}
+
+void tst_ListOperations::chooseInCombo(int id, int index)
+{
+    auto *combo = control<QComboBox>(id);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// --- Add ----------------------------------------------------------------------------------------
+
+void tst_ListOperations::addSourceFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("wmv");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("preconversion");
+
+    QTest::newRow("several dots") << "holiday.trip.avi" << false << "holiday.trip" << 0;
+    QTest::newRow("no dot: empty title") << "nodot" << false << "" << 0;
+    QTest::newRow("RealMedia is pre-converted") << "party.rmvb" << false << "party" << 1;
+    QTest::newRow("capital extension") << "CAMERA.AVI" << false << "CAMERA" << 0;
+    QTest::newRow("while WMV is shown") << "holiday.trip.avi" << true << "holiday.trip" << 0;
+}
+
+void tst_ListOperations::addSourceFile()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, wmv);
+    QFETCH(QString, title);
+    QFETCH(int, preconversion);
+
+    // Another task is current and shows settings of its own before the Add.
+    page()->AddSourceFile(clip("party.rmvb"));
+    chooseInCombo(IDC_VIDEO_SIZE, 1);
+    control<QLineEdit>(IDC_TITLE)->setText("earlier");
+    if (wmv) {
+        control<QRadioButton>(IDC_TO_WMV)->click();
+        control<QComboBox>(IDC_WMV_PROFILE)->setCurrentIndex(2);
+    }
+
+    page()->AddSourceFile(clip(file));
+    const ConversionTask task = page()->tasks().at(1);
+    QCOMPARE(task.sourcePath, clip(file));
+    QCOMPARE(task.baseName, title);
+    QCOMPARE(task.title, title);
+    QCOMPARE(task.needsPreconversion, preconversion);
+    QVERIFY(task.trimEnd > 0.9);
+    QCOMPARE(task.trimStart, 0.0);
+    QCOMPARE(task.outputWmv, wmv ? 1 : 0);
+    // The new task keeps the WMV profile chosen before the Add, while the combo is reset.
+    QCOMPARE(task.wmvProfile, wmv ? 2 : 0);
+    QCOMPARE(control<QComboBox>(IDC_WMV_PROFILE)->currentIndex(), 0);
+    QCOMPARE(task.mpeg4Profile, 0);
+    ConversionTask defaults;
+    ApplyDefaultSettings(defaults);
+    for (const SettingTable &table : SettingTables()) {
+        QCOMPARE(task.*(table.field), defaults.*(table.field));
+        QCOMPARE(control<QComboBox>(table.comboId)->currentIndex(), table.defaultIndex);
+    }
+    QCOMPARE(control<QLineEdit>(IDC_TITLE)->text(), title);
+    QCOMPARE(page()->CurTask(), 1);
+    QCOMPARE(list()->GetItemCount(), 2);
+    QCOMPARE(list()->GetSelectionMark(), 1);
+    QVERIFY(list()->IsRowSelected(1));
+    QCOMPARE(page()->tasks().at(0).title, QStringLiteral("earlier"));
+}
+
+void tst_ListOperations::addThroughTheDialog()
+{
+    auto *picture = control<CFadePicture>(IDC_PICTURE);
+    auto *media = control<CVideoEdit>(IDC_MEDIA);
+
+    // Cancelled: nothing changes; the dialog never opens in the program's working directory.
+    m_dialogAnswer.clear();
+    page()->OnAdd();
+    QCOMPARE(page()->tasks().count(), 0);
+    QVERIFY(picture->isVisible());
+    QVERIFY(!media->isVisible());
+    QCOMPARE(m_dialogFilter, QtSourceFileFilter());
+    QVERIFY(m_dialogFolders.constLast() != QDir::currentPath());
+    QVERIFY(QFileInfo(m_dialogFolders.constLast()).isDir());
+
+    // The same file twice makes two tasks; the next dialog opens where the last file came from.
+    m_dialogAnswer = clip("CAMERA.AVI");
+    page()->OnAdd();
+    page()->OnAdd();
+    QCOMPARE(page()->tasks().count(), 2);
+    QCOMPARE(m_dialogFolders.constLast(), m_dir.path());
+    QVERIFY(!picture->isVisible());
+    QVERIFY(media->isVisible());
+
+    // Busy: the dialog does not even open. Emptied again, the preview area stays the media's.
+    page()->SetBusy(true);
+    page()->OnAdd();
+    page()->OnRemoveAll();
+    QCOMPARE(m_dialogFolders.size(), 3);
+    QCOMPARE(page()->tasks().count(), 2);
+    page()->SetBusy(false);
+    page()->OnRemoveAll();
+    QCOMPARE(page()->tasks().count(), 0);
+    QCOMPARE(list()->GetItemCount(), 0);
+    QCOMPARE(page()->CurTask(), -1);
+    QVERIFY(media->isVisible());
+    QVERIFY(!picture->isVisible());
+
+    // The filter lists upper-case names too, group by group.
+    QVERIFY(m_dialogFilter.contains("*.avi") && m_dialogFilter.contains("*.AVI"));
+    QCOMPARE(m_dialogFilter.split(";;").size(), SourceFilterGroups().size());
+}
+
+// --- Remove ---------------------------------------------------------------------------------------
+
+void tst_ListOperations::remove_data()
+{
+    QTest::addColumn<int>("tasks");
+    QTest::addColumn<int>("mark");
+    QTest::addColumn<int>("current");
+
+    QTest::newRow("last of three: new last current") << 3 << 2 << 1;
+    QTest::newRow("middle of three: next takes its place") << 3 << 1 << 1;
+    QTest::newRow("only row: nothing current") << 1 << 0 << -1;
+    QTest::newRow("no mark: nothing removed") << 2 << -1 << -2;
+}
+
+void tst_ListOperations::remove()
+{
+    QFETCH(int, tasks);
+    QFETCH(int, mark);
+    QFETCH(int, current);
+
+    addClips(tasks);
+    for (int i = 0; i < tasks; ++i) {
+        ConversionTask task = page()->tasks().at(i);
+        task.title = task.baseName = QString::number(i);
+        page()->tasks().store(i, task);
+    }
+    list()->SetSelectionMark(mark);
+    page()->OnRemove();
+
+    if (current == -2) {
+        QCOMPARE(page()->tasks().count(), tasks);
+        return;
+    }
+    QCOMPARE(page()->tasks().count(), tasks - 1);
+    QCOMPARE(list()->GetItemCount(), tasks - 1);
+    QCOMPARE(page()->CurTask(), current);
+    if (current < 0) {
+        QCOMPARE(control<QLineEdit>(IDC_TITLE)->text(), QString());
+        return;
+    }
+    QCOMPARE(list()->GetSelectionMark(), current);
+    const int shownOriginal = current < mark ? current : current + 1;
+    QCOMPARE(control<QLineEdit>(IDC_TITLE)->text(), QString::number(shownOriginal));
+}
+
+// --- clicks and keys ------------------------------------------------------------------------------
+
+void tst_ListOperations::clicks_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("current");
+
+    QTest::newRow("left click") << Qt::LeftButton << false << 0 << 0;
+    QTest::newRow("right click") << Qt::RightButton << false << 0 << 0;
+    QTest::newRow("double click") << Qt::LeftButton << true << 0 << 0;
+    QTest::newRow("right double click") << Qt::RightButton << true << 0 << 0;
+    QTest::newRow("below the last row keeps the current") << Qt::LeftButton << false << -1 << 2;
+}
+
+void tst_ListOperations::clicks()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, twice);
+    QFETCH(int, row);
+    QFETCH(int, current);
+
+    addClips(3);
+    const QPoint at = row >= 0 ? list()->CellBounds(row, 0).center()
+                               : list()->CellBounds(2, 0).center() + QPoint(0, 60);
+    if (twice)
+        QTest::mouseDClick(list()->viewport(), button, {}, at);
+    else
+        QTest::mouseClick(list()->viewport(), button, {}, at);
+    QCOMPARE(page()->CurTask(), current);
+    QCOMPARE(list()->GetSelectionMark(), current);
+    QVERIFY(list()->IsRowSelected(current));
+}
+
+void tst_ListOperations::keys_data()
+{
+    QTest::addColumn<int>("tasks");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("current");
+
+    QTest::newRow("Up on the first row") << 3 << 0 << int(Qt::Key_Up) << 0;
+    QTest::newRow("Up") << 3 << 2 << int(Qt::Key_Up) << 1;
+    QTest::newRow("Down on the last row") << 3 << 2 << int(Qt::Key_Down) << 2;
+    QTest::newRow("Down") << 3 << 0 << int(Qt::Key_Down) << 1;
+    QTest::newRow("Page Up on the first row") << 3 << 0 << int(Qt::Key_PageUp) << 0;
+    QTest::newRow("Page Up moves three") << 5 << 4 << int(Qt::Key_PageUp) << 1;
+    QTest::newRow("Page Down on row 0 of five") << 5 << 0 << int(Qt::Key_PageDown) << 3;
+    QTest::newRow("Page Down on row 3 of five") << 5 << 3 << int(Qt::Key_PageDown) << 4;
+    QTest::newRow("Home") << 3 << 2 << int(Qt::Key_Home) << 0;
+    QTest::newRow("End") << 3 << 0 << int(Qt::Key_End) << 2;
+    QTest::newRow("Home on an empty list") << 0 << -1 << int(Qt::Key_Home) << -1;
+    QTest::newRow("End on an empty list") << 0 << -1 << int(Qt::Key_End) << -1;
+}
+
+void tst_ListOperations::keys()
+{
+    QFETCH(int, tasks);
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, current);
+
+    addClips(tasks);
+    if (from >= 0) {
+        list()->SetSelectionMark(from);
+        page()->OnTaskListClick();
+    }
+    KeyCounter counter;
+    list()->installEventFilter(&counter);
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key(key));
+    QCOMPARE(page()->CurTask(), current);
+    QCOMPARE(list()->GetSelectionMark(), current);
+    QCOMPARE(counter.presses, 0);
+
+    // While busy every key in the list is swallowed and nothing moves.
+    page()->SetBusy(true);
+    QTest::keyClick(list(), Qt::Key_Home);
+    QTest::keyClick(list(), Qt::Key_A);
+    QCOMPARE(page()->CurTask(), current);
+    QCOMPARE(counter.presses, 0);
+    page()->SetBusy(false);
+}
+
+// --- what a selected task shows -------------------------------------------------------------------
+
+void tst_ListOperations::selectingATaskShowsItsSettings()
+{
+    // Task 0: MP4 with its own settings; task 1: WMV with profile 3; task 2: MPEG4 profile 1.
+    addClips(3);
+    const auto edit = [this](int index, auto change) {
+        ConversionTask task = page()->tasks().at(index);
+        change(task);
+        page()->tasks().store(index, task);
+    };
+    edit(0, [](ConversionTask &t) {
+        t.videoSize = 1;
+        t.volume = 5;
+        t.title = t.baseName = "zero";
+    });
+    edit(1, [](ConversionTask &t) {
+        t.outputWmv = 1;
+        t.wmvProfile = 3;
+        t.title = t.baseName = "one";
+    });
+    edit(2, [](ConversionTask &t) {
+        t.mpeg4Profile = 1;
+        t.title = t.baseName = "two";
+    });
+    const auto select = [this](int row) {
+        list()->SetSelectionMark(row);
+        page()->OnTaskListClick();
+    };
+
+    select(0);
+    QCOMPARE(control<QComboBox>(IDC_VIDEO_SIZE)->currentIndex(), 1);
+    QCOMPARE(control<QComboBox>(IDC_VOLUME)->currentIndex(), 5);
+    QVERIFY(control<QComboBox>(IDC_VOLUME)->isEnabled());
+
+    // WMV: the title and the settings keep showing task 0, disabled; its WMV profile is shown.
+    select(1);
+    QCOMPARE(page()->OutputType(), 1);
+    QVERIFY(control<QRadioButton>(IDC_TO_WMV)->isChecked());
+    QCOMPARE(control<QComboBox>(IDC_WMV_PROFILE)->currentIndex(), 3);
+    QCOMPARE(control<QLineEdit>(IDC_TITLE)->text(), QStringLiteral("zero"));
+    QCOMPARE(control<QComboBox>(IDC_VOLUME)->currentIndex(), 5);
+    QVERIFY(!control<QComboBox>(IDC_VOLUME)->isEnabled());
+
+    // Another MPEG4 profile: the settings keep what they show, disabled.
+    select(2);
+    QCOMPARE(page()->OutputType(), 0);
+    QVERIFY(control<QRadioButton>(IDC_TO_MPEG4)->isChecked());
+    QCOMPARE(control<QComboBox>(IDC_MPEG4_PROFILE)->currentIndex(), 1);
+    QCOMPARE(control<QLineEdit>(IDC_TITLE)->text(), QStringLiteral("two"));
+    QCOMPARE(control<QComboBox>(IDC_VOLUME)->currentIndex(), 5);
+    QVERIFY(!control<QComboBox>(IDC_VOLUME)->isEnabled());
+
+    // Showing tasks wrote nothing back into them.
+    QCOMPARE(taskSummary(page()->tasks().at(0)), QStringLiteral("zero|zero|0"));
+    QCOMPARE(page()->tasks().at(1).wmvProfile, 3);
+    QCOMPARE(taskSummary(page()->tasks().at(2)), QStringLiteral("two|two|1"));
+}
+
+// --- setting handlers -----------------------------------------------------------------------------
+
+void tst_ListOperations::settingHandlers_data()
+{
+    QTest::addColumn<int>("comboId");
+    for (const SettingTable &table : SettingTables())
+        QTest::newRow(qPrintable(table.label)) << table.comboId;
+}
+
+void tst_ListOperations::settingHandlers()
+{
+    QFETCH(int, comboId);
+    const SettingTable *table = SettingTableForCombo(comboId);
+    const int choice
+        = int(table->items.size()) - 1 == table->defaultIndex ? 0 : int(table->items.size()) - 1;
+
+    // No task: nothing to write into.
+    chooseInCombo(comboId, choice);
+    QCOMPARE(page()->tasks().count(), 0);
+
+    addClips(2);
+    const ConversionTask before = page()->tasks().at(1);
+    page()->SetBusy(true);
+    chooseInCombo(comboId, choice);
+    QCOMPARE(page()->tasks().at(1), before);
+    page()->SetBusy(false);
+
+    chooseInCombo(comboId, choice);
+    ConversionTask expected = before;
+    expected.*(table->field) = choice;
+    QCOMPARE(page()->tasks().at(1), expected);
+    QCOMPARE(page()->tasks().at(0).*(table->field), table->defaultIndex);
+}
+
+void tst_ListOperations::titleAndProfiles()
+{
+    auto *title = control<QLineEdit>(IDC_TITLE);
+    title->setText("no task yet");
+    addClips(2);
+
+    // The title goes into both names at once, and the Output cell shows it.
+    title->setText("Summer evening");
+    QCOMPARE(page()->tasks().at(1).title, QStringLiteral("Summer evening"));
+    QCOMPARE(page()->tasks().at(1).baseName, QStringLiteral("Summer evening"));
+    QCOMPARE(list()->GetCellInfo(1, OutputColumn)->text, QStringLiteral("Summer evening.mp4"));
+    QCOMPARE(page()->tasks().at(0).title, QStringLiteral("holiday.trip"));
+    title->setText(QString(300, u'é'));
+    QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
+    page()->SetBusy(true);
+    title->setText("typed while busy");
+    QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
+
+    // The MPEG4 profile works while busy too and decides whether the settings can be edited.
+    chooseInCombo(IDC_MPEG4_PROFILE, 1);
+    QCOMPARE(page()->tasks().at(1).mpeg4Profile, 1);
+    QVERIFY(!control<QComboBox>(IDC_VIDEO_TYPE)->isEnabled());
+    chooseInCombo(IDC_MPEG4_PROFILE, 0);
+    QCOMPARE(page()->tasks().at(1).mpeg4Profile, 0);
+    QVERIFY(control<QComboBox>(IDC_VIDEO_TYPE)->isEnabled());
+
+    // The WMV profile does not change while busy.
+    chooseInCombo(IDC_WMV_PROFILE, 2);
+    QCOMPARE(page()->tasks().at(1).wmvProfile, 0);
+    page()->SetBusy(false);
+    chooseInCombo(IDC_WMV_PROFILE, 2);
+    QCOMPARE(page()->tasks().at(1).wmvProfile, 2);
+    QCOMPARE(page()->tasks().at(0).wmvProfile, 0);
+}
+
+// --- drops ------------------------------------------------------------------------------------------
+
+void tst_ListOperations::drops_data()
+{
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<QStringList>("added");
+
+    QTest::newRow("two files in the order given")
+        << QStringList{"party.rmvb", "CAMERA.AVI"} << false
+        << QStringList{"party.rmvb", "CAMERA.AVI"};
+    QTest::newRow("a folder: its supported files by name")
+        << QStringList{"folder"} << false
+        << QStringList{"folder/clip1.avi", "folder/clip10.avi", "folder/Clip2.MPG"};
+    QTest::newRow("other types and web addresses are ignored")
+        << QStringList{"notes.txt", "https://example.org/a.avi", "holiday.trip.avi"} << false
+        << QStringList{"holiday.trip.avi"};
+    QTest::newRow("refused while busy") << QStringList{"CAMERA.AVI"} << true << QStringList{};
+}
+
+void tst_ListOperations::drops()
+{
+    QFETCH(QStringList, dropped);
+    QFETCH(bool, busy);
+    QFETCH(QStringList, added);
+
+    QList<QUrl> urls;
+    for (const QString &name : dropped)
+        urls.append(name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(clip(name)));
+    QMimeData data;
+    data.setUrls(urls);
+    page()->SetBusy(busy);
+
+    const QPoint at = page()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(page(), &enter);
+    QCOMPARE(enter.isAccepted(), !busy);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(page(), &drop);
+    QCOMPARE(drop.isAccepted(), !busy);
+
+    QStringList sources;
+    for (int i = 0; i < page()->tasks().count(); ++i)
+        sources.append(QDir(m_dir.path()).relativeFilePath(page()->tasks().at(i).sourcePath));
+    QCOMPARE(sources, added);
+    QCOMPARE(list()->GetItemCount(), added.size());
+    QCOMPARE(control<CVideoEdit>(IDC_MEDIA)->isVisible(), !added.isEmpty());
+    page()->SetBusy(false);
+}
+
+QTEST_MAIN(tst_ListOperations)
+#include "tst_listoperations.moc"

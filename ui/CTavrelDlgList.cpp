@@ -1,0 +1,242 @@
+// The list operations of the main page: Add (by dialog, by drop, by command line), Remove,
+// Remove all, clicks and keys in the list, and loading a task into the controls.
+
+#include "CTavrelDlg.h"
+
+#include "AppSettings.h"
+#include "CFadePicture.h"
+#include "CRangeSlider.h"
+#include "CTaskListCtrl.h"
+#include "CVideoEdit.h"
+#include "SettingTables.h"
+#include "ShellActions.h"
+#include "SourceFiles.h"
+#include "TaskListRules.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+namespace {
+
+std::optional<NavigationKey> NavigationKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_PageDown:
+        return NavigationKey::PageDown;
+    case Qt::Key_PageUp:
+        return NavigationKey::PageUp;
+    case Qt::Key_Up:
+        return NavigationKey::Up;
+    case Qt::Key_Down:
+        return NavigationKey::Down;
+    case Qt::Key_Home:
+        return NavigationKey::Home;
+    case Qt::Key_End:
+        return NavigationKey::End;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void CTavrelDlg::OnAdd()
+{
+    if (m_busy == 1)
+        return;
+    const QString path = ShellActions::OpenFile(this, QtSourceFileFilter(), AddDialogFolder());
+    if (path.isEmpty())
+        return;
+    AddSourceFiles({path});
+}
+
+void CTavrelDlg::AddSourceFiles(const QStringList &paths)
+{
+    if (m_busy == 1 || paths.isEmpty())
+        return;
+    // From the first file on, the preview area is the media component for good.
+    m_media->show();
+    m_picture->hide();
+    for (const QString &path : paths)
+        AddSourceFile(path);
+    WriteLastSourceFolder(paths.constLast());
+}
+
+void CTavrelDlg::AddSourceFile(const QString &path)
+{
+    // The batch addresses its tasks by index: the array never changes while it runs.
+    if (m_busy == 1)
+        return;
+    const double duration = m_media->GetMediaDuration(path);
+    const ConversionTask task
+        = NewConversionTask(path, duration, m_outputType, m_wmvProfileCombo->currentIndex());
+    ResetSettings();
+    {
+        QScopedValueRollback<int> guard(m_settingTitle, 1);
+        m_titleEdit->setText(task.baseName);
+    }
+    m_curTask = m_tasks.append(task);
+    RefreshTaskList();
+    {
+        QScopedValueRollback<int> guard(m_settingRange, 1);
+        m_rangeSlider->SetLimits(0.0, task.trimEnd);
+        m_rangeSlider->SetSelection(0.0, task.trimEnd);
+    }
+    SelectTaskRow(m_curTask);
+}
+
+void CTavrelDlg::OnRemove()
+{
+    if (m_busy == 1)
+        return;
+    const int removed = MarkedTask();
+    if (removed < 0)
+        return;
+    m_tasks.removeAt(removed);
+    RefreshTaskList();
+    m_curTask = CurrentAfterRemoval(removed, m_tasks.count());
+    if (m_curTask < 0)
+        ClearCurrentTask();
+    else
+        ShowTask(m_curTask);
+}
+
+void CTavrelDlg::OnRemoveAll()
+{
+    if (m_busy == 1)
+        return;
+    m_tasks.clear();
+    m_taskList->DeleteAllItems();
+    m_curTask = -1;
+    ClearCurrentTask();
+}
+
+void CTavrelDlg::ClearCurrentTask()
+{
+    m_media->ResetClips();
+    ResetSettings();
+}
+
+void CTavrelDlg::OnTaskListClick()
+{
+    if (m_busy == 1)
+        return;
+    const int mark = m_taskList->GetSelectionMark();
+    if (mark != m_curTask && m_tasks.isValidIndex(mark)) {
+        m_curTask = mark;
+        ShowTask(mark);
+    } else if (m_curTask >= 0) {
+        // A click on empty space or on the current row leaves the current row selected.
+        SelectTaskRow(m_curTask);
+    }
+}
+
+bool CTavrelDlg::OnTaskListKey(int key)
+{
+    const std::optional<NavigationKey> navigation = NavigationKeyOf(key);
+    if (m_busy == 1)
+        return true;
+    if (!navigation)
+        return false;
+    const std::optional<int> target
+        = NavigationTarget(*navigation, m_taskList->GetSelectionMark(), m_tasks.count());
+    if (target) {
+        m_curTask = *target;
+        ShowTask(m_curTask);
+    }
+    SelectTaskRow(m_curTask);
+    return true;
+}
+
+void CTavrelDlg::ShowTask(int index)
+{
+    if (!m_tasks.isValidIndex(index))
+        return;
+    const ConversionTask task = m_tasks.at(index);
+    const double duration = m_media->GetMediaDuration(task.sourcePath);
+    {
+        QScopedValueRollback<int> guard(m_settingRange, 1);
+        m_rangeSlider->SetLimits(0.0, duration);
+        m_rangeSlider->SetSelection(task.trimStart, task.trimEnd);
+    }
+    SelectTaskRow(m_curTask);
+
+    if (task.outputWmv == 1) {
+        // The title and the nine settings keep what they show; they are disabled for WMV.
+        m_wmvProfileCombo->setCurrentIndex(task.wmvProfile);
+        OnToZuneWmv();
+        m_toWmvRadio->setChecked(true);
+        return;
+    }
+    {
+        QScopedValueRollback<int> guard(m_settingTitle, 1);
+        m_titleEdit->setText(task.baseName);
+    }
+    {
+        QScopedValueRollback<int> guard(m_settingProfile, 1);
+        m_mpeg4ProfileCombo->setCurrentIndex(task.mpeg4Profile);
+    }
+    EnableSettingCombos(task.mpeg4Profile == 0);
+    if (task.mpeg4Profile == 0) {
+        for (int i = 0; i < m_settingCombos.size(); ++i) {
+            const SettingTable *table = SettingTableForCombo(SettingComboIds().at(i));
+            m_settingCombos[i]->setCurrentIndex(task.*(table->field));
+        }
+    }
+    OnToZuneMpeg4();
+    m_toMpeg4Radio->setChecked(true);
+}
+
+void CTavrelDlg::SelectTaskRow(int row)
+{
+    if (m_tasks.isValidIndex(row)) {
+        m_taskList->SelectRow(row);
+        m_taskList->EnsureVisible(row);
+    } else {
+        m_taskList->SetSelectionMark(-1);
+    }
+    m_taskList->setFocus(Qt::OtherFocusReason);
+}
+
+void CTavrelDlg::RefreshTaskList()
+{
+    m_taskList->SetItemCount(m_tasks.count());
+    const int mark = m_taskList->GetSelectionMark();
+    m_taskList->RedrawItems(mark, mark);
+}
+
+// --- dropping files ---------------------------------------------------------------------------
+
+// Files and folders dragged from a file manager are added as if each had been chosen with Add.
+// While a batch runs the drop is refused, so the pointer shows that nothing would happen.
+void CTavrelDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    const bool acceptable = m_busy == 0 && event->mimeData()->hasUrls();
+    event->setAccepted(acceptable);
+    if (acceptable)
+        event->acceptProposedAction();
+}
+
+void CTavrelDlg::dragMoveEvent(QDragMoveEvent *event)
+{
+    const bool acceptable = m_busy == 0 && event->mimeData()->hasUrls();
+    event->setAccepted(acceptable);
+    if (acceptable)
+        event->acceptProposedAction();
+}
+
+void CTavrelDlg::dropEvent(QDropEvent *event)
+{
+    if (m_busy == 1 || !event->mimeData()->hasUrls()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    AddSourceFiles(SourceFilesFromUrls(event->mimeData()->urls()));
+}
