@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -294,6 +295,7 @@ void CRangeSlider::mouseMoveEvent(QMouseEvent *event)
     }
     }
     UpdateLayout();
+    ShowDragTip();
     Notify(wParam, 0);
     update();
 }
@@ -306,8 +308,33 @@ void CRangeSlider::mouseReleaseEvent(QMouseEvent *event)
     }
     event->accept();
     m_tracking = false;
+    QToolTip::hideText();
     Notify(m_dragPart, 1);
     update();
+}
+
+void CRangeSlider::ShowDragTip()
+{
+    if (!m_valueText)
+        return;
+    QString text;
+    int x = 0;
+    switch (m_dragPart) {
+    case 0:
+        text = m_valueText(m_leftValue);
+        x = (m_leftThumbRect.left + m_leftThumbRect.right) / 2;
+        break;
+    case 1:
+        text = m_valueText(m_rightValue);
+        x = (m_rightThumbRect.left + m_rightThumbRect.right) / 2;
+        break;
+    default:
+        text = m_valueText(m_leftValue) + QStringLiteral(" – ") + m_valueText(m_rightValue);
+        x = (m_leftThumbRect.right + m_rightThumbRect.left) / 2;
+        break;
+    }
+    // Above the slider, so the pointer and the thumb stay in view.
+    QToolTip::showText(mapToGlobal(QPoint(x, -height())), text, this);
 }
 
 /*

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
+
 /// Event type through which a CRangeSlider reports a change of its selection to its parent.
 /// Registered once with QEvent::registerEventType() when the program starts. The event is a
 /// CRangeChangedEvent, sent synchronously (QCoreApplication::sendEvent) to the slider's parent.
@@ -52,6 +54,10 @@ public:
     /// The selected range.
     void GetSelection(double &left, double &right) const;
 
+    /// While a part is dragged, a tooltip beside it shows the dragged value (both ends for the
+    /// bar) as this function writes it; none without a function.
+    void SetValueText(std::function<QString(double)> text) { m_valueText = std::move(text); }
+
     /// Stores values negated (the scale then runs from right to left). Off by default.
     void SetInverted(bool inverted);
     bool IsInverted() const { return m_inverted; }
@@ -97,6 +103,7 @@ private:
     void UpdateLayout();
     void Notify(int wParam, int lParam);
     double ValueAtPixel(int n) const;
+    void ShowDragTip();
 
     double m_minValue = 0.0;
     double m_maxValue = 1.0;
@@ -112,6 +119,7 @@ private:
     int m_grabOffsetX = 0;
     int m_grabOffsetY = 0;
 
+    std::function<QString(double)> m_valueText;
     QPixmap m_track;
     QPixmap m_range;
     QPixmap m_leftThumb;
