@@ -57,6 +57,9 @@ public:
     void ResetClips() override;
     bool AddVideoClip(const QString &path, double t1, double t2, int n) override;
     bool AddAudioClip(const QString &path, double t1, double t2) override;
+    /// The clips added since the last ResetClips, in order.
+    const QList<MediaClip> &VideoClips() const { return m_videoClips; }
+    const QList<MediaClip> &AudioClips() const { return m_audioClips; }
 
     bool StartConversion(const QString &outputPath) override;
     void StopConversion() override;

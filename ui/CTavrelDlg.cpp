@@ -170,6 +170,8 @@ void CTavrelDlg::BindControls()
     m_stopButton = ControlAs<CImageButton>(IDC_STOP);
 
     m_titleEdit->setMaxLength(kMaxTitleLength);
+    // While a thumb is dragged its time shows beside it, as the list's time columns show it.
+    m_rangeSlider->SetValueText([](double seconds) { return FormatHms(TruncateToInt(seconds)); });
     m_tasks.setCellInvalidator([list = m_taskList](int first, int last, int column) {
         list->InvalidateCells(first, last, column, false);
     });
@@ -422,10 +424,6 @@ void CTavrelDlg::OnBrowse() {}
 
 void CTavrelDlg::OpenHelp() {}
 
-void CTavrelDlg::OnPreviewPlay() {}
-
-void CTavrelDlg::OnPreviewStop() {}
-
 // --- setting handlers: the user's choice goes into the current task at once -------------------
 
 void CTavrelDlg::OnSettingChanged(int comboId)
@@ -483,13 +481,6 @@ void CTavrelDlg::OnGetCellInfo(CellInfo *info)
             m_tasks.at(info->item), info->item, info->subItem, m_wmvStartTick, TickCount()));
 }
 
-int CTavrelDlg::OnRangeChanged(int wParam, int lParam)
-{
-    Q_UNUSED(wParam)
-    Q_UNUSED(lParam)
-    return 0;
-}
-
 // The media component's conversion events serve both the pre-conversion of a RealMedia source
 // and a WMV conversion; the engine's handlers tell them apart by the task's output type.
 void CTavrelDlg::OnConversionFinished()
@@ -500,11 +491,6 @@ void CTavrelDlg::OnConversionFinished()
 void CTavrelDlg::OnConversionProgress(double position, double total)
 {
     ::OnConversionProgress(position, total, m_tasks, *m_media);
-}
-
-void CTavrelDlg::OnPlaybackEnded(double position)
-{
-    Q_UNUSED(position)
 }
 
 // --- events -----------------------------------------------------------------------------------

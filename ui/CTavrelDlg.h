@@ -20,6 +20,10 @@ class QPushButton;
 class QRadioButton;
 struct CellInfo;
 
+/// 1 while a preview started with the play button runs; 0 after the stop button and whenever a
+/// still preview starts.
+extern int g_previewPlaying;
+
 /// The main page: every control the user works with (task list, output directory, preview with
 /// its range slider, output type, profiles, encoding settings, title, Start/Stop), created from
 /// the control table and placed at its positions. It owns the task array and the batch state.
@@ -100,8 +104,15 @@ public:
     void OnSettingChanged(int comboId);
     /// Fills one list cell from its task (UM_GETCELLINFO).
     void OnGetCellInfo(CellInfo *info);
-    /// The range slider's RANGE_CHANGED: wParam which end, lParam 1 when a drag ended.
+    /// The range slider's RANGE_CHANGED: wParam which end (0 left, 1 right, 2 both), lParam 1
+    /// when a drag ended. Stores the slider's range into the marked task; after a drag, shows
+    /// one second of the source at the new end. Always returns 0.
     int OnRangeChanged(int wParam, int lParam);
+    /// Plays one second of path from t seconds, without sound, so the frame there is seen.
+    /// Nothing while the previous one still plays.
+    void PreviewStill(const QString &path, double t);
+    /// True from the start of a still preview until its playback ended.
+    bool IsPreviewBusy() const { return m_previewBusy != 0; }
     void OnConversionFinished();
     void OnConversionProgress(double position, double total);
     void OnPlaybackEnded(double position);
