@@ -77,7 +77,7 @@ public:
     /// later than 0 is first cut into a temporary preview file (its first two minutes at most),
     /// because the player cannot seek in such files.
     bool StartPlayback();
-    /// Ends playback; no PlaybackEnded follows.
+    /// Ends playback; the last picture stays in view and no PlaybackEnded follows.
     void StopPlayback();
     bool IsPlaying() const;
 

@@ -77,8 +77,10 @@ void ClipPlayer::stop()
         process->waitForFinished(StopWaitMs);
         process->deleteLater();
     }
+    // Paused rather than stopped: the picture in view stays, so a preview of one second leaves
+    // the frame at the cut on screen.
     if (m_player)
-        m_player->stop();
+        m_player->pause();
 }
 
 void ClipPlayer::ensurePlayer()

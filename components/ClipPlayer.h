@@ -35,7 +35,8 @@ public:
     /// Starts playing clip (with sound when withSound). ffmpeg is the converter program used for
     /// preview files. false when the file does not exist.
     bool play(const MediaClip &clip, bool withSound, const QString &ffmpeg);
-    /// Ends playback (and the making of a preview file); ended() does not follow.
+    /// Ends playback (and the making of a preview file), leaving the last picture in view;
+    /// ended() does not follow.
     void stop();
     bool isPlaying() const { return m_playing; }
     /// True when clip is played through a preview file rather than by seeking in its file.
