@@ -90,3 +90,18 @@ QStringList SourceFilesFromUrls(const QList<QUrl> &urls)
     }
     return files;
 }
+
+QStringList SourceFilesFromArguments(const QStringList &arguments, const QString &workingDir)
+{
+    static const QRegularExpression urlScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    QList<QUrl> urls;
+    for (const QString &argument : arguments) {
+        if (argument.isEmpty() || argument.startsWith(u'-'))
+            continue;
+        if (urlScheme.match(argument).hasMatch())
+            urls.append(QUrl(argument));
+        else
+            urls.append(QUrl::fromLocalFile(QDir(workingDir).absoluteFilePath(argument)));
+    }
+    return SourceFilesFromUrls(urls);
+}

@@ -29,3 +29,9 @@ bool IsSupportedSourceFile(const QString &path);
 /// inside it, sorted by name with letter case ignored.
 /// Other types, missing paths and non-local URLs are left out.
 QStringList SourceFilesFromUrls(const QList<QUrl> &urls);
+
+/// The source files that the program's command-line arguments name (a file manager's "Open
+/// with"), by the rules of SourceFilesFromUrls: each argument is a path, relative ones taken
+/// from workingDir, or a URL with a scheme. Options (arguments that start with '-') and
+/// everything unsupported are left out.
+QStringList SourceFilesFromArguments(const QStringList &arguments, const QString &workingDir);

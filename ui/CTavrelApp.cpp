@@ -2,8 +2,10 @@
 
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
+#include "CTavrelDlg.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
+#include "SourceFiles.h"
 
 #include <QDir>
 
@@ -22,6 +24,8 @@ CTavrelApp::CTavrelApp(int &argc, char **argv)
     // Writing "q" to an encoder that has already exited must fail harmlessly, not end Tavrel.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    // Before start-up makes the program's folder current, so relative names still resolve.
+    m_startupFiles = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath());
 }
 
 CTavrelApp::~CTavrelApp()
@@ -33,6 +37,7 @@ bool CTavrelApp::InitInstance()
 {
     PrepareProcess();
     auto frame = std::make_unique<CMainFrameDlg>();
+    frame->page()->AddSourceFiles(m_startupFiles);
     frame->exec();
     frame.reset();
     return false;

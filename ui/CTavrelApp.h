@@ -4,7 +4,8 @@
 
 /// The application object. InitInstance prepares the process (the program's folder made
 /// current, the skin component created and started) and runs the top-level window modally;
-/// ExitInstance ends the skin. The program takes no command-line arguments.
+/// ExitInstance ends the skin. Video files named on the command line (a file manager's "Open
+/// with") become tasks when the window opens; other arguments are ignored.
 class CTavrelApp : public QApplication
 {
     Q_OBJECT
@@ -18,8 +19,9 @@ public:
     /// Releases the skin component.
     ~CTavrelApp() override;
 
-    /// Start-up: PrepareProcess, then the top-level window runs modally until it is closed and
-    /// is destroyed with its page and tasks. Returns false: the application then ends.
+    /// Start-up: PrepareProcess, then the top-level window runs modally (with the start-up files
+    /// added as tasks) until it is closed and is destroyed with its page and tasks. Returns
+    /// false: the application then ends.
     bool InitInstance();
     /// Ends the skin; returns the process's exit code (0).
     int ExitInstance();
@@ -28,4 +30,12 @@ public:
     /// current directory, then the skin component created by its name and started with
     /// kSkinFile. Nothing is checked: without the component or the file, windows stay plain.
     static void PrepareProcess();
+
+    /// The source files added as tasks when the window opens; read from the command line when
+    /// the application is made (relative paths against the working directory of that moment).
+    QStringList StartupFiles() const { return m_startupFiles; }
+    void SetStartupFiles(const QStringList &files) { m_startupFiles = files; }
+
+private:
+    QStringList m_startupFiles;
 };

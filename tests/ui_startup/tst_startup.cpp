@@ -2,6 +2,8 @@
 // program (in the build folder's top, next to app/ and the skin file), so its own folder is what
 // the program's folder is at run time.
 
+#include "../media_support/MediaFixtures.h"
+
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelApp.h"
@@ -9,6 +11,7 @@
 #include "ControlTable.h"
 #include "SkinDriver.h"
 #include "SkinEngine.h"
+#include "SourceFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -50,6 +54,7 @@ private slots:
     void fromAnotherWorkingDirectory();
     void initInstanceRunsTheWindowModally();
     void realProgramStartsFromAnotherWorkingDirectory();
+    void commandLineFilesBecomeTasks();
 
 private:
     QString m_startDir;
@@ -183,6 +188,38 @@ void tst_Startup::realProgramStartsFromAnotherWorkingDirectory()
     QCOMPARE(process.state(), QProcess::Running);
     process.kill();
     QVERIFY(process.waitForFinished(30000));
+}
+
+void tst_Startup::commandLineFilesBecomeTasks()
+{
+    // "Open with": two videos and a text file, a relative name among them, an option and a web
+    // address; only the two videos become tasks, in the order given.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(MediaFixtures::MakeSource(folder.filePath("b.mpg"), 1.0));
+    QVERIFY(QFile::copy(folder.filePath("b.mpg"), folder.filePath("A.AVI")));
+    QVERIFY(QFile::copy(folder.filePath("b.mpg"), folder.filePath("notes.txt")));
+    const QStringList files
+        = SourceFilesFromArguments({"b.mpg",
+                                    "--verbose",
+                                    folder.filePath("notes.txt"),
+                                    "https://example.org/c.avi",
+                                    QUrl::fromLocalFile(folder.filePath("A.AVI")).toString()},
+                                   folder.path());
+    QCOMPARE(files, (QStringList{folder.filePath("b.mpg"), folder.filePath("A.AVI")}));
+
+    auto *app = static_cast<CTavrelApp *>(qApp);
+    app->SetStartupFiles(files);
+    QStringList sources;
+    QTimer::singleShot(0, this, [&] {
+        const TaskArray &tasks = g_mainFrame->page()->tasks();
+        for (int i = 0; i < tasks.count(); ++i)
+            sources.append(tasks.at(i).sourcePath);
+        g_mainFrame->close();
+    });
+    app->InitInstance();
+    app->SetStartupFiles({});
+    QCOMPARE(sources, files);
 }
 
 int main(int argc, char *argv[])
