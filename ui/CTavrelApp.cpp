@@ -2,6 +2,7 @@
 
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
+#include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
 
@@ -33,7 +34,11 @@ bool CTavrelApp::InitInstance()
 {
     PrepareProcess();
     auto frame = std::make_unique<CMainFrameDlg>();
-    frame->exec();
+    const QString selfCheckSource = qEnvironmentVariable(kSelfCheckVariable);
+    if (selfCheckSource.isEmpty())
+        frame->exec();
+    else
+        m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     frame.reset();
     return false;
 }
@@ -41,7 +46,7 @@ bool CTavrelApp::InitInstance()
 int CTavrelApp::ExitInstance()
 {
     g_skin.EndSkinning();
-    return 0;
+    return m_exitCode;
 }
 
 void CTavrelApp::PrepareProcess()

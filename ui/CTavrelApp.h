@@ -4,7 +4,9 @@
 
 /// The application object. InitInstance prepares the process (the program's folder made
 /// current, the skin component created and started) and runs the top-level window modally;
-/// ExitInstance ends the skin. The program takes no command-line arguments.
+/// ExitInstance ends the skin. The program takes no command-line arguments. With the environment
+/// variable TAVREL_SELFTEST set (see SelfCheck.h) the window is built but not run: the
+/// self-check converts the file it names and its result becomes the exit code.
 class CTavrelApp : public QApplication
 {
     Q_OBJECT
@@ -18,14 +20,18 @@ public:
     /// Releases the skin component.
     ~CTavrelApp() override;
 
-    /// Start-up: PrepareProcess, then the top-level window runs modally until it is closed and
-    /// is destroyed with its page and tasks. Returns false: the application then ends.
+    /// Start-up: PrepareProcess, then the top-level window runs modally until it is closed (or the
+    /// self-check runs) and is destroyed with its page and tasks. Returns false: the application
+    /// then ends.
     bool InitInstance();
-    /// Ends the skin; returns the process's exit code (0).
+    /// Ends the skin; returns the process's exit code: 0, or 1 after a failed self-check.
     int ExitInstance();
 
     /// The start-up steps before the window: g_programDir (filled when still empty) made the
     /// current directory, then the skin component created by its name and started with
     /// kSkinFile. Nothing is checked: without the component or the file, windows stay plain.
     static void PrepareProcess();
+
+private:
+    int m_exitCode = 0;
 };
