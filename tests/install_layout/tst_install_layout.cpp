@@ -127,6 +127,14 @@ void tst_InstallLayout::installedProgramConvertsFromElsewhere()
     QVERIFY(output.ok);
     QVERIFY2(qAbs(output.duration - 2.0) < 0.2, qPrintable(QString::number(output.duration)));
     QCOMPARE(FilesBelow(programDir), filesBefore);
+
+    // A conversion that cannot work is reported as a failure, not passed.
+    environment.insert(QStringLiteral("TAVREL_SELFTEST"),
+                       work.filePath(QStringLiteral("none.avi")));
+    const Run failing = RunProgram(link, {}, elsewhere, environment);
+    QVERIFY2(failing.finished && failing.exitCode == 1, qPrintable(failing.output));
+    QVERIFY2(failing.output.contains(QLatin1String("self-check failed")),
+             qPrintable(failing.output));
 }
 
 void tst_InstallLayout::iconInEverySizeOfTheProgramIcon()
