@@ -54,7 +54,10 @@ pid=$!
 # The top-level window's caption is "Tavrel V<version>".
 window=
 for _ in $(seq 1 300); do
-    kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window appeared" >&2; exit 1; }
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "the program ended before its window appeared" >&2
+        exit 1
+    fi
     window=$(xwininfo -root -tree | awk '/"Tavrel V[^"]*"/ { print $1; exit }')
     if [ -n "$window" ] && xwininfo -id "$window" | grep -q "Map State: IsViewable"; then
         break
@@ -67,6 +70,7 @@ sleep "$settle"
 
 info=$(xwininfo -id "$window")
 field() { awk -F: -v name="$1" '$1 ~ name { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
-geometry="$(field Width)x$(field Height)+$(field 'Absolute upper-left X')+$(field 'Absolute upper-left Y')"
+geometry="$(field Width)x$(field Height)"
+geometry+="+$(field 'Absolute upper-left X')+$(field 'Absolute upper-left Y')"
 import -window root -crop "$geometry" +repage png:- | convert - -strip "$picture"
 echo "$picture: $geometry of window $window"
