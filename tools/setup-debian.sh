@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Tavrel needs on Debian 12, as root or through sudo.
+# Installs what building, running and testing Tavrel needs on Debian 12, as root or through sudo:
+# also the checkers of the installed menu entry and metainfo (desktop-file-utils, appstream), and
+# what cpack -G DEB reads the package's library dependencies with (dpkg-dev, file).
 # Does nothing (and needs no network) when everything is already there.
 set -euo pipefail
 
@@ -10,6 +12,8 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-plugins-ugly gstreamer1.0-libav
     xvfb xauth
+    desktop-file-utils appstream
+    dpkg-dev file
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
+#include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
 #include "SourceFiles.h"
@@ -38,7 +39,11 @@ bool CTavrelApp::InitInstance()
     PrepareProcess();
     auto frame = std::make_unique<CMainFrameDlg>();
     frame->page()->AddSourceFiles(m_startupFiles);
-    frame->exec();
+    const QString selfCheckSource = qEnvironmentVariable(kSelfCheckVariable);
+    if (selfCheckSource.isEmpty())
+        frame->exec();
+    else
+        m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     frame.reset();
     return false;
 }
@@ -46,7 +51,7 @@ bool CTavrelApp::InitInstance()
 int CTavrelApp::ExitInstance()
 {
     g_skin.EndSkinning();
-    return 0;
+    return m_exitCode;
 }
 
 void CTavrelApp::PrepareProcess()

@@ -5,7 +5,9 @@
 /// The application object. InitInstance prepares the process (the program's folder made
 /// current, the skin component created and started) and runs the top-level window modally;
 /// ExitInstance ends the skin. Video files named on the command line (a file manager's "Open
-/// with") become tasks when the window opens; other arguments are ignored.
+/// with") become tasks when the window opens; other arguments are ignored. With the environment
+/// variable TAVREL_SELFTEST set (see SelfCheck.h) the window is built but not run: the
+/// self-check converts the file it names and its result becomes the exit code.
 class CTavrelApp : public QApplication
 {
     Q_OBJECT
@@ -20,10 +22,10 @@ public:
     ~CTavrelApp() override;
 
     /// Start-up: PrepareProcess, then the top-level window runs modally (with the start-up files
-    /// added as tasks) until it is closed and is destroyed with its page and tasks. Returns
-    /// false: the application then ends.
+    /// added as tasks) until it is closed (or the self-check runs) and is destroyed with its page
+    /// and tasks. Returns false: the application then ends.
     bool InitInstance();
-    /// Ends the skin; returns the process's exit code (0).
+    /// Ends the skin; returns the process's exit code: 0, or 1 after a failed self-check.
     int ExitInstance();
 
     /// The start-up steps before the window: g_programDir (filled when still empty) made the
@@ -38,4 +40,5 @@ public:
 
 private:
     QStringList m_startupFiles;
+    int m_exitCode = 0;
 };

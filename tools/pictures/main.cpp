@@ -65,6 +65,9 @@ int main(int argc, char *argv[])
 
     const QList<QImage> appIcon = DrawApplicationIcon();
     ok &= Save(appIcon.last(), path(128, "png"), err);
+    // Each size once more as its own PNG, for the desktop's icon theme (installed as hicolor).
+    for (const QImage &size : appIcon)
+        ok &= Save(size, out.filePath(QStringLiteral("128-%1.png").arg(size.width())), err);
     QFile ico(path(128, "ico"));
     if (!ico.open(QIODevice::WriteOnly) || ico.write(EncodeIco(appIcon)) < 0) {
         err << "cannot write " << ico.fileName() << "\n";
