@@ -2,6 +2,7 @@
 
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
+#include "EncoderRunner.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
 
@@ -40,6 +41,9 @@ bool CTavrelApp::InitInstance()
 
 int CTavrelApp::ExitInstance()
 {
+    // A batch stopped by closing the window has waited for its encoder already; this is the
+    // last guard that no encoder outlives the program.
+    ShutDownEncoder();
     g_skin.EndSkinning();
     return 0;
 }

@@ -21,7 +21,8 @@ public:
     /// Start-up: PrepareProcess, then the top-level window runs modally until it is closed and
     /// is destroyed with its page and tasks. Returns false: the application then ends.
     bool InitInstance();
-    /// Ends the skin; returns the process's exit code (0).
+    /// Ends any encoder still running (ShutDownEncoder) and the skin; returns the process's exit
+    /// code (0).
     int ExitInstance();
 
     /// The start-up steps before the window: g_programDir (filled when still empty) made the
