@@ -20,8 +20,9 @@ public:
         QWidget *parent, const QString &text, const QString &caption, QMessageBox::Icon icon)>;
     /// Returns the chosen file's full path, or an empty string when cancelled.
     using OpenFileHandler = std::function<QString(QWidget *parent, const QString &filter)>;
-    /// Returns the chosen folder, or an empty string when cancelled.
-    using FolderHandler = std::function<QString(QWidget *parent)>;
+    /// Returns the chosen folder, or an empty string when cancelled. startDir is the folder the
+    /// picker opens in; empty for the picker's own choice.
+    using FolderHandler = std::function<QString(QWidget *parent, const QString &startDir)>;
 
     /// Opens url in the desktop's program for it; the result says whether that started.
     static bool OpenUrl(const QUrl &url);
@@ -32,8 +33,8 @@ public:
                         QMessageBox::Icon icon = QMessageBox::NoIcon);
     /// A modal file-open dialog for one existing file; filter in Qt's form ("Text (*.txt);;...").
     static QString OpenFile(QWidget *parent, const QString &filter);
-    /// A modal folder picker.
-    static QString PickFolder(QWidget *parent);
+    /// A modal folder picker that opens in startDir (when given).
+    static QString PickFolder(QWidget *parent, const QString &startDir = QString());
 
     /// Replace a handler; an empty function restores the default.
     static void SetOpenUrlHandler(OpenUrlHandler handler);
