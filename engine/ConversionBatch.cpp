@@ -203,8 +203,13 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
         }
         PumpMessagesWaiting(WmvWaitSliceMs);
     }
-    if (Stopped())
+    if (Stopped()) {
+        // The media component ends a conversion by killing it: the file's header was never
+        // completed and no player can use it.
+        if (!existed && QFileInfo(output).isFile())
+            QFile::remove(output);
         return Outcome::Stopped;
+    }
 
     ConversionTask done = m_tasks->at(index);
     if (done.failed) {

@@ -42,8 +42,9 @@ public:
 
     /// Stops the batch: sets g_stopRequested and acts on the task being converted. An encoder
     /// run is told to finish ("q") and keeps its shorter output; a pre-conversion is stopped at
-    /// once and its intermediate file deleted; a WMV conversion is stopped at once and the batch
-    /// turns idle at once (busyChanged(false)) while its loop unwinds. No further task starts.
+    /// once and its intermediate file deleted; a WMV conversion is stopped at once, its unusable
+    /// part-file deleted, and the batch turns idle at once (busyChanged(false)) while its loop
+    /// unwinds. No further task starts.
     void Stop();
 
     /// The owner (with the tasks and the media component) is going away while Start may still
