@@ -431,6 +431,8 @@ void CTavrelDlg::OnTaskListClick() {}
 
 void CTavrelDlg::OnStart()
 {
+    if (m_busy == 1)
+        return;
     // The batch runs in here, handling events; this window may be gone when it returns, so
     // nothing may follow the call.
     m_batch->Start(m_outputDirEdit->text(), m_shutdownCheck->isChecked());

@@ -23,7 +23,8 @@ struct CellInfo;
 
 /// The main page: every control the user works with (task list, output directory, preview with
 /// its range slider, output type, profiles, encoding settings, title, Start/Stop), created from
-/// the control table and placed at its positions. It owns the task array and the batch state.
+/// the control table and placed at its positions. It owns the task array and the batch
+/// (ConversionBatch, which keeps the batch state; m_busy mirrors its busy state).
 ///
 /// Constructing the page creates its controls and runs OnInitDialog, which sets them up at their
 /// defaults, reads the output directory and writes the frame's caption (g_mainFrame).
