@@ -182,7 +182,6 @@ void CTavrelDlg::BindControls()
         list->InvalidateCells(first, last, column, false);
     });
     m_batch = new ConversionBatch(m_tasks, *m_media, this);
-    new BatchPresenter(m_batch, this);
 }
 
 // The page's message map: every control event goes to its one handler here. Combo boxes report
@@ -213,6 +212,7 @@ void CTavrelDlg::ConnectHandlers()
         });
     }
     connect(m_batch, &ConversionBatch::busyChanged, this, &CTavrelDlg::SetBusy);
+    new BatchPresenter(m_batch, this); // after SetBusy: the caption follows the buttons
     connect(m_media, &CVideoEdit::ConversionFinished, this, &CTavrelDlg::OnConversionFinished);
     connect(m_media, &CVideoEdit::ConversionProgress, this, &CTavrelDlg::OnConversionProgress);
     connect(m_media, &CVideoEdit::PlaybackEnded, this, &CTavrelDlg::OnPlaybackEnded);
