@@ -23,7 +23,8 @@ endfunction()
 # tavrel_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT seconds] [LABELS ...])
 # A Qt Test executable registered with CTest. Every test runs headless (offscreen platform) with
 # its own home and configuration folders inside the build tree, so nothing depends on the
-# developer's own settings, and it knows where the laid-out program lives.
+# developer's own settings, and it knows where the laid-out program lives. TAVREL_NO_POWEROFF
+# makes the program's own power-off refuse, whatever a test does.
 function(tavrel_add_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -39,7 +40,7 @@ function(tavrel_add_test name)
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/config;TMPDIR=${home}/tmp;TAVREL_RUNTIME_DIR=${TAVREL_RUNTIME_DIR};TAVREL_TEST_HELPERS=${CMAKE_BINARY_DIR}/tests/helpers")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVREL_NO_POWEROFF=1;HOME=${home};XDG_CONFIG_HOME=${home}/config;TMPDIR=${home}/tmp;TAVREL_RUNTIME_DIR=${TAVREL_RUNTIME_DIR};TAVREL_TEST_HELPERS=${CMAKE_BINARY_DIR}/tests/helpers")
 endfunction()
 
 # tavrel_add_test_helper(<name> SOURCES ... [LIBS ...])

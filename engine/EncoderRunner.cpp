@@ -233,12 +233,6 @@ void RunEncoder(const QString &commandLine, int taskIndex, TaskArray &tasks)
             g_encoder = nullptr;
     });
     SetEncoder(process);
-    static const bool hooked = [] {
-        if (QCoreApplication *app = QCoreApplication::instance())
-            QObject::connect(app, &QCoreApplication::aboutToQuit, app, &ShutDownEncoder);
-        return true;
-    }();
-    Q_UNUSED(hooked);
 
     ++s_runDepth;
     s_outputOpen = true;
@@ -250,7 +244,10 @@ void RunEncoder(const QString &commandLine, int taskIndex, TaskArray &tasks)
         s_outputOpen = false;
         s_inputOpen = false;
         --s_runDepth;
-        MarkFailed(taskIndex, tasks, reason);
+        // A run stopped while the encoder was starting is no failure; its task (and the window
+        // that holds it) may already be gone.
+        if (!g_stopRequested)
+            MarkFailed(taskIndex, tasks, reason);
         return;
     }
     ReadEncoderOutput(*process, taskIndex, tasks, log);

@@ -48,7 +48,8 @@ bool IsEncoderRunning();
 
 /// Makes sure no encoder is left, for the end of the program: tells a running encoder to finish,
 /// terminates it after a few seconds and kills it after a few more, handling messages while it
-/// waits. Also runs by itself when the application is about to quit.
+/// waits. The application calls it on its way out (CTavrelApp::ExitInstance): the program leaves
+/// through the frame's modal loop, so QCoreApplication::aboutToQuit never comes.
 void ShutDownEncoder();
 
 /// How long the encoder gets after "q" before it is terminated, and after that before it is

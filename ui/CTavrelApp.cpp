@@ -3,6 +3,7 @@
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
+#include "EncoderRunner.h"
 #include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
@@ -50,6 +51,9 @@ bool CTavrelApp::InitInstance()
 
 int CTavrelApp::ExitInstance()
 {
+    // A batch stopped by closing the window has waited for its encoder already; this is the
+    // last guard that no encoder outlives the program.
+    ShutDownEncoder();
     g_skin.EndSkinning();
     return m_exitCode;
 }

@@ -25,7 +25,8 @@ public:
     /// added as tasks) until it is closed (or the self-check runs) and is destroyed with its page
     /// and tasks. Returns false: the application then ends.
     bool InitInstance();
-    /// Ends the skin; returns the process's exit code: 0, or 1 after a failed self-check.
+    /// Ends any encoder still running (ShutDownEncoder) and the skin; returns the process's exit
+    /// code: 0, or 1 after a failed self-check.
     int ExitInstance();
 
     /// The start-up steps before the window: g_programDir (filled when still empty) made the

@@ -1,6 +1,7 @@
 #include "CTavrelDlg.h"
 
 #include "AppSettings.h"
+#include "BatchPresenter.h"
 #include "BatchState.h"
 #include "CFadePicture.h"
 #include "CImageButton.h"
@@ -9,17 +10,19 @@
 #include "CTaskListCtrl.h"
 #include "CVideoEdit.h"
 #include "CellInfo.h"
+#include "ConversionBatch.h"
 #include "OutputTypeRules.h"
-#include "PreConversion.h"
 #include "ProfileList.h"
 #include "ProgressText.h"
 #include "ResourceImages.h"
 #include "SettingTables.h"
+#include "ShellActions.h"
 #include "SkinDriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QUrl>
 
 namespace {
 
@@ -70,6 +74,11 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
 
 CTavrelDlg::~CTavrelDlg()
 {
+    if (m_busy == 1)
+        OnStop();
+    // Start may still be on the stack below this destructor: the batch lets go of the tasks and
+    // the media component, unwinds on its own and deletes itself.
+    m_batch->Abandon();
     qApp->removeEventFilter(this);
     // Children go after this body; nothing may reach the list through the array meanwhile.
     m_tasks.setCellInvalidator({});
@@ -175,6 +184,7 @@ void CTavrelDlg::BindControls()
     m_tasks.setCellInvalidator([list = m_taskList](int first, int last, int column) {
         list->InvalidateCells(first, last, column, false);
     });
+    m_batch = new ConversionBatch(m_tasks, *m_media, this);
 }
 
 // The page's message map: every control event goes to its one handler here. Combo boxes report
@@ -204,6 +214,8 @@ void CTavrelDlg::ConnectHandlers()
             OnSettingChanged(id);
         });
     }
+    connect(m_batch, &ConversionBatch::busyChanged, this, &CTavrelDlg::SetBusy);
+    new BatchPresenter(m_batch, this); // after SetBusy: the caption follows the buttons
     connect(m_media, &CVideoEdit::ConversionFinished, this, &CTavrelDlg::OnConversionFinished);
     connect(m_media, &CVideoEdit::ConversionProgress, this, &CTavrelDlg::OnConversionProgress);
     connect(m_media, &CVideoEdit::PlaybackEnded, this, &CTavrelDlg::OnPlaybackEnded);
@@ -412,17 +424,37 @@ void CTavrelDlg::SetBusy(bool busy)
 
 // --- handlers ---------------------------------------------------------------------------------
 
-void CTavrelDlg::OnStart() {}
+void CTavrelDlg::OnStart()
+{
+    if (m_busy == 1)
+        return;
+    // The batch runs in here, handling events; this window may be gone when it returns, so
+    // nothing may follow the call.
+    m_batch->Start(m_outputDirEdit->text(), m_shutdownCheck->isChecked());
+}
 
 void CTavrelDlg::OnStop()
 {
-    // The running batch looks at this flag after each step and ends.
-    g_stopRequested = true;
+    m_batch->Stop();
 }
 
-void CTavrelDlg::OnBrowse() {}
+void CTavrelDlg::OnBrowse()
+{
+    if (m_busy == 1)
+        return;
+    const QString current = m_outputDirEdit->text();
+    const QString folder
+        = ShellActions::PickFolder(this, QFileInfo(current).isDir() ? current : QString());
+    if (folder.isEmpty())
+        return;
+    m_outputDirEdit->setText(folder);
+    WriteDestination(folder);
+}
 
-void CTavrelDlg::OpenHelp() {}
+void CTavrelDlg::OpenHelp()
+{
+    ShellActions::OpenUrl(QUrl::fromLocalFile(g_programDir + QStringLiteral("help/help.html")));
+}
 
 // --- setting handlers: the user's choice goes into the current task at once -------------------
 
@@ -475,22 +507,24 @@ void CTavrelDlg::OnGetCellInfo(CellInfo *info)
 {
     if (!info || !m_tasks.isValidIndex(info->item))
         return;
-    ApplyTaskCell(
-        *info,
-        ComputeTaskCell(
-            m_tasks.at(info->item), info->item, info->subItem, m_wmvStartTick, TickCount()));
+    ApplyTaskCell(*info,
+                  ComputeTaskCell(m_tasks.at(info->item),
+                                  info->item,
+                                  info->subItem,
+                                  m_batch->WmvStartTick(),
+                                  TickCount()));
 }
 
 // The media component's conversion events serve both the pre-conversion of a RealMedia source
-// and a WMV conversion; the engine's handlers tell them apart by the task's output type.
+// and a WMV conversion of the running batch, which tells them apart.
 void CTavrelDlg::OnConversionFinished()
 {
-    ::OnConversionFinished(m_tasks, *m_media, m_wmvConverting);
+    m_batch->OnConversionFinished();
 }
 
 void CTavrelDlg::OnConversionProgress(double position, double total)
 {
-    ::OnConversionProgress(position, total, m_tasks, *m_media);
+    m_batch->OnConversionProgress(position, total);
 }
 
 // --- events -----------------------------------------------------------------------------------

@@ -12,6 +12,7 @@ class CImageButton;
 class CRangeSlider;
 class CTaskListCtrl;
 class CVideoEdit;
+class ConversionBatch;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -26,7 +27,8 @@ extern int g_previewPlaying;
 
 /// The main page: every control the user works with (task list, output directory, preview with
 /// its range slider, output type, profiles, encoding settings, title, Start/Stop), created from
-/// the control table and placed at its positions. It owns the task array and the batch state.
+/// the control table and placed at its positions. It owns the task array and the batch
+/// (ConversionBatch, which keeps the batch state; m_busy mirrors its busy state).
 ///
 /// Constructing the page creates its controls and runs OnInitDialog, which sets them up at their
 /// defaults, reads the output directory and writes the frame's caption (g_mainFrame).
@@ -90,10 +92,16 @@ public:
     void OnRemove();
     void OnRemoveAll();
     void OnTaskListClick();
+    /// Start: converts the list into the output directory the edit shows (see ConversionBatch);
+    /// returns when the batch is over. Nothing while a batch runs or unwinds.
     void OnStart();
     /// Stops a running batch (also run when the window closes while busy).
     void OnStop();
+    /// Browse: the folder picker, opening in the current output directory when it exists; the
+    /// chosen folder goes into the edit and the settings. Nothing while busy or when cancelled.
     void OnBrowse();
+    /// Help: opens "help/help.html" from the program's folder, also while busy; no message when
+    /// it cannot be opened.
     void OpenHelp();
     void OnPreviewPlay();
     void OnPreviewStop();
@@ -160,15 +168,15 @@ private:
     QPixmap m_scaledBackground; ///< m_background stretched to the page's size
     int m_busy = 0;
     QString m_destination;
-    QString m_outputPath;
     int m_settingRange = 0;
     int m_settingTitle = 0;
     int m_settingProfile = 0;
     int m_previewBusy = 0;
     int m_outputType = 0;
-    int m_wmvConverting = 0;
-    quint32 m_wmvStartTick = 0;
     int m_outputTypeRadio = -1;
+    /// Runs the batch and owns its state (the WMV wait, the output path); a child of the page,
+    /// given up (Abandon) when the page goes away while it runs.
+    ConversionBatch *m_batch = nullptr;
 
     QHash<int, QWidget *> m_controls; ///< every control by id; owned by the page as children
 

@@ -1,6 +1,7 @@
 #include "ShellActions.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 
 namespace {
@@ -39,11 +40,12 @@ QString ShellActions::OpenFile(QWidget *parent, const QString &filter, const QSt
     return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
-QString ShellActions::PickFolder(QWidget *parent)
+QString ShellActions::PickFolder(QWidget *parent, const QString &startDir)
 {
     if (g_folder)
-        return g_folder(parent);
-    return QFileDialog::getExistingDirectory(parent);
+        return g_folder(parent, startDir);
+    // The folder as the platform writes it (backslashes on Windows).
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, QString(), startDir));
 }
 
 void ShellActions::SetOpenUrlHandler(OpenUrlHandler handler)

@@ -21,8 +21,9 @@ public:
     /// Returns the chosen file's full path, or an empty string when cancelled.
     using OpenFileHandler
         = std::function<QString(QWidget *parent, const QString &filter, const QString &folder)>;
-    /// Returns the chosen folder, or an empty string when cancelled.
-    using FolderHandler = std::function<QString(QWidget *parent)>;
+    /// Returns the chosen folder, or an empty string when cancelled. startDir is the folder the
+    /// picker opens in; empty for the picker's own choice.
+    using FolderHandler = std::function<QString(QWidget *parent, const QString &startDir)>;
 
     /// Opens url in the desktop's program for it; the result says whether that started.
     static bool OpenUrl(const QUrl &url);
@@ -34,8 +35,8 @@ public:
     /// A modal file-open dialog for one existing file, opening in folder; filter in Qt's form
     /// ("Text (*.txt);;...").
     static QString OpenFile(QWidget *parent, const QString &filter, const QString &folder);
-    /// A modal folder picker.
-    static QString PickFolder(QWidget *parent);
+    /// A modal folder picker that opens in startDir (when given).
+    static QString PickFolder(QWidget *parent, const QString &startDir = QString());
 
     /// Replace a handler; an empty function restores the default.
     static void SetOpenUrlHandler(OpenUrlHandler handler);

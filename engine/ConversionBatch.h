@@ -1,0 +1,111 @@
+#pragma once
+
+#include "SleepInhibitor.h"
+#include "TaskArray.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class MediaConverter;
+
+/// The batch: converts every task of a TaskArray, one after another in list order. A task with
+/// outputWmv 0 becomes an MP4 file made by the encoder (RunEncoder), after a pre-conversion
+/// through the media component when it needs one (PreConvert); a task with outputWmv 1 becomes a
+/// WMV file made by the media component itself. Output files are named by MakeOutputPath.
+///
+/// Start runs the whole batch and returns when it is over; every wait in it handles events, so
+/// Stop, the media component's events (routed to OnConversionProgress/OnConversionFinished by the
+/// owner) and the window's handlers run re-entrantly inside it. The batch owns the batch state
+/// (busy, stop and unwinding, the WMV wait); g_stopRequested and g_batchIndex are its program-wide
+/// part. It reports to the window only through its signals.
+///
+/// Tasks cannot be added or removed while IsRunning() (the window's handlers look at busy; after
+/// a Stop the loop touches no task again). While the batch runs, the computer is kept from
+/// sleeping through the session manager when there is one (SleepInhibitor).
+class ConversionBatch : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(ConversionBatch)
+
+public:
+    /// tasks and media must outlive the batch, or be given up with Abandon first.
+    ConversionBatch(TaskArray &tasks, MediaConverter &media, QObject *parent = nullptr);
+    ~ConversionBatch() override;
+
+    /// Runs the batch into the folder outputDirectory (the output directory's text as the user
+    /// set it) and returns when it is over. Does nothing while a batch runs or unwinds, or when
+    /// there is no task. An empty or unusable folder gives an error message and nothing else.
+    /// When the batch ends without Stop and powerOffAtEnd is true, powerOffRequested is emitted
+    /// instead of the final message.
+    void Start(const QString &outputDirectory, bool powerOffAtEnd);
+
+    /// Stops the batch: sets g_stopRequested and acts on the task being converted. An encoder
+    /// run is told to finish ("q") and keeps its shorter output; a pre-conversion is stopped at
+    /// once and its intermediate file deleted; a WMV conversion is stopped at once, its unusable
+    /// part-file deleted, and the batch turns idle at once (busyChanged(false)) while its loop
+    /// unwinds. No further task starts.
+    void Stop();
+
+    /// The owner (with the tasks and the media component) is going away while Start may still
+    /// be running: stops, touches neither again, emits nothing more, and deletes itself once
+    /// Start has returned (at once when it is not running).
+    void Abandon();
+
+    /// True from Start's beginning to the end of its unwinding; a Start meanwhile does nothing.
+    bool IsRunning() const { return m_running; }
+    /// True while the window shows the batch as running (Stop in Start's place).
+    bool IsBusy() const { return m_busy; }
+    /// 1 while the media component makes a WMV file.
+    int WmvConverting() const { return m_wmvConverting; }
+    /// Tick (TickCount, ms) when the current WMV conversion started.
+    quint32 WmvStartTick() const { return m_wmvStartTick; }
+    /// Output file of the task being converted (or last converted).
+    QString OutputPath() const { return m_outputPath; }
+
+    /// The media component's ConversionProgress (seconds) and ConversionFinished events.
+    void OnConversionProgress(double position, double total);
+    void OnConversionFinished();
+
+signals:
+    /// The batch began (true) or ended, or a WMV Stop made it idle (false).
+    void busyChanged(bool busy);
+    /// A message box to show: text already centred (CenterMessageText); caption "Error" or
+    /// "Information".
+    void messageRequested(const QString &text, const QString &caption);
+    /// The batch ended without Stop and the computer is to be powered off. finishedText is the
+    /// final message, for when the power-off is cancelled.
+    void powerOffRequested(const QString &finishedText);
+    /// The task being converted (number counts from 1, of count) and its percent done (0..100);
+    /// emitted when a task begins and whenever the percent changes.
+    void progressChanged(int number, int count, int percent);
+
+private:
+    enum class Phase { Idle, Preconverting, Encoding, MakingWmv };
+    enum class Outcome { Converted, Failed, Stopped };
+
+    Outcome ConvertMp4(int index, const QString &outputDirectory);
+    Outcome ConvertWmv(int index, const QString &outputDirectory);
+    /// Marks task index failed with reason (if it is not already) and deletes output when the
+    /// run created it.
+    void FailTask(int index, const QString &reason, const QString &output, bool outputExisted);
+    void SetBusy(bool busy);
+    void ReportProgress();
+    bool Stopped() const;
+
+    TaskArray *m_tasks;
+    MediaConverter *m_media;
+    SleepInhibitor m_inhibitor;
+    QTimer m_progressTimer;
+
+    bool m_busy = false;
+    bool m_running = false;
+    bool m_abandoned = false;
+    Phase m_phase = Phase::Idle;
+    int m_wmvConverting = 0;
+    quint32 m_wmvStartTick = 0;
+    QString m_outputPath;
+    int m_count = 0;
+    int m_lastNumber = -1;
+    int m_lastPercent = -1;
+};

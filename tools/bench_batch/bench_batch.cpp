@@ -1,0 +1,279 @@
+// Measures what converting a list through the main window costs. Twenty generated 5-second
+// 640x480 clips are converted with profile 0's default settings (a) by the real main window's
+// Start, offscreen, from a handler of a running event loop, and (b) by running the same twenty
+// encoder commands one after another directly; a, b, a, b in one run. Then a mixed list (MP4,
+// pre-converted RealMedia and WMV tasks) goes through Start once more.
+//
+// Prints the wall-time ratio (a)/(b), the largest gap between one encoder's end and the next
+// one's start in (a) (as the program sees them: the process's finished and started signals),
+// and the largest delay of a 10 ms timer on the user-interface thread during every batch.
+//
+// Usage: bench_batch [runtime folder]   (default: the build folder it was built in)
+
+#include "MediaFixtures.h"
+#include "MediaProbe.h"
+
+#include "BatchState.h"
+#include "CImageButton.h"
+#include "CMainFrameDlg.h"
+#include "CTaskListCtrl.h"
+#include "CTavrelDlg.h"
+#include "CVideoEdit.h"
+#include "CommandLine.h"
+#include "ControlTable.h"
+#include "EncoderRunner.h"
+#include "OutputPath.h"
+#include "PowerActions.h"
+#include "PreConversion.h"
+#include "ShellActions.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int ClipCount = 20;
+constexpr double ClipSeconds = 5.0;
+constexpr int TimerIntervalMs = 10;
+constexpr int Rounds = 2;
+
+/// Watches the encoder processes the runner starts (children of the application) and keeps the
+/// largest gap between one's end and the next one's start.
+class EncoderGapWatch : public QObject
+{
+public:
+    qint64 largestGapMs = 0;
+    int encoders = 0;
+
+    void reset()
+    {
+        largestGapMs = 0;
+        encoders = 0;
+        m_lastEnd = -1;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A process creates its pipe notifiers as its children once it is fully constructed and
+        // starting: the moment to connect to it.
+        auto *process = qobject_cast<QProcess *>(watched);
+        if (event->type() == QEvent::ChildAdded && process
+            && process->parent() == QCoreApplication::instance()
+            && !process->property("benchWatched").toBool()) {
+            process->setProperty("benchWatched", true);
+            connect(process, &QProcess::started, this, [this] {
+                ++encoders;
+                if (m_lastEnd >= 0)
+                    largestGapMs = std::max(largestGapMs, m_clock.elapsed() - m_lastEnd);
+            });
+            connect(process, &QProcess::finished, this, [this] { m_lastEnd = m_clock.elapsed(); });
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer m_clock = [] {
+        QElapsedTimer clock;
+        clock.start();
+        return clock;
+    }();
+    qint64 m_lastEnd = -1;
+};
+
+struct BatchRun
+{
+    double wallSeconds = 0.0;
+    qint64 largestTimerGapMs = 0;
+    int finished = 0;
+};
+
+/// (a): the list through the window's Start button, clicked from a handler of a running loop.
+BatchRun RunThroughWindow(const QList<ConversionTask> &tasks, const QString &outputDir)
+{
+    CMainFrameDlg frame;
+    frame.show();
+    CTavrelDlg *page = frame.page();
+    for (const ConversionTask &task : tasks)
+        page->tasks().append(task);
+    qobject_cast<CTaskListCtrl *>(page->Control(IDC_TASK_LIST))->SetItemCount(int(tasks.size()));
+    qobject_cast<QLineEdit *>(page->Control(IDC_OUTPUT_DIR))->setText(outputDir);
+
+    BatchRun result;
+    QEventLoop loop;
+    QElapsedTimer sinceTick;
+    bool running = false;
+    QTimer ui;
+    ui.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ui, &QTimer::timeout, &ui, [&] {
+        if (running)
+            result.largestTimerGapMs = std::max(result.largestTimerGapMs, sinceTick.elapsed());
+        sinceTick.start();
+    });
+    QTimer::singleShot(0, &loop, [&] {
+        QElapsedTimer wall;
+        wall.start();
+        sinceTick.start();
+        running = true;
+        qobject_cast<CImageButton *>(page->Control(IDC_START))->click();
+        running = false;
+        result.wallSeconds = wall.nsecsElapsed() / 1e9;
+        loop.quit();
+    });
+    ui.start(TimerIntervalMs);
+    loop.exec();
+    for (int i = 0; i < page->tasks().count(); ++i) {
+        const ConversionTask task = page->tasks().at(i);
+        result.finished += task.finished == 1 || task.wmvPercent == 100 ? 1 : 0;
+    }
+    return result;
+}
+
+/// (b): the same encoder commands, one after another, output thrown away.
+double RunDirectly(const QList<ConversionTask> &tasks, const QString &outputDir)
+{
+    QStringList commands;
+    for (const ConversionTask &task : tasks)
+        commands << BuildCommandLine(task, MakeOutputPath(outputDir, task.title, false));
+    QElapsedTimer wall;
+    wall.start();
+    for (const QString &commandLine : commands) {
+        const QStringList command = SplitCommandLine(commandLine);
+        QProcess encoder;
+        encoder.setWorkingDirectory(AppDir());
+        encoder.setProcessChannelMode(QProcess::MergedChannels);
+        encoder.setStandardOutputFile(QProcess::nullDevice());
+        encoder.start(AppDir() + u'/' + command.value(0), command.mid(1));
+        encoder.waitForFinished(-1);
+        if (encoder.exitStatus() != QProcess::NormalExit || encoder.exitCode() != 0)
+            std::fprintf(stderr, "direct run failed (exit code %d)\n", encoder.exitCode());
+    }
+    return wall.nsecsElapsed() / 1e9;
+}
+
+QString NewFolder(const QTemporaryDir &work, const QString &name)
+{
+    QDir(work.path()).mkpath(name);
+    return work.filePath(name);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing here may power the computer off or wait for a person.
+    qputenv("TAVREL_NO_POWEROFF", "1");
+    QApplication app(argc, argv);
+    ShellActions::SetMessageHandler([](QWidget *, const QString &, const QString &, auto) {});
+    PowerActions::SetCountdownHandler([](QWidget *) { return false; });
+    PowerActions::SetPowerOffHandler([] { return false; });
+
+    const QString runtimeDir
+        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TAVREL_RUNTIME_DIR);
+    g_programDir = QDir(runtimeDir).absolutePath() + u'/';
+    if (!QFileInfo(AppDir() + u"/tavenc"_qs).isExecutable()) {
+        std::fprintf(stderr, "no encoder in %s\n", qPrintable(AppDir()));
+        return 1;
+    }
+
+    QTemporaryDir work;
+    std::printf("Generating %d clips of %.0f s, 640x480, and a RealMedia file...\n",
+                ClipCount,
+                ClipSeconds);
+    std::fflush(stdout);
+    QList<ConversionTask> tasks;
+    for (int i = 0; i < ClipCount; ++i) {
+        const QString clip
+            = work.filePath(QStringLiteral("clip%1.avi").arg(i + 1, 2, 10, QChar(u'0')));
+        const QString error = GenerateClip(clip, ClipSeconds, QSize(640, 480));
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+        tasks << NewConversionTask(clip, ClipSeconds, 0, 0);
+    }
+    const QString realMedia = work.filePath(u"real.rm"_qs);
+    if (!MediaFixtures::MakeSource(realMedia, ClipSeconds, u"640x480"_qs)) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(realMedia));
+        return 1;
+    }
+    std::printf("Command of the first task (profile 0, default settings):\n  %s\n\n",
+                qPrintable(BuildCommandLine(tasks[0], work.filePath(u"out.mp4"_qs))));
+
+    EncoderGapWatch gaps;
+    app.installEventFilter(&gaps);
+    double windowTotal = 0.0;
+    double directTotal = 0.0;
+    qint64 largestEncoderGap = 0;
+    qint64 largestTimerGap = 0;
+    for (int round = 1; round <= Rounds; ++round) {
+        gaps.reset();
+        const BatchRun a
+            = RunThroughWindow(tasks, NewFolder(work, QStringLiteral("a%1").arg(round)));
+        std::printf("(a) window Start round %d: wall %7.3f s, %d of %d finished, %d encoders, "
+                    "largest encoder gap %lld ms, largest timer gap %lld ms\n",
+                    round,
+                    a.wallSeconds,
+                    a.finished,
+                    ClipCount,
+                    gaps.encoders,
+                    gaps.largestGapMs,
+                    a.largestTimerGapMs);
+        std::fflush(stdout);
+        const double b = RunDirectly(tasks, NewFolder(work, QStringLiteral("b%1").arg(round)));
+        std::printf("(b) direct       round %d: wall %7.3f s   ratio (a)/(b) %.4f\n",
+                    round,
+                    b,
+                    a.wallSeconds / b);
+        std::fflush(stdout);
+        windowTotal += a.wallSeconds;
+        directTotal += b;
+        largestEncoderGap = std::max(largestEncoderGap, gaps.largestGapMs);
+        largestTimerGap = std::max(largestTimerGap, a.largestTimerGapMs);
+    }
+
+    // A mixed list: the media component's pre-conversions and WMV files included.
+    QList<ConversionTask> mixed;
+    for (int i = 0; i < 2; ++i) {
+        mixed << NewConversionTask(realMedia, ClipSeconds, 0, 0);
+        mixed << NewConversionTask(tasks[i].sourcePath, ClipSeconds, 1, 0);
+        mixed << tasks[i];
+    }
+    const BatchRun m = RunThroughWindow(mixed, NewFolder(work, u"mixed"_qs));
+    std::printf("(m) mixed list: wall %7.3f s, %d of %lld finished, largest timer gap %lld ms\n",
+                m.wallSeconds,
+                m.finished,
+                static_cast<long long>(mixed.size()),
+                m.largestTimerGapMs);
+    largestTimerGap = std::max(largestTimerGap, m.largestTimerGapMs);
+    ShutDownEncoder();
+    // Intermediate files of the pre-conversions stay in the program's folder: not ours to keep.
+    const QStringList intermediates
+        = QDir(IntermediateFolder()).entryList({u"real_*.avi"_qs, u"real_*.mpg"_qs}, QDir::Files);
+    for (const QString &name : intermediates)
+        QFile::remove(IntermediateFolder() + name);
+
+    std::printf(
+        "\nwall time: (a) %.3f s, (b) %.3f s in %d rounds\n", windowTotal, directTotal, Rounds);
+    std::printf("wall-time ratio (a)/(b):                   %.4f   (target <= 1.02)\n",
+                windowTotal / directTotal);
+    std::printf("largest gap between two encoders in (a):   %lld ms   (target <= 50 ms)\n",
+                largestEncoderGap);
+    std::printf("largest delay of the 10 ms timer, all batches: %lld ms beyond its interval (gap "
+                "%lld ms; target <= 50 ms)\n",
+                std::max<qint64>(0, largestTimerGap - TimerIntervalMs),
+                largestTimerGap);
+    return 0;
+}
