@@ -3,13 +3,15 @@
 # (xvfb-run), waits until its window is there and the preview picture has faded in, and saves
 # the window's pixels (cut from the screen with ImageMagick's import) as a PNG.
 #
-#   tools/screenshot/take-screenshot.sh [program] [picture.png]
+#   tools/screenshot/take-screenshot.sh [program] [picture.png] [video ...]
 #
 # program is the built build/tavrel (the default) or an installed one (/usr/bin/tavrel,
 # <prefix>/bin/tavrel); the picture defaults to help/tavrel-window.png, which the help page and
 # the README show. The program runs in a fresh, empty home folder with a fixed name
 # ($TMPDIR/tavrel-screenshot, removed afterwards), so nobody's own settings (output directory,
 # stored version) appear in the picture and the output directory it shows is the same each time.
+# Videos given after the picture are opened by the program, as a file manager's "Open with"
+# does, so the picture shows them in the list.
 # TAVREL_SCREENSHOT_SETTLE: seconds between the window's appearance and the picture (default 8;
 # the preview picture takes about 5 s to fade in).
 #
@@ -28,11 +30,17 @@ if [ "${1:-}" != "--inside-xvfb" ]; then
     program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
     picture="$(cd "$(dirname "$picture")" && pwd)/$(basename "$picture")"
     [ -x "$program" ] || { echo "not a program: $program" >&2; exit 2; }
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-xvfb "$program" "$picture"
+    videos=()
+    for video in "${@:3}"; do
+        videos+=("$(cd "$(dirname "$video")" && pwd)/$(basename "$video")")
+    done
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-xvfb "$program" "$picture" \
+        "${videos[@]}"
 fi
 
 program=$2
 picture=$3
+videos=("${@:4}")
 settle=${TAVREL_SCREENSHOT_SETTLE:-8}
 home="${TMPDIR:-/tmp}/tavrel-screenshot"
 # mkdir fails when the folder exists: never reuse (or follow) something already there.
@@ -48,7 +56,7 @@ cleanup() {
 trap cleanup EXIT
 
 mkdir -p "$home/Videos"
-(cd "$home" && HOME="$home" XDG_CONFIG_HOME="$home/.config" exec "$program") &
+(cd "$home" && HOME="$home" XDG_CONFIG_HOME="$home/.config" exec "$program" "${videos[@]}") &
 pid=$!
 
 # The top-level window's caption is "Tavrel V<version>".
