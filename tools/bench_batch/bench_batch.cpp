@@ -12,6 +12,7 @@
 
 #include "MediaFixtures.h"
 #include "MediaProbe.h"
+#include "UiTimerProbe.h"
 
 #include "BatchState.h"
 #include "CImageButton.h"
@@ -44,7 +45,6 @@ namespace {
 
 constexpr int ClipCount = 20;
 constexpr double ClipSeconds = 5.0;
-constexpr int TimerIntervalMs = 10;
 constexpr int Rounds = 2;
 
 /// Watches the encoder processes the runner starts (children of the application) and keeps the
@@ -111,27 +111,18 @@ BatchRun RunThroughWindow(const QList<ConversionTask> &tasks, const QString &out
 
     BatchRun result;
     QEventLoop loop;
-    QElapsedTimer sinceTick;
-    bool running = false;
-    QTimer ui;
-    ui.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ui, &QTimer::timeout, &ui, [&] {
-        if (running)
-            result.largestTimerGapMs = std::max(result.largestTimerGapMs, sinceTick.elapsed());
-        sinceTick.start();
-    });
+    UiTimerProbe probe;
     QTimer::singleShot(0, &loop, [&] {
         QElapsedTimer wall;
         wall.start();
-        sinceTick.start();
-        running = true;
+        probe.begin();
         qobject_cast<CImageButton *>(page->Control(IDC_START))->click();
-        running = false;
+        probe.end();
         result.wallSeconds = wall.nsecsElapsed() / 1e9;
         loop.quit();
     });
-    ui.start(TimerIntervalMs);
     loop.exec();
+    result.largestTimerGapMs = probe.largestGapMs();
     for (int i = 0; i < page->tasks().count(); ++i) {
         const ConversionTask task = page->tasks().at(i);
         result.finished += task.finished == 1 || task.wmvPercent == 100 ? 1 : 0;
@@ -273,7 +264,7 @@ int main(int argc, char *argv[])
                 largestEncoderGap);
     std::printf("largest delay of the 10 ms timer, all batches: %lld ms beyond its interval (gap "
                 "%lld ms; target <= 50 ms)\n",
-                std::max<qint64>(0, largestTimerGap - TimerIntervalMs),
+                std::max<qint64>(0, largestTimerGap - UiTimerProbe::IntervalMs),
                 largestTimerGap);
     return 0;
 }

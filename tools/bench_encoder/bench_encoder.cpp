@@ -11,6 +11,7 @@
 #include "EncoderRunner.h"
 #include "MediaProbe.h"
 #include "TaskArray.h"
+#include "UiTimerProbe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,7 +34,6 @@ namespace {
 
 constexpr int ClipSeconds = 60;
 constexpr int Runs = 3;
-constexpr int TimerIntervalMs = 10;
 
 /// Processor seconds (user + system) this process has used; its children are not counted.
 double OwnCpuSeconds()
@@ -69,31 +69,22 @@ RunnerRun RunThroughRunner(const ConversionTask &task, const QString &output)
     tasks.append(task);
     RunnerRun result;
     QEventLoop loop;
-    QElapsedTimer sinceTick;
-    bool running = false;
-    QTimer ui;
-    ui.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ui, &QTimer::timeout, &ui, [&] {
-        if (running)
-            result.largestGapMs = std::max(result.largestGapMs, sinceTick.elapsed());
-        sinceTick.start();
-    });
+    UiTimerProbe probe;
     QTimer::singleShot(0, &loop, [&] {
         const QString commandLine = BuildCommandLine(tasks.at(0), output);
         const double cpuBefore = OwnCpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        sinceTick.start();
-        running = true;
+        probe.begin();
         g_encodeStartTick = TickCount();
         RunEncoder(commandLine, 0, tasks);
-        running = false;
+        probe.end();
         result.wallSeconds = wall.nsecsElapsed() / 1e9;
         result.cpuSeconds = OwnCpuSeconds() - cpuBefore;
         loop.quit();
     });
-    ui.start(TimerIntervalMs);
     loop.exec();
+    result.largestGapMs = probe.largestGapMs();
     result.failed = tasks.at(0).failed;
     return result;
 }
@@ -180,7 +171,7 @@ int main(int argc, char *argv[])
     std::printf(
         "largest delay of the 10 ms timer in (a): %lld ms beyond its interval (gap %lld ms; "
         "target <= 50 ms)\n",
-        std::max<qint64>(0, largestGap - TimerIntervalMs),
+        std::max<qint64>(0, largestGap - UiTimerProbe::IntervalMs),
         largestGap);
     return 0;
 }
