@@ -24,12 +24,6 @@ constexpr int ProgressIntervalMs = 250;
 
 const QString InhibitReason = QStringLiteral("Converting videos");
 
-bool Exists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 bool IsNonEmptyFile(const QString &path)
 {
     const QFileInfo info(path);
@@ -148,7 +142,7 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
     const QString output = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
     m_outputPath = output;
     const QString commandLine = BuildCommandLine(task, output);
-    const bool existed = Exists(output);
+    const bool existed = PathIsTaken(output);
     g_encodeStartTick = TickCount();
     m_phase = Phase::Encoding;
     RunEncoder(commandLine, index, *m_tasks);
@@ -183,7 +177,7 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
     m_wmvConverting = 1;
     const QString output = MakeOutputPath(outputDirectory, task.title, true, task.sourcePath);
     m_outputPath = output;
-    const bool existed = Exists(output);
+    const bool existed = PathIsTaken(output);
     if (!m_media->StartConversion(output)) {
         // The task fails; the batch goes on with the next one.
         m_wmvConverting = 0;

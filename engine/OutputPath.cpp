@@ -84,14 +84,13 @@ QString FitFileName(const QString &stem, const QString &suffix)
     return stem.left(fitting) + suffix;
 }
 
-bool IsTaken(const QString &path)
+} // namespace
+
+bool PathIsTaken(const QString &path)
 {
-    // A dangling link counts: the encoder would follow it and write outside the folder.
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
-
-} // namespace
 
 QString OutputFileTitle(const QString &title, const QString &sourcePath)
 {
@@ -114,7 +113,7 @@ QString MakeOutputPath(const QString &directory,
     for (int n = 1;; ++n) {
         const QString suffix = n == 1 ? extension : QStringLiteral("_%1").arg(n) + extension;
         const QString candidate = folder + FitFileName(stem, suffix);
-        if (!IsTaken(candidate))
+        if (!PathIsTaken(candidate))
             return candidate;
     }
 }

@@ -24,6 +24,10 @@ QString MakeOutputPath(const QString &directory,
                        bool wmv,
                        const QString &sourcePath = QString());
 
+/// True when something of that name exists, a dangling link included (a writer would follow it
+/// out of the folder): the name is not free for a new file.
+bool PathIsTaken(const QString &path);
+
 /// What keeps the batch from writing into directory, as a message that names it: the folder does
 /// not exist (or is no folder) or a file cannot be created in it. Empty when files can be written.
 QString OutputDirectoryProblem(const QString &directory);

@@ -1,15 +1,13 @@
 #include "SleepInhibitor.h"
 
+#include "Logind.h"
+
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
 namespace {
 
-const QString Service = QStringLiteral("org.freedesktop.login1");
-const QString Path = QStringLiteral("/org/freedesktop/login1");
-const QString Interface = QStringLiteral("org.freedesktop.login1.Manager");
 constexpr int CallTimeoutMs = 5000;
 
 } // namespace
@@ -29,7 +27,7 @@ void SleepInhibitor::Acquire(const QString &reason)
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected())
         return;
-    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, "Inhibit");
+    QDBusMessage call = LogindManagerCall(QStringLiteral("Inhibit"));
     call << QStringLiteral("sleep:idle") << QStringLiteral("Tavrel") << reason
          << QStringLiteral("block");
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, CallTimeoutMs), this);

@@ -39,12 +39,13 @@ bool CTavrelApp::InitInstance()
 {
     PrepareProcess();
     auto frame = std::make_unique<CMainFrameDlg>();
-    frame->page()->AddSourceFiles(m_startupFiles);
     const QString selfCheckSource = qEnvironmentVariable(kSelfCheckVariable);
-    if (selfCheckSource.isEmpty())
+    if (selfCheckSource.isEmpty()) {
+        frame->page()->AddSourceFiles(m_startupFiles);
         frame->exec();
-    else
+    } else {
         m_exitCode = RunSelfCheck(*frame, selfCheckSource);
+    }
     frame.reset();
     return false;
 }

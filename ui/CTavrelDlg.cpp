@@ -433,6 +433,11 @@ void CTavrelDlg::OnStart()
     m_batch->Start(m_outputDirEdit->text(), m_shutdownCheck->isChecked());
 }
 
+QString CTavrelDlg::BatchOutputPath() const
+{
+    return m_batch->OutputPath();
+}
+
 void CTavrelDlg::OnStop()
 {
     m_batch->Stop();

@@ -72,6 +72,8 @@ public:
     void SetBusy(bool busy);
     /// The output directory as read at start.
     QString Destination() const { return m_destination; }
+    /// The output file of the task the batch converts, or of the last one it converted.
+    QString BatchOutputPath() const;
 
     // Handlers of the controls and of the media component. Those whose behaviour belongs to the
     // list operations, the batch, preview and trimming, the output directory and the setting

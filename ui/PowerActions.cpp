@@ -9,8 +9,9 @@
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #else
+#include "Logind.h"
+
 #include <QDBusConnection>
-#include <QDBusMessage>
 #endif
 
 namespace {
@@ -50,11 +51,7 @@ bool DefaultPowerOff()
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected())
         return false;
-    QDBusMessage call
-        = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
-                                         QStringLiteral("/org/freedesktop/login1"),
-                                         QStringLiteral("org.freedesktop.login1.Manager"),
-                                         QStringLiteral("PowerOff"));
+    QDBusMessage call = LogindManagerCall(QStringLiteral("PowerOff"));
     call << false;
     const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui);
     return reply.type() == QDBusMessage::ReplyMessage;

@@ -3,14 +3,11 @@
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
-#include "CommandLine.h"
 #include "ControlTable.h"
 #include "EncoderRunner.h"
-#include "MediaDuration.h"
 #include "SkinDriver.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTextStream>
@@ -27,25 +24,21 @@ int RunSelfCheck(CMainFrameDlg &frame, const QString &source)
     const auto *profiles = qobject_cast<QComboBox *>(page->Control(IDC_MPEG4_PROFILE));
     const int profileCount = profiles ? profiles->count() : 0;
     out << "profiles: " << profileCount << '\n';
-
-    // One task, as Add would make it, converted the way a batch converts an MP4 task.
-    TaskArray &tasks = page->tasks();
-    const int index = tasks.append(NewConversionTask(source, ReadMediaDuration(source), 0, 0));
-    const QString output = QDir::toNativeSeparators(
-        QDir(page->Destination()).filePath(tasks.at(index).title + QStringLiteral(".mp4")));
-    g_stopRequested = false;
-    g_batchIndex = index;
-    g_encodeStartTick = TickCount();
-    const QString commandLine = BuildCommandLine(tasks.at(index), output);
     out.flush();
-    RunEncoder(commandLine, index, tasks);
 
-    const ConversionTask task = tasks.at(index);
+    // The video goes through the window's own path: added as Add adds it, then converted by
+    // Start into the output directory. The window is not shown, so no message box appears.
+    page->AddSourceFile(source);
+    const int index = page->tasks().count() - 1;
+    page->OnStart();
+
+    const ConversionTask task = page->tasks().at(index);
+    const QString output = page->BatchOutputPath();
     out << "encoder: " << (g_encoder ? g_encoder->program() : QString()) << '\n';
     out << "output: " << output << '\n';
     if (task.failed)
         out << "failed: " << task.failureReason << '\n';
-    const bool passed = skinActive && profileCount > 0 && !commandLine.isEmpty() && !task.failed
+    const bool passed = skinActive && profileCount > 0 && task.finished == 1 && !task.failed
                         && QFileInfo(output).size() > 0;
     out << (passed ? "self-check passed" : "self-check failed") << '\n';
     return passed ? 0 : 1;

@@ -11,8 +11,8 @@ inline constexpr const char *kSelfCheckVariable = "TAVREL_SELFTEST";
 
 /// A non-interactive check that an installed program finds what it reads from its own folder and
 /// converts through its normal path: the window's page built as at start-up (skin, profile list,
-/// output directory), then one MP4 task of source, with the default settings and profile 0,
-/// converted by the encoder runner into "<title>.mp4" in the page's output directory.
+/// output directory), then source added as Add adds it (an MP4 task with the default settings and
+/// profile 0) and converted by Start's batch into the page's output directory.
 ///
 /// Prints one line per finding on standard output ("program folder:", "skin:", "profiles:",
 /// "encoder:", "output:", "failed:" with the reason when the conversion failed) and a last line

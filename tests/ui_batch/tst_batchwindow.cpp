@@ -121,10 +121,7 @@ void tst_BatchWindow::cleanup()
 
 void tst_BatchWindow::addTask(const QString &name)
 {
-    const QString path = m_sources.filePath(name);
-    const double duration = control<CVideoEdit>(IDC_MEDIA)->GetMediaDuration(path);
-    page()->tasks().append(NewConversionTask(path, duration, 0, 0));
-    control<CTaskListCtrl>(IDC_TASK_LIST)->SetItemCount(page()->tasks().count());
+    page()->AddSourceFile(m_sources.filePath(name));
 }
 
 void tst_BatchWindow::start_data()
@@ -211,7 +208,9 @@ void tst_BatchWindow::endingMidBatch()
     addTask("long.avi");
     addTask("clip.avi");
     control<QCheckBox>(IDC_SHUTDOWN)->setChecked(true);
-    control<QRadioButton>(IDC_TO_WMV)->click(); // the tasks are MP4 all the same
+    // No row marked, so the switch changes no task: they are MP4 all the same.
+    control<CTaskListCtrl>(IDC_TASK_LIST)->SetSelectionMark(-1);
+    control<QRadioButton>(IDC_TO_WMV)->click();
     QSignalSpy finished(m_frame.get(), &QDialog::finished);
     QVERIFY(finished.isValid());
     bool ended = false;

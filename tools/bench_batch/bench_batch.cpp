@@ -10,6 +10,7 @@
 //
 // Usage: bench_batch [runtime folder]   (default: the build folder it was built in)
 
+#include "BenchRuntime.h"
 #include "MediaFixtures.h"
 #include "MediaProbe.h"
 #include "UiTimerProbe.h"
@@ -171,13 +172,8 @@ int main(int argc, char *argv[])
     PowerActions::SetCountdownHandler([](QWidget *) { return false; });
     PowerActions::SetPowerOffHandler([] { return false; });
 
-    const QString runtimeDir
-        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TAVREL_RUNTIME_DIR);
-    g_programDir = QDir(runtimeDir).absolutePath() + u'/';
-    if (!QFileInfo(AppDir() + u"/tavenc"_qs).isExecutable()) {
-        std::fprintf(stderr, "no encoder in %s\n", qPrintable(AppDir()));
+    if (!UseProgramFolder(argc, argv, QStringLiteral(TAVREL_RUNTIME_DIR)))
         return 1;
-    }
 
     QTemporaryDir work;
     std::printf("Generating %d clips of %.0f s, 640x480, and a RealMedia file...\n",

@@ -7,6 +7,7 @@
 // Usage: bench_encoder [runtime folder]   (default: the build folder it was built in)
 
 #include "BatchState.h"
+#include "BenchRuntime.h"
 #include "CommandLine.h"
 #include "EncoderRunner.h"
 #include "MediaProbe.h"
@@ -112,13 +113,8 @@ double RunDirectly(const ConversionTask &task, const QString &output)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString runtimeDir
-        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TAVREL_RUNTIME_DIR);
-    g_programDir = QDir(runtimeDir).absolutePath() + u'/';
-    if (!QFileInfo(AppDir() + u"/tavenc"_qs).isExecutable()) {
-        std::fprintf(stderr, "no encoder in %s\n", qPrintable(AppDir()));
+    if (!UseProgramFolder(argc, argv, QStringLiteral(TAVREL_RUNTIME_DIR)))
         return 1;
-    }
 
     QTemporaryDir work;
     const QString clip = work.filePath(u"clip.avi"_qs);
