@@ -3,7 +3,7 @@
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
-#include "EncoderRunner.h"
+#include "ConversionBatch.h"
 #include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
@@ -46,15 +46,15 @@ bool CTavrelApp::InitInstance()
     } else {
         m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     }
+    // A batch stopped by closing the window has waited for its encoder already; this is the
+    // last guard that no encoder outlives the window.
+    frame->page()->Batch().ShutDownEncoder();
     frame.reset();
     return false;
 }
 
 int CTavrelApp::ExitInstance()
 {
-    // A batch stopped by closing the window has waited for its encoder already; this is the
-    // last guard that no encoder outlives the program.
-    ShutDownEncoder();
     g_skin.EndSkinning();
     return m_exitCode;
 }

@@ -13,6 +13,7 @@
 #include "CVideoEdit.h"
 #include "CellInfo.h"
 #include "ControlTable.h"
+#include "ConversionBatch.h"
 #include "SettingTables.h"
 #include "ShellActions.h"
 #include "SourceFiles.h"
@@ -218,12 +219,12 @@ void tst_ListOperations::addThroughTheDialog()
     QVERIFY(media->isVisible() && !picture->isVisible());
 
     // Busy: the dialog does not even open. Emptied again, the preview area stays the media's.
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     page()->OnAdd();
     page()->OnRemoveAll();
     QCOMPARE(m_dialogFolders.size(), 3);
     QCOMPARE(page()->tasks().count(), 2);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
     page()->OnRemoveAll();
     QCOMPARE(page()->tasks().count(), 0);
     QCOMPARE(list()->GetItemCount(), 0);
@@ -332,13 +333,13 @@ void tst_ListOperations::navigation()
     QCOMPARE(counter.presses, 0); // the list view never sees the keys
 
     // While busy clicks change nothing and every key in the list is swallowed.
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->CellBounds(1, 0).center());
     QTest::keyClick(list(), Qt::Key_Home);
     QTest::keyClick(list(), Qt::Key_A);
     QCOMPARE(page()->CurTask(), current);
     QCOMPARE(counter.presses, 0);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 }
 
 // --- what a selected task shows -------------------------------------------------------------------
@@ -412,10 +413,10 @@ void tst_ListOperations::settingHandlers()
 
     addClips(2);
     const ConversionTask before = page()->tasks().at(1);
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     chooseInCombo(comboId, choice);
     QCOMPARE(page()->tasks().at(1), before);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 
     chooseInCombo(comboId, choice);
     ConversionTask expected = before;
@@ -438,7 +439,7 @@ void tst_ListOperations::titleAndProfiles()
     QCOMPARE(page()->tasks().at(0).title, QStringLiteral("holiday.trip"));
     title->setText(QString(300, u'é'));
     QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     title->setText("typed while busy");
     QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
 
@@ -453,7 +454,7 @@ void tst_ListOperations::titleAndProfiles()
     // The WMV profile does not change while busy.
     chooseInCombo(IDC_WMV_PROFILE, 2);
     QCOMPARE(page()->tasks().at(1).wmvProfile, 0);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
     chooseInCombo(IDC_WMV_PROFILE, 2);
     QCOMPARE(page()->tasks().at(1).wmvProfile, 2);
     QCOMPARE(page()->tasks().at(0).wmvProfile, 0);
@@ -490,7 +491,7 @@ void tst_ListOperations::drops()
         urls.append(name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(clip(name)));
     QMimeData data;
     data.setUrls(urls);
-    page()->SetBusy(busy);
+    page()->Batch().SetBusy(busy);
 
     const QPoint at = page()->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -506,7 +507,7 @@ void tst_ListOperations::drops()
     QCOMPARE(sources, added);
     QCOMPARE(list()->GetItemCount(), added.size());
     QCOMPARE(control<CVideoEdit>(IDC_MEDIA)->isVisible(), !added.isEmpty());
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 }
 
 QTEST_MAIN(tst_ListOperations)

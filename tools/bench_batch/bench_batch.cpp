@@ -23,7 +23,6 @@
 #include "CVideoEdit.h"
 #include "CommandLine.h"
 #include "ControlTable.h"
-#include "EncoderRunner.h"
 #include "OutputPath.h"
 #include "PowerActions.h"
 #include "PreConversion.h"
@@ -245,7 +244,6 @@ int main(int argc, char *argv[])
                 static_cast<long long>(mixed.size()),
                 m.largestTimerGapMs);
     largestTimerGap = std::max(largestTimerGap, m.largestTimerGapMs);
-    ShutDownEncoder();
     // Intermediate files of the pre-conversions stay in the program's folder: not ours to keep.
     const QStringList intermediates
         = QDir(IntermediateFolder()).entryList({u"real_*.avi"_qs, u"real_*.mpg"_qs}, QDir::Files);

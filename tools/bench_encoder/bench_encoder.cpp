@@ -9,7 +9,7 @@
 #include "BatchState.h"
 #include "BenchRuntime.h"
 #include "CommandLine.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "MediaProbe.h"
 #include "TaskArray.h"
 #include "UiTimerProbe.h"
@@ -77,8 +77,8 @@ RunnerRun RunThroughRunner(const ConversionTask &task, const QString &output)
         QElapsedTimer wall;
         wall.start();
         probe.begin();
-        g_encodeStartTick = TickCount();
-        RunEncoder(commandLine, 0, tasks);
+        EncoderRun run;
+        run.RunEncoder(commandLine, 0, TickCount(), tasks);
         probe.end();
         result.wallSeconds = wall.nsecsElapsed() / 1e9;
         result.cpuSeconds = OwnCpuSeconds() - cpuBefore;
@@ -155,7 +155,6 @@ int main(int argc, char *argv[])
         cpuShare.push_back(100.0 * a.cpuSeconds / a.wallSeconds);
         largestGap = std::max(largestGap, a.largestGapMs);
     }
-    ShutDownEncoder();
 
     std::printf(
         "\nmedian wall time: (a) %.3f s, (b) %.3f s\n", Median(runnerWall), Median(directWall));
