@@ -33,8 +33,3 @@ QString AppDir()
 {
     return g_programDir + QStringLiteral("app");
 }
-
-void MakeAppDirCurrent()
-{
-    QDir::setCurrent(AppDir());
-}

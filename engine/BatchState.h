@@ -21,7 +21,6 @@ quint32 TickCount();
 /// Fills g_programDir from the running program's folder (with a trailing separator).
 void InitProgramDir();
 
-/// The "app" folder in the program's folder, made the current directory before the profile file
-/// is read and before the encoder starts. When it does not exist the current directory stays.
+/// The "app" folder in the program's folder: the profile file lives there, and the encoder runs
+/// there (when it exists). The program's own working directory is never changed.
 QString AppDir();
-void MakeAppDirCurrent();

@@ -9,6 +9,7 @@
 #include "ProgressText.h"
 #include "PumpMessages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -35,6 +36,7 @@ ConversionBatch::ConversionBatch(TaskArray &tasks, MediaConverter &media, QObjec
     : QObject(parent)
     , m_tasks(&tasks)
     , m_media(&media)
+    , m_profiles(ProfileFile::DefaultPath())
 {
     m_progressTimer.setInterval(ProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &ConversionBatch::ReportProgress);
@@ -63,17 +65,20 @@ void ConversionBatch::SetBusy(bool busy)
     emit busyChanged(busy);
 }
 
-void ConversionBatch::Start(const QString &outputDirectory, bool powerOffAtEnd)
+void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtEnd)
 {
     if (m_running || m_busy || m_abandoned || m_tasks->count() < 1)
         return;
     m_media->StopConversion();
-    if (outputDirectory.isEmpty()) {
+    if (outputDirectoryText.isEmpty()) {
         emit messageRequested(CenterMessageText(QStringLiteral("Please set the output directory "
                                                                "firstly")),
                               QStringLiteral("Error"));
         return;
     }
+    // A relative folder is the working directory's: the encoder, which runs in the app folder,
+    // and the converter must both get the same absolute one.
+    const QString outputDirectory = QDir::current().absoluteFilePath(outputDirectoryText);
     const QString problem = OutputDirectoryProblem(outputDirectory);
     if (!problem.isEmpty()) {
         emit messageRequested(CenterMessageText(problem), QStringLiteral("Error"));
@@ -146,7 +151,7 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
 
     const QString output = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
     m_outputPath = output;
-    const QString commandLine = BuildCommandLine(task, output);
+    const QString commandLine = BuildCommandLine(m_profiles, task, output);
     const bool existed = PathIsTaken(output);
     m_encodeStartTick = TickCount();
     m_phase = Phase::Encoding;

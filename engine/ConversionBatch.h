@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EncoderRun.h"
+#include "ProfileFile.h"
 #include "SleepInhibitor.h"
 #include "TaskArray.h"
 
@@ -31,7 +32,8 @@ class ConversionBatch : public QObject
 
 public:
     /// tasks and media must outlive the batch, or be given up with Abandon first. The batch
-    /// connects to media's signals itself.
+    /// connects to media's signals itself, and reads the program's profile file (ProfileFile::
+    /// DefaultPath) once, here.
     ConversionBatch(TaskArray &tasks, MediaConverter &media, QObject *parent = nullptr);
     ~ConversionBatch() override;
 
@@ -68,6 +70,8 @@ public:
     quint32 WmvStartTick() const { return m_wmvStartTick; }
     /// Output file of the task being converted (or last converted).
     QString OutputPath() const { return m_outputPath; }
+    /// The profile file read when the batch was made; every task's command line comes from it.
+    const ProfileFile &Profiles() const { return m_profiles; }
     /// The encoder run the batch owns (for its program and process id).
     const EncoderRun &Encoder() const { return m_encoder; }
     /// Makes sure no encoder is left (EncoderRun::ShutDownEncoder), handling events meanwhile.
@@ -111,6 +115,7 @@ private:
 
     TaskArray *m_tasks;
     MediaConverter *m_media;
+    ProfileFile m_profiles;
     EncoderRun m_encoder;
     SleepInhibitor m_inhibitor;
     QTimer m_progressTimer;

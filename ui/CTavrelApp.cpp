@@ -10,6 +10,7 @@
 #include "SourceFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -26,7 +27,7 @@ CTavrelApp::CTavrelApp(int &argc, char **argv)
     // Writing "q" to an encoder that has already exited must fail harmlessly, not end Tavrel.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    // Before start-up makes the program's folder current, so relative names still resolve.
+    // Relative names resolve against the folder Tavrel was started from, which stays current.
     m_startupFiles = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath());
 }
 
@@ -39,7 +40,9 @@ bool CTavrelApp::InitInstance()
 {
     PrepareProcess();
     auto frame = std::make_unique<CMainFrameDlg>();
-    const QString selfCheckSource = qEnvironmentVariable(kSelfCheckVariable);
+    const QString selfCheckName = qEnvironmentVariable(kSelfCheckVariable);
+    const QString selfCheckSource
+        = selfCheckName.isEmpty() ? QString() : QFileInfo(selfCheckName).absoluteFilePath();
     if (selfCheckSource.isEmpty()) {
         frame->page()->AddSourceFiles(m_startupFiles);
         frame->exec();
@@ -61,11 +64,10 @@ int CTavrelApp::ExitInstance()
 
 void CTavrelApp::PrepareProcess()
 {
-    // From here on relative paths resolve in the program's folder, wherever the program was
-    // started from: the skin file below among them.
+    // The program's files are found by absolute path from its folder (the skin file below
+    // among them); the working directory stays the one Tavrel was started in.
     if (g_programDir.isEmpty())
         InitProgramDir();
-    QDir::setCurrent(g_programDir);
 
     g_skin.CreateDispatch(QString::fromLatin1(SkinComponentName));
     g_skin.SetSkinMode(0);

@@ -13,7 +13,7 @@
 #include "ConversionBatch.h"
 #include "FfmpegConverter.h"
 #include "OutputTypeRules.h"
-#include "ProfileList.h"
+#include "ProfileFile.h"
 #include "ProgressText.h"
 #include "ResourceImages.h"
 #include "SettingTables.h"
@@ -289,10 +289,9 @@ void CTavrelDlg::SetUpImageButtons()
 
 void CTavrelDlg::LoadProfiles()
 {
-    // The profile file is read from the app folder, which becomes (and stays) the current
-    // directory, as it is for every later command line.
-    MakeAppDirCurrent();
-    const ProfileList profiles = ReadProfileList(QStringLiteral("Zune_Profile.ini"));
+    // The batch has read the profile file from the app folder; its command lines come from the
+    // same reading.
+    const ProfileList &profiles = m_batch->Profiles().List();
     if (!profiles.hasInfo)
         return;
     QScopedValueRollback<int> guard(m_settingProfile, 1);

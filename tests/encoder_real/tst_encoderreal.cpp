@@ -78,7 +78,11 @@ void tst_EncoderReal::convertsATaskEndToEnd()
     tasks.setCellInvalidator([&](int first, int, int) { seen.append(tasks.at(first)); });
     const QString output = m_work.filePath(u"short clip.mp4"_qs);
 
-    m_run->RunEncoder(BuildCommandLine(tasks.at(0), output), 0, TickCount(), tasks);
+    m_run->RunEncoder(
+        BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), tasks.at(0), output),
+        0,
+        TickCount(),
+        tasks);
 
     const ConversionTask task = tasks.at(0);
     QCOMPARE(task.failed, 0);
@@ -123,7 +127,11 @@ void tst_EncoderReal::stopInTheMiddleLeavesAShorterValidFile()
         }
     });
 
-    m_run->RunEncoder(BuildCommandLine(tasks.at(0), output), 0, TickCount(), tasks);
+    m_run->RunEncoder(
+        BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), tasks.at(0), output),
+        0,
+        TickCount(),
+        tasks);
 
     QVERIFY(pressed);
     QVERIFY(!m_run->IsEncoderRunning());
@@ -156,7 +164,10 @@ void tst_EncoderReal::preconvertedSourceEndsAtTheTrimmedLength()
     tasks.append(task);
     const QString output = m_work.filePath(u"preconverted.mp4"_qs);
 
-    m_run->RunEncoder(BuildCommandLine(task, output), 0, TickCount(), tasks);
+    m_run->RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
+                      0,
+                      TickCount(),
+                      tasks);
 
     const ConversionTask after = tasks.at(0);
     QCOMPARE(after.failed, 0);
@@ -194,7 +205,10 @@ void tst_EncoderReal::shippedProfiles()
     tasks.append(task);
     const QString output = m_work.filePath(QStringLiteral("profile%1.mp4").arg(profile));
 
-    m_run->RunEncoder(BuildCommandLine(task, output), 0, TickCount(), tasks);
+    m_run->RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
+                      0,
+                      TickCount(),
+                      tasks);
     QCOMPARE(tasks.at(0).failed, 0);
 
     // What the title promises; the custom profile uses the task's settings (AVC, 320 x 240).

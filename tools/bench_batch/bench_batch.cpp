@@ -135,7 +135,9 @@ double RunDirectly(const QList<ConversionTask> &tasks, const QString &outputDir)
 {
     QStringList commands;
     for (const ConversionTask &task : tasks)
-        commands << BuildCommandLine(task, MakeOutputPath(outputDir, task.title, false));
+        commands << BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()),
+                                     task,
+                                     MakeOutputPath(outputDir, task.title, false));
     QElapsedTimer wall;
     wall.start();
     for (const QString &commandLine : commands) {
@@ -196,7 +198,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("Command of the first task (profile 0, default settings):\n  %s\n\n",
-                qPrintable(BuildCommandLine(tasks[0], work.filePath(u"out.mp4"_qs))));
+                qPrintable(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()),
+                                            tasks[0],
+                                            work.filePath(u"out.mp4"_qs))));
 
     EncoderGapWatch gaps;
     app.installEventFilter(&gaps);
