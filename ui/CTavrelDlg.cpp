@@ -207,7 +207,8 @@ void CTavrelDlg::ConnectHandlers()
     connect(m_previewStopButton, &QPushButton::clicked, this, &CTavrelDlg::OnPreviewStop);
     connect(m_toMpeg4Radio, &QRadioButton::clicked, this, &CTavrelDlg::OnToZuneMpeg4);
     connect(m_toWmvRadio, &QRadioButton::clicked, this, &CTavrelDlg::OnToZuneWmv);
-    connect(m_titleEdit, &QLineEdit::textChanged, this, &CTavrelDlg::OnTitleChanged);
+    // Only the user's typing (textEdited) changes the task, never the page's own setText.
+    connect(m_titleEdit, &QLineEdit::textEdited, this, &CTavrelDlg::OnTitleChanged);
     connect(m_mpeg4ProfileCombo, &QComboBox::activated, this, &CTavrelDlg::OnMpeg4ProfileChanged);
     connect(m_wmvProfileCombo, &QComboBox::activated, this, &CTavrelDlg::OnWmvProfileChanged);
     for (int id : SettingComboIds()) {
@@ -340,10 +341,7 @@ void CTavrelDlg::ResetSettings()
         const SettingTable *table = SettingTableForCombo(SettingComboIds().at(i));
         m_settingCombos[i]->setCurrentIndex(table->defaultIndex);
     }
-    {
-        QScopedValueRollback<int> guard(m_settingTitle, 1);
-        m_titleEdit->clear();
-    }
+    m_titleEdit->clear();
     m_titleEdit->setVisible(m_outputType == 0);
     {
         QScopedValueRollback<int> guard(m_settingProfile, 1);
@@ -478,8 +476,6 @@ void CTavrelDlg::OnSettingChanged(int comboId)
 
 void CTavrelDlg::OnTitleChanged()
 {
-    if (m_settingTitle == 1)
-        return;
     const QString title = m_titleEdit->text().left(kMaxTitleLength);
     UpdateCurrentTask(OutputColumn, [&title](ConversionTask &task) {
         task.baseName = title;

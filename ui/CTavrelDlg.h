@@ -173,7 +173,6 @@ private:
     QPixmap m_scaledBackground; ///< m_background stretched to the page's size
     QString m_destination;
     int m_settingRange = 0;
-    int m_settingTitle = 0;
     int m_settingProfile = 0;
     int m_previewBusy = 0;
     int m_outputType = 0;

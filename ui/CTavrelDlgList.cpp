@@ -77,10 +77,7 @@ void CTavrelDlg::AddSourceFile(const QString &path)
     const ConversionTask task
         = NewConversionTask(path, duration, m_outputType, m_wmvProfileCombo->currentIndex());
     ResetSettings();
-    {
-        QScopedValueRollback<int> guard(m_settingTitle, 1);
-        m_titleEdit->setText(task.baseName);
-    }
+    m_titleEdit->setText(task.baseName);
     m_curTask = m_tasks.append(task);
     RefreshTaskList();
     {
@@ -174,10 +171,7 @@ void CTavrelDlg::ShowTask(int index)
         m_toWmvRadio->setChecked(true);
         return;
     }
-    {
-        QScopedValueRollback<int> guard(m_settingTitle, 1);
-        m_titleEdit->setText(task.baseName);
-    }
+    m_titleEdit->setText(task.baseName);
     {
         QScopedValueRollback<int> guard(m_settingProfile, 1);
         m_mpeg4ProfileCombo->setCurrentIndex(task.mpeg4Profile);

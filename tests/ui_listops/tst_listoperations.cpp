@@ -82,6 +82,13 @@ private:
     QString clip(const QString &name) const { return m_dir.filePath(name); }
     void addClips(int count);
     void chooseInCombo(int id, int index);
+    /// Types text into the title edit over what it shows, as a person would.
+    void typeTitle(const QString &text)
+    {
+        auto *title = control<QLineEdit>(IDC_TITLE);
+        title->selectAll();
+        title->insert(text); // an edit, as typing or pasting is
+    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<CMainFrameDlg> m_frame;
@@ -166,7 +173,7 @@ void tst_ListOperations::addSourceFile()
     // Another task is current and shows settings of its own before the Add.
     page()->AddSourceFile(clip("party.rmvb"));
     chooseInCombo(IDC_VIDEO_SIZE, 1);
-    control<QLineEdit>(IDC_TITLE)->setText("earlier");
+    typeTitle("earlier");
     if (wmv) {
         control<QRadioButton>(IDC_TO_WMV)->click();
         control<QComboBox>(IDC_WMV_PROFILE)->setCurrentIndex(2);
@@ -427,20 +434,19 @@ void tst_ListOperations::settingHandlers()
 
 void tst_ListOperations::titleAndProfiles()
 {
-    auto *title = control<QLineEdit>(IDC_TITLE);
-    title->setText("no task yet");
+    typeTitle("no task yet");
     addClips(2);
 
     // The title goes into both names at once, and the Output cell shows it.
-    title->setText("Summer evening");
+    typeTitle("Summer evening");
     QCOMPARE(page()->tasks().at(1).title, QStringLiteral("Summer evening"));
     QCOMPARE(page()->tasks().at(1).baseName, QStringLiteral("Summer evening"));
     QCOMPARE(list()->GetCellInfo(1, OutputColumn)->text, QStringLiteral("Summer evening.mp4"));
     QCOMPARE(page()->tasks().at(0).title, QStringLiteral("holiday.trip"));
-    title->setText(QString(300, u'é'));
+    typeTitle(QString(300, u'é'));
     QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
     page()->Batch().SetBusy(true);
-    title->setText("typed while busy");
+    typeTitle("typed while busy");
     QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
 
     // The MPEG4 profile works while busy too and decides whether the settings can be edited.
