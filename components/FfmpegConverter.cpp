@@ -9,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -268,8 +269,13 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     m_heartbeat->start();
     process->start(QIODevice::ReadOnly);
     const QDeadlineTimer deadline(StartWaitMs);
-    while (m_process == process && process->state() == QProcess::Starting && !deadline.hasExpired())
+    const QPointer<FfmpegConverter> self(this);
+    while (m_process == process && process->state() == QProcess::Starting
+           && !deadline.hasExpired()) {
         PumpMessagesWaiting(StartSliceMs);
+        if (!self)
+            return false; // a handler took the converter away with its owner
+    }
     if (m_process != process) {
         // Handled meanwhile: it ended and reported so (a true start), or it was stopped, or a
         // handler started another conversion.
