@@ -174,8 +174,9 @@ void EncoderRun::RunEncoder(const QString &commandLine,
 {
     if (m_inRun)
         return;
-    // Each run gets a fresh process: a closed read channel stays closed on a QProcess.
-    m_process = std::make_unique<QProcess>();
+    // Each run gets a fresh process: a closed read channel stays closed on a QProcess. It is
+    // also a child of the run, so that observers can tell an encoder from other processes.
+    m_process = std::make_unique<QProcess>(this);
     m_inRun = true;
     m_outputOpen = true;
     m_inputOpen = true;

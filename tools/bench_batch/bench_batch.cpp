@@ -23,6 +23,7 @@
 #include "CVideoEdit.h"
 #include "CommandLine.h"
 #include "ControlTable.h"
+#include "EncoderRun.h"
 #include "OutputPath.h"
 #include "PowerActions.h"
 #include "PreConversion.h"
@@ -69,7 +70,7 @@ protected:
         // starting: the moment to connect to it.
         auto *process = qobject_cast<QProcess *>(watched);
         if (event->type() == QEvent::ChildAdded && process
-            && process->parent() == QCoreApplication::instance()
+            && qobject_cast<EncoderRun *>(process->parent())
             && !process->property("benchWatched").toBool()) {
             process->setProperty("benchWatched", true);
             connect(process, &QProcess::started, this, [this] {
