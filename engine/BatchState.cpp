@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 
 bool g_stopRequested = false;
-int g_batchIndex = 0;
-quint32 g_encodeStartTick = 0;
 QString g_programDir;
 
 quint32 TickCount()
