@@ -1,7 +1,7 @@
 // Pre-conversions for real: a RealMedia file goes through PreConvert, the media component and
 // ffmpeg into an intermediate file, with the events routed as the main window routes them.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "CVideoEdit.h"

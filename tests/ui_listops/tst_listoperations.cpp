@@ -2,7 +2,7 @@
 // from a file manager, Remove and Remove all, clicks and keys in the list, and every setting the
 // user changes landing in the task it belongs to.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "AppSettings.h"
 #include "BatchState.h"

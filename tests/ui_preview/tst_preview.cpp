@@ -2,7 +2,7 @@
 // marked task and its list cells, a finished drag shows one second at the new cut, and the play
 // button plays exactly the trimmed part.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
