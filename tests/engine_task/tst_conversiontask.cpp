@@ -108,20 +108,9 @@ void tst_ConversionTask::newTask()
     QCOMPARE(task.outputWmv, 1);
     QCOMPARE(task.wmvProfile, 3);
     QCOMPARE(task.mpeg4Profile, 0);
-    // The defaults a new task gets: AVC, 320x240, 29.97, 1200 kbps, 4:3, stereo, 64 kbps,
-    // 48000 Hz, 100 %.
-    const int expected[] = {1, 0, 0, 3, 0, 1, 4, 2, 1};
-    const int actual[] = {task.videoType,
-                          task.videoSize,
-                          task.frameRate,
-                          task.videoBitrate,
-                          task.aspect,
-                          task.channels,
-                          task.audioBitrate,
-                          task.sampleRate,
-                          task.volume};
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(actual[i], expected[i]);
+    // Every setting starts on its list's default item.
+    for (const SettingTable &table : SettingTables())
+        QCOMPARE(task.*table.field, table.defaultIndex);
     QCOMPARE(task.finished, 0);
     QCOMPARE(task.sizeKB, 0);
     QCOMPARE(task.preconvPhase, 0);
