@@ -3,6 +3,7 @@
 #include "BatchState.h"
 #include "CVideoEdit.h"
 #include "CodecCatalog.h"
+#include "FfmpegConverter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -116,9 +117,9 @@ void TestMediaDuration::codecListsNameInstalledEncoders()
         }
         QCOMPARE(listed.names(), expected);
     };
-    CVideoEdit media;
-    check(CandidateVideoCodecs(), media.VideoCodecList());
-    check(CandidateAudioCodecs(), media.AudioCodecList());
+    FfmpegConverter converter;
+    check(CandidateVideoCodecs(), converter.VideoCodecList());
+    check(CandidateAudioCodecs(), converter.AudioCodecList());
 }
 
 void TestMediaDuration::codecNamesCarryTheSearchedTexts()

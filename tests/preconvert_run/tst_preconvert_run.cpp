@@ -22,7 +22,7 @@ namespace {
 class ListOverride : public MediaConverter
 {
 public:
-    explicit ListOverride(CVideoEdit &media)
+    explicit ListOverride(FfmpegConverter &media)
         : m_media(media)
     {}
     QStringList video;
@@ -57,7 +57,7 @@ public:
     QString LastConversionError() const override { return m_media.LastConversionError(); }
 
 private:
-    CVideoEdit &m_media;
+    FfmpegConverter &m_media;
 };
 
 } // namespace
@@ -77,7 +77,7 @@ private slots:
 
 private:
     /// Routes the component's events to the handlers, as the main window does.
-    void wire(CVideoEdit &media, MediaConverter &handlersMedia);
+    void wire(FfmpegConverter &media, MediaConverter &handlersMedia);
     ConversionTask taskFor(const QString &source, const QString &title, double start, double end);
 
     QTemporaryDir m_dir;
@@ -122,13 +122,15 @@ void TestPreconvertRun::cleanup()
     QDir().mkpath(m_programDir);
 }
 
-void TestPreconvertRun::wire(CVideoEdit &media, MediaConverter &handlersMedia)
+void TestPreconvertRun::wire(FfmpegConverter &media, MediaConverter &handlersMedia)
 {
-    connect(
-        &media, &CVideoEdit::ConversionProgress, this, [this, &handlersMedia](double p, double t) {
-            OnConversionProgress(0, p, t, m_startTick, m_tasks, handlersMedia);
-        });
-    connect(&media, &CVideoEdit::ConversionFinished, this, [this, &handlersMedia] {
+    connect(&media,
+            &FfmpegConverter::ConversionProgress,
+            this,
+            [this, &handlersMedia](double p, double t) {
+                OnConversionProgress(0, p, t, m_startTick, m_tasks, handlersMedia);
+            });
+    connect(&media, &FfmpegConverter::ConversionFinished, this, [this, &handlersMedia] {
         OnConversionFinished(0, m_tasks, handlersMedia, m_wmvConverting);
     });
 }
@@ -170,9 +172,9 @@ void TestPreconvertRun::preconvertsForReal()
     QFETCH(double, frameRate);
 
     CVideoEdit media;
-    ListOverride override(media);
+    ListOverride override(media.Converter());
     MediaConverter &used = realLists ? static_cast<MediaConverter &>(media.Converter()) : override;
-    wire(media, used);
+    wire(media.Converter(), used);
     ConversionTask task = taskFor(m_rm, QStringLiteral("holiday"), 0.5, 2.5);
     QCOMPARE(task.needsPreconversion, 1);
     m_tasks.append(task);
@@ -221,7 +223,7 @@ void TestPreconvertRun::preconvertsForReal()
 void TestPreconvertRun::stopRemovesTheIntermediate()
 {
     CVideoEdit media;
-    wire(media, media.Converter());
+    wire(media.Converter(), media.Converter());
     m_tasks.append(taskFor(m_longRm, QStringLiteral("long"), 0.0, 60.0));
     // Stop is pressed while the first progress is shown (the list asks for the cell then).
     m_tasks.setCellInvalidator([this](int first, int, int) {
@@ -237,7 +239,7 @@ void TestPreconvertRun::stopRemovesTheIntermediate()
     QCOMPARE(task.preconvDone, 0);
     QCOMPARE(task.preconvPhase, 1);
     QVERIFY(!task.intermediatePath.isEmpty());
-    QVERIFY(!media.IsConverting());
+    QVERIFY(!media.Converter().IsConverting());
     QVERIFY(!QFile::exists(task.intermediatePath));
     QCOMPARE(QDir(m_programDir).entryList(QDir::Files), QStringList());
 }
@@ -245,8 +247,8 @@ void TestPreconvertRun::stopRemovesTheIntermediate()
 void TestPreconvertRun::refusedStartLeavesPhaseOne()
 {
     CVideoEdit media;
-    media.SetFfmpegProgram(QStringLiteral("tavrel-no-such-converter"));
-    wire(media, media.Converter());
+    media.Converter().SetFfmpegProgram(QStringLiteral("tavrel-no-such-converter"));
+    wire(media.Converter(), media.Converter());
     m_tasks.append(taskFor(m_rm, QStringLiteral("refused"), 0.0, 3.0));
 
     PreConvert(0, m_startTick, m_tasks, media.Converter());
