@@ -64,8 +64,6 @@ public:
     /// Sets the busy state and emits busyChanged when it changes. Start and Stop do this; it is
     /// public so that the window's guards can be checked without running a batch.
     void SetBusy(bool busy);
-    /// 1 while the media component makes a WMV file.
-    int WmvConverting() const { return m_wmvConverting; }
     /// Tick (TickCount, ms) when the current WMV conversion started.
     quint32 WmvStartTick() const { return m_wmvStartTick; }
     /// Output file of the task being converted (or last converted).
@@ -76,11 +74,6 @@ public:
     const EncoderRun &Encoder() const { return m_encoder; }
     /// Makes sure no encoder is left (EncoderRun::ShutDownEncoder), handling events meanwhile.
     void ShutDownEncoder() { m_encoder.ShutDownEncoder(); }
-    /// Shortens the encoder's grace times after "q" and after terminate (milliseconds).
-    void SetEncoderEndTimeouts(int quitGraceMs, int terminateGraceMs)
-    {
-        m_encoder.SetEndTimeouts(quitGraceMs, terminateGraceMs);
-    }
 
 signals:
     /// The batch began (true) or ended, or a WMV Stop made it idle (false).

@@ -14,19 +14,11 @@
 
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 CTavrelApp::CTavrelApp(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tavrel"));
     setApplicationVersion(QStringLiteral(TAVREL_VERSION));
-#ifdef Q_OS_UNIX
-    // Writing "q" to an encoder that has already exited must fail harmlessly, not end Tavrel.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
     // Relative names resolve against the folder Tavrel was started from, which stays current.
     m_startupFiles = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath());
 }
