@@ -139,40 +139,38 @@ void tst_ConversionTask::taskArrayIgnoresIndexesOutOfRange()
 
 void tst_ConversionTask::resetTaskProgressClearsOnlyProgress()
 {
+    // A task as the user set it up (trimmed, its own settings, already pre-converted) ...
+    ConversionTask before = NewConversionTask(QStringLiteral("/v/a.rm"), 60.0, 0, 0);
+    before.trimStart = 5.0;
+    before.videoBitrate = 5;
+    before.preconvPhase = 2;
+    before.preconvDone = 1;
+    before.preconvPercent = 100.0;
+    before.intermediatePath = QStringLiteral("/tmp/a_12345.avi");
+    // ... and after a run that finished it and one that failed it.
+    ConversionTask finished = before;
+    finished.finished = 1;
+    finished.sizeKB = 900;
+    finished.speed = 3.5;
+    finished.encodedTime = 55.0;
+    finished.wmvPercent = 100;
+    ConversionTask failed = before;
+    failed.failed = 1;
+    failed.failureReason = QStringLiteral("Conversion failed!");
+
     TaskArray tasks;
     QList<QList<int>> repaints;
     tasks.setCellInvalidator([&repaints](int first, int last, int column) {
         repaints.append({first, last, column});
     });
-
-    ConversionTask done = NewConversionTask(QStringLiteral("/v/a.rm"), 60.0, 0, 0);
-    done.trimStart = 5.0;
-    done.videoBitrate = 5;
-    done.finished = 1;
-    done.sizeKB = 900;
-    done.speed = 3.5;
-    done.encodedTime = 55.0;
-    done.wmvPercent = 100;
-    done.failed = 1;
-    done.failureReason = QStringLiteral("Conversion failed!");
-    done.preconvPhase = 2;
-    done.preconvDone = 1;
-    done.preconvPercent = 100.0;
-    done.intermediatePath = QStringLiteral("/tmp/a_12345.avi");
-    tasks.append(done);
-    tasks.append(NewConversionTask(QStringLiteral("/v/b.avi"), 10.0, 1, 0));
+    tasks.append(finished);
+    tasks.append(failed);
 
     ResetTaskProgress(tasks);
 
-    ConversionTask expected = done;
-    expected.finished = 0;
-    expected.sizeKB = 0;
-    expected.speed = 0.0;
-    expected.encodedTime = 0.0;
-    expected.wmvPercent = 0;
-    expected.failed = 0;
-    expected.failureReason.clear();
-    QCOMPARE(tasks.at(0), expected);
+    // The next Start finds both as they were set up, and their progress cells repainted.
+    QCOMPARE(tasks.at(0), before);
+    QCOMPARE(tasks.at(1), before);
     const QList<QList<int>> expectedRepaints = {{0, 0, ProgressColumn}, {1, 1, ProgressColumn}};
     QCOMPARE(repaints, expectedRepaints);
 }
