@@ -3,6 +3,7 @@
 #include "BatchState.h"
 #include "ClipPlayer.h"
 #include "MediaDuration.h"
+#include "MediaFrameRate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -202,6 +203,8 @@ ConversionRequest CVideoEdit::currentRequest(const QString &outputPath) const
     request.hasVideoClip = !m_videoClips.isEmpty();
     if (request.hasVideoClip)
         request.videoClip = m_videoClips.first();
+    if (request.hasVideoClip && m_outputFormat == WmvOutputFormat)
+        request.sourceFrameRate = ReadVideoFrameRate(request.videoClip.path);
     request.hasAudioClip = !m_audioClips.isEmpty();
     if (request.hasAudioClip)
         request.audioClip = m_audioClips.first();
