@@ -303,7 +303,7 @@ int main(int argc, char *argv[])
                             << "--maxHeight" << (box.hasMatch() ? box.captured(2) : u"240"_qs);
             }
             QFile::remove(output);
-            const QString key = QString::fromLatin1(clip.name) + hbArguments.join(u' ');
+            const QString key = QString::fromLatin1(clip.name) + hbArguments.mid(4).join(u' ');
             if (handBrakeRuns.contains(key))
                 continue;
             const Run hb = RunProgram(handBrake, hbArguments);
