@@ -87,10 +87,15 @@ QString PlayerFrameRate(double sourceFps)
 {
     if (!(sourceFps > 0.0) || !std::isfinite(sourceFps))
         return QStringLiteral("30000/1001");
+    // The nearest common rate within 1 % (30 and 30000/1001 are both common and 0.1 % apart).
+    const CommonRate *nearest = nullptr;
     for (const CommonRate &rate : CommonRates) {
-        if (Near(sourceFps, rate.fps, 0.01))
-            return QString::fromLatin1(rate.text);
+        if (Near(sourceFps, rate.fps, 0.01)
+            && (!nearest || std::abs(sourceFps - rate.fps) < std::abs(sourceFps - nearest->fps)))
+            nearest = &rate;
     }
+    if (nearest)
+        return QString::fromLatin1(nearest->text);
     if (sourceFps <= 30.0)
         return QString::number(sourceFps, 'f', 3);
     const double multiple = std::round(sourceFps / 25.0);
