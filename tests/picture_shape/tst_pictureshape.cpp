@@ -7,8 +7,9 @@
 #include "BatchState.h"
 #include "CVideoEdit.h"
 #include "CommandLine.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "MediaProbe.h"
+#include "ProfileFile.h"
 #include "TaskArray.h"
 
 #include <QProcess>
@@ -132,8 +133,11 @@ QString tst_PictureShape::convertWithProfile(const QString &source, int profile,
     task.aspect = aspect;
     tasks.append(task);
     const QString output = m_work.filePath(QStringLiteral("out%1.mp4").arg(++m_outputs));
-    g_encodeStartTick = TickCount();
-    RunEncoder(BuildCommandLine(task, output), 0, tasks);
+    EncoderRun run;
+    run.RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
+                   0,
+                   TickCount(),
+                   tasks);
     return tasks.at(0).failed == 0 ? output : QString();
 }
 

@@ -14,6 +14,7 @@
 #include "CommandLine.h"
 #include "EncoderArguments.h"
 #include "PictureFit.h"
+#include "ProfileFile.h"
 #include "TaskArray.h"
 
 #include <QCoreApplication>
@@ -232,6 +233,7 @@ int main(int argc, char *argv[])
     QStringList sections;
     ini.GetSectionNames(sections);
     const int profiles = int(sections.size()) - 1;
+    const ProfileFile profileFile(ProfileFile::DefaultPath());
 
     std::printf("\nwall: seconds through tavenc; direct: the same conversion by ffmpeg with the "
                 "translated arguments.\nSSIM against the source fitted by the profile's own "
@@ -253,7 +255,8 @@ int main(int argc, char *argv[])
             task.mpeg4Profile = profile;
             const QString output = work.filePath(QStringLiteral("p%1.mp4").arg(profile));
             const QString direct = work.filePath(QStringLiteral("d%1.mp4").arg(profile));
-            const QStringList command = SplitCommandLine(BuildCommandLine(task, output));
+            const QStringList command
+                = SplitCommandLine(BuildCommandLine(profileFile, task, output));
             QStringList tavencArguments = command.mid(1);
             tavencArguments.removeAll(u"-n"_qs);
             tavencArguments.prepend(u"-y"_qs);
