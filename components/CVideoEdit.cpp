@@ -84,7 +84,7 @@ CVideoEdit::~CVideoEdit()
 
 double CVideoEdit::GetMediaDuration(const QString &path)
 {
-    return ReadMediaDuration(path);
+    return ReadMediaDurationResponsively(path);
 }
 
 MediaItemList CVideoEdit::VideoCodecList() const

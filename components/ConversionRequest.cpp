@@ -1,6 +1,7 @@
 #include "ConversionRequest.h"
 
 #include "MediaConverter.h"
+#include "SafeMediaInput.h"
 
 #include <QFileInfo>
 
@@ -40,7 +41,8 @@ QStringList InputArguments(const MediaClip &clip)
         args << QStringLiteral("-ss") << Number(clip.start);
     if (clip.hasEnd())
         args << QStringLiteral("-t") << Number(clip.end - clip.start);
-    args << QStringLiteral("-i") << AbsolutePath(clip.path);
+    // The source is untrusted: real container formats of local files only.
+    args << SafeInputOptions() << QStringLiteral("-i") << AbsolutePath(clip.path);
     return args;
 }
 

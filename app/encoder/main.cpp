@@ -1,7 +1,8 @@
 // tavenc: the encoder that Tavrel's profile templates name. It translates the templates' options
 // (see EncoderArguments.h) and runs the installed ffmpeg with them. ffmpeg's standard input,
 // output and error are this program's, so its progress lines reach whoever started tavenc and a
-// "q" on the input finishes the file; the exit status is ffmpeg's.
+// "q" on the input finishes the file; the exit status is ffmpeg's. Every input is checked to be a
+// readable regular file and read through the safe-input whitelists (SafeMediaInput.h).
 
 #include "EncoderArguments.h"
 
@@ -82,5 +83,16 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "tavenc: ffmpeg was not found beside tavenc or on the PATH\n");
         return 127;
     }
-    return RunFfmpeg(ffmpeg, TranslateEncoderArguments(QCoreApplication::arguments().mid(1)));
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    // Sources are untrusted: only local regular files (a FIFO or a device would hang ffmpeg),
+    // read only through real container formats.
+    for (const QString &input : InputFiles(arguments)) {
+        const QFileInfo info(input);
+        if (!info.isFile() || !info.isReadable()) {
+            std::fprintf(stderr, "%s: not a readable regular file\n", qPrintable(input));
+            return 1;
+        }
+    }
+    arguments = AllowWritingPartFile(arguments, qEnvironmentVariable(PartFileVariable));
+    return RunFfmpeg(ffmpeg, SecureInputs(TranslateEncoderArguments(arguments)));
 }
