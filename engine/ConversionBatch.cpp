@@ -6,6 +6,7 @@
 #include "EncoderRunner.h"
 #include "MediaConverter.h"
 #include "OutputPath.h"
+#include "PartFile.h"
 #include "PreConversion.h"
 #include "ProgressText.h"
 #include "PumpMessages.h"
@@ -128,9 +129,11 @@ void ConversionBatch::Start(const QString &outputDirectory, bool powerOffAtEnd)
 ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &outputDirectory)
 {
     ConversionTask task = m_tasks->at(index);
+    // The intermediate lives as long as its task: deleted when this returns, however it ends.
+    PartFile intermediate;
     if (task.needsPreconversion == 1) {
         m_phase = Phase::Preconverting;
-        PreConvert(index, *m_tasks, *m_media);
+        PreConvert(index, *m_tasks, *m_media, intermediate);
         if (Stopped())
             return Outcome::Stopped;
         task = m_tasks->at(index);

@@ -5,6 +5,7 @@
 
 #include "BatchState.h"
 #include "CVideoEdit.h"
+#include "PartFile.h"
 #include "PreConversion.h"
 
 #include <QRegularExpression>
@@ -175,14 +176,15 @@ void TestPreconvertRun::preconvertsForReal()
     QCOMPARE(task.needsPreconversion, 1);
     m_tasks.append(task);
 
-    PreConvert(0, m_tasks, used);
+    PartFile intermediate;
+    PreConvert(0, m_tasks, used, intermediate);
 
     task = m_tasks.at(0);
     QVERIFY2(task.failed == 0, qPrintable(task.failureReason));
     QCOMPARE(task.preconvPhase, 2);
     QCOMPARE(task.preconvDone, 1);
     QVERIFY(!g_stopRequested);
-    const QRegularExpression name(QStringLiteral("^%1holiday_\\d{5}\\.%2$")
+    const QRegularExpression name(QStringLiteral("^%1holiday_[0-9a-z]+\\.%2$")
                                       .arg(QRegularExpression::escape(g_programDir), extension));
     QVERIFY2(name.match(task.intermediatePath).hasMatch(), qPrintable(task.intermediatePath));
 
@@ -227,7 +229,8 @@ void TestPreconvertRun::stopRemovesTheIntermediate()
         g_stopRequested = true;
     });
 
-    PreConvert(0, m_tasks, media);
+    PartFile intermediate;
+    PreConvert(0, m_tasks, media, intermediate);
 
     QVERIFY(g_stopRequested);
     QVERIFY(!m_progressSeen.isEmpty());
@@ -247,7 +250,8 @@ void TestPreconvertRun::refusedStartLeavesPhaseOne()
     wire(media, media);
     m_tasks.append(taskFor(m_rm, QStringLiteral("refused"), 0.0, 3.0));
 
-    PreConvert(0, m_tasks, media);
+    PartFile intermediate;
+    PreConvert(0, m_tasks, media, intermediate);
 
     const ConversionTask task = m_tasks.at(0);
     QCOMPARE(task.preconvPhase, 1);
