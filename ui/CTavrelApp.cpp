@@ -8,6 +8,7 @@
 #include "SkinDriver.h"
 #include "SkinFactory.h"
 #include "SourceFiles.h"
+#include "TerminationSignals.h"
 
 #include <QDir>
 
@@ -26,6 +27,12 @@ CTavrelApp::CTavrelApp(int &argc, char **argv)
     // Writing "q" to an encoder that has already exited must fail harmlessly, not end Tavrel.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    // Logout, kill or a closed terminal: the batch stops and its files are cleaned up first.
+    auto *terminationSignals = new TerminationSignals(this);
+    connect(terminationSignals,
+            &TerminationSignals::terminationRequested,
+            this,
+            &CTavrelApp::OnTerminationRequested);
     // Before start-up makes the program's folder current, so relative names still resolve.
     m_startupFiles = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath());
 }
@@ -46,6 +53,8 @@ bool CTavrelApp::InitInstance()
     } else {
         m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     }
+    if (m_terminated)
+        m_exitCode = 0;
     frame.reset();
     return false;
 }
@@ -57,6 +66,22 @@ int CTavrelApp::ExitInstance()
     ShutDownEncoder();
     g_skin.EndSkinning();
     return m_exitCode;
+}
+
+void CTavrelApp::OnTerminationRequested()
+{
+    m_terminated = true;
+    if (g_mainFrame && g_mainFrame->page() && g_mainFrame->page()->IsBusy())
+        g_mainFrame->page()->OnStop();
+    // Message boxes and the power-off countdown first, the main window last: each close ends
+    // its modal loop, and the batch (if any) unwinds below them.
+    const QWidgetList windows = topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != g_mainFrame && window->isVisible())
+            window->close();
+    }
+    if (g_mainFrame)
+        g_mainFrame->close();
 }
 
 void CTavrelApp::PrepareProcess()
