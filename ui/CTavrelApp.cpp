@@ -11,6 +11,7 @@
 #include "TerminationSignals.h"
 
 #include <QDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -34,7 +35,8 @@ CTavrelApp::CTavrelApp(int &argc, char **argv)
             this,
             &CTavrelApp::OnTerminationRequested);
     // Before start-up makes the program's folder current, so relative names still resolve.
-    m_startupFiles = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath());
+    m_startupFiles
+        = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath(), &m_startupRejected);
 }
 
 CTavrelApp::~CTavrelApp()
@@ -49,7 +51,15 @@ bool CTavrelApp::InitInstance()
     const QString selfCheckSource = qEnvironmentVariable(kSelfCheckVariable);
     if (selfCheckSource.isEmpty()) {
         frame->page()->AddSourceFiles(m_startupFiles);
-        frame->exec();
+        // Once the window is up: the notice belongs in front of it.
+        if (!m_startupRejected.isEmpty()) {
+            CTavrelDlg *page = frame->page();
+            QTimer::singleShot(
+                0, page, [page, rejected = m_startupRejected] { page->ReportNotAdded(rejected); });
+        }
+        // A termination signal may have come while the files were probed.
+        if (!m_terminated)
+            frame->exec();
     } else {
         m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     }

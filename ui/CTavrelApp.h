@@ -46,6 +46,7 @@ private:
     void OnTerminationRequested();
 
     QStringList m_startupFiles;
+    QStringList m_startupRejected;
     bool m_terminated = false;
     int m_exitCode = 0;
 };
