@@ -10,7 +10,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QDir>
+
+#include <ctime>
+
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +27,9 @@ namespace {
 
 // Beyond this many taken names something is wrong with the folder; give up.
 constexpr int MaxCandidates = 10000;
+// A part file unchanged for this long and held by no program is a leftover. The wait covers the
+// moment between its creation and its lock.
+constexpr time_t StaleSeconds = 60;
 
 const QString PartMarker = QStringLiteral(".tavrel-part");
 
@@ -93,10 +101,10 @@ bool PartFile::Create(const Candidates &candidates, QString *error)
                 *error = QStringLiteral("%1 cannot be created: %2").arg(path, SystemError(errno));
             return false;
         }
-        struct stat info
-        {};
+        struct stat info = {};
         ::fstat(fd, &info);
-        ::close(fd);
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        m_fd = fd;
         m_path = path;
         m_device = quint64(info.st_dev);
         m_inode = quint64(info.st_ino);
@@ -131,7 +139,7 @@ QString PartFile::MoveIntoPlace(const Candidates &candidates, QString *error)
                     = QStringLiteral("%1 cannot be written: %2").arg(target, SystemError(result));
             return {};
         }
-        m_path.clear();
+        Release();
         return target;
     }
     if (error)
@@ -144,12 +152,45 @@ void PartFile::Remove()
     if (m_path.isEmpty())
         return;
     const QByteArray name = QFile::encodeName(m_path);
-    struct stat info
-    {};
+    struct stat info = {};
     if (::lstat(name.constData(), &info) == 0 && quint64(info.st_dev) == m_device
         && quint64(info.st_ino) == m_inode)
         ::unlink(name.constData());
+    Release();
+}
+
+void PartFile::Release()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
     m_path.clear();
+}
+
+int PartFile::RemoveStalePartFiles(const QString &folder)
+{
+    int removed = 0;
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (!IsPartFileName(name))
+            continue;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened = {};
+        struct stat named = {};
+        // Only a regular file that nobody holds, unchanged for a while, and still the one named.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
+            && std::time(nullptr) - opened.st_mtime >= StaleSeconds
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.constData(), &named) == 0
+            && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino
+            && ::unlink(path.constData()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 QString PartFilePath(const QString &finalPath, int n)

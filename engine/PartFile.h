@@ -8,7 +8,9 @@
 /// instead of the final output, or a pre-conversion's intermediate. Whatever happens to it, the
 /// object only ever deletes or moves the very file it created (same device and inode), never a
 /// file of another window that took the same name. The file is deleted when the object goes away
-/// without having been moved into place.
+/// without having been moved into place. While the object holds it, the file is locked (flock),
+/// so that RemoveStalePartFiles can tell a part file of a program that was killed from one that
+/// is being written.
 class PartFile
 {
     Q_DISABLE_COPY(PartFile)
@@ -39,8 +41,16 @@ public:
     /// Deletes the file when it is still the one this object created; forgets it either way.
     void Remove();
 
+    /// Deletes the part files (PartFilePath names) in folder that no living program holds and
+    /// that have not changed for a while: what a program that was killed left behind. Returns
+    /// how many were deleted.
+    static int RemoveStalePartFiles(const QString &folder);
+
 private:
+    void Release();
+
     QString m_path;
+    int m_fd = -1;
     quint64 m_device = 0;
     quint64 m_inode = 0;
 };

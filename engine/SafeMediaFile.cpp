@@ -36,8 +36,7 @@ QString AvError(int code)
 
 bool IsRegularFile(const QString &path)
 {
-    struct stat info
-    {};
+    struct stat info = {};
     return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) == 0
            && S_ISREG(info.st_mode);
 }

@@ -35,8 +35,7 @@ TerminationSignals::TerminationSignals(QObject *parent)
     m_notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::ReadPipe);
 
-    struct sigaction action
-    {};
+    struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

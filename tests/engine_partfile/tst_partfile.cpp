@@ -22,6 +22,8 @@ private slots:
     void createAndMove();
     void removesOnlyItsOwnFile_data();
     void removesOnlyItsOwnFile();
+    void staleLeftoversGo_data();
+    void staleLeftoversGo();
 
 private:
     static void Write(const QString &path, const QByteArray &bytes)
@@ -140,6 +142,42 @@ void tst_PartFile::removesOnlyItsOwnFile()
         }
     } // the destructor deletes what was not moved into place
     QCOMPARE(QFileInfo::exists(path), replaced);
+}
+
+void tst_PartFile::staleLeftoversGo_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("held");      // a living PartFile holds it
+    QTest::addColumn<int>("ageSeconds"); // since its last change
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("a killed program's part file")
+        << ".clip.tavrel-part.mp4" << false << 600 << true;
+    QTest::newRow("one being written") << ".clip.tavrel-part.mp4" << true << 600 << false;
+    QTest::newRow("one just made") << ".clip.tavrel-part-2.wmv" << false << 0 << false;
+    QTest::newRow("a hidden file of the user") << ".clip.mp4" << false << 600 << false;
+}
+
+void tst_PartFile::staleLeftoversGo()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, held);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, removed);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    PartFile holder;
+    if (held)
+        QVERIFY(holder.Create([&path](int) { return path; }));
+    else
+        Write(path, "left");
+    const QDateTime changed = QDateTime::currentDateTime().addSecs(-ageSeconds);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite)
+            && file.setFileTime(changed, QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(PartFile::RemoveStalePartFiles(dir.path()), int(removed));
+    QCOMPARE(QFileInfo::exists(path), !removed);
 }
 
 QTEST_GUILESS_MAIN(tst_PartFile)
