@@ -3,14 +3,15 @@
 #include "BatchState.h"
 #include "BatchTexts.h"
 #include "CommandLine.h"
-#include "EncoderRunner.h"
 #include "MediaConverter.h"
 #include "OutputPath.h"
+#include "OutputVerifier.h"
 #include "PartFile.h"
 #include "PreConversion.h"
 #include "ProgressText.h"
 #include "PumpMessages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,21 +26,24 @@ constexpr int ProgressIntervalMs = 250;
 
 const QString InhibitReason = QStringLiteral("Converting videos");
 
-bool IsNonEmptyFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.size() > 0;
-}
-
 } // namespace
 
 ConversionBatch::ConversionBatch(TaskArray &tasks, MediaConverter &media, QObject *parent)
     : QObject(parent)
     , m_tasks(&tasks)
     , m_media(&media)
+    , m_profiles(ProfileFile::DefaultPath())
 {
     m_progressTimer.setInterval(ProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &ConversionBatch::ReportProgress);
+    connect(
+        &media, &MediaConverter::ConversionProgress, this, &ConversionBatch::OnConversionProgress);
+    connect(
+        &media, &MediaConverter::ConversionFinished, this, &ConversionBatch::OnConversionFinished);
+    connect(&media, &MediaConverter::ConversionOutput, this, &ConversionBatch::OnConverterOutput);
+    connect(&m_encoder, &EncoderRun::outputReceived, this, [this](const QByteArray &chunk) {
+        emit taskOutput(m_index, chunk);
+    });
 }
 
 ConversionBatch::~ConversionBatch() = default;
@@ -57,24 +61,27 @@ void ConversionBatch::SetBusy(bool busy)
     emit busyChanged(busy);
 }
 
-void ConversionBatch::Start(const QString &outputDirectory, bool powerOffAtEnd)
+void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtEnd)
 {
     if (m_running || m_busy || m_abandoned || m_tasks->count() < 1)
         return;
     m_media->StopConversion();
-    if (outputDirectory.isEmpty()) {
+    if (outputDirectoryText.isEmpty()) {
         emit messageRequested(CenterMessageText(QStringLiteral("Please set the output directory "
                                                                "firstly")),
                               QStringLiteral("Error"));
         return;
     }
+    // A relative folder is the working directory's: the encoder, which runs in the app folder,
+    // and the converter must both get the same absolute one.
+    const QString outputDirectory = QDir::current().absoluteFilePath(outputDirectoryText);
     const QString problem = OutputDirectoryProblem(outputDirectory);
     if (!problem.isEmpty()) {
         emit messageRequested(CenterMessageText(problem), QStringLiteral("Error"));
         return;
     }
-    MakeAppDirCurrent();
-
+    // Part files of a Tavrel that was killed (nothing of it could clean up) go now.
+    PartFile::RemoveStalePartFiles(outputDirectory);
     m_running = true;
     m_count = m_tasks->count();
     SetBusy(true);
@@ -87,7 +94,7 @@ void ConversionBatch::Start(const QString &outputDirectory, bool powerOffAtEnd)
 
     int failed = 0;
     for (int i = 0; i < m_count && !Stopped(); ++i) {
-        g_batchIndex = i;
+        m_index = i;
         ReportProgress();
         const ConversionTask task = m_tasks->at(i);
         Outcome outcome;
@@ -98,7 +105,7 @@ void ConversionBatch::Start(const QString &outputDirectory, bool powerOffAtEnd)
                   : EmptyRangeReason(
                       task.trimStart, task.trimEnd, m_media->GetMediaDuration(task.sourcePath));
         if (!emptyRange.isEmpty()) {
-            FailTask(i, emptyRange, QString(), false);
+            m_tasks->fail(i, emptyRange);
             outcome = Outcome::Failed;
         } else if (task.outputWmv == 1) {
             outcome = ConvertWmv(i, outputDirectory);
@@ -133,39 +140,43 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
     PartFile intermediate;
     if (task.needsPreconversion == 1) {
         m_phase = Phase::Preconverting;
-        PreConvert(index, *m_tasks, *m_media, intermediate);
-        if (Stopped())
+        PreConvert(index, m_encodeStartTick, *m_tasks, *m_media, intermediate);
+        if (Stopped()) {
+            MarkStopped(index, QString(), 0.0);
             return Outcome::Stopped;
+        }
         task = m_tasks->at(index);
         // The encoder would read a missing or partial intermediate file.
         if (task.failed)
             return Outcome::Failed;
     }
 
-    const QString output = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
-    m_outputPath = output;
-    const QString commandLine = BuildCommandLine(task, output);
-    const bool existed = PathIsTaken(output);
-    g_encodeStartTick = TickCount();
+    // The encoder writes a part file of its own; the final name is taken only by a good file.
+    const QString planned = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
+    m_outputPath = planned;
+    PartFile part;
+    QString error;
+    if (!part.CreateFor(planned, &error)) {
+        m_tasks->fail(index, error);
+        return Outcome::Failed;
+    }
+    const QString commandLine = BuildCommandLine(m_profiles, task, part.Path());
+    m_encodeStartTick = TickCount();
     m_phase = Phase::Encoding;
-    RunEncoder(commandLine, index, *m_tasks);
-    if (Stopped())
-        return Outcome::Stopped; // the encoder finished its file on "q": a valid, shorter output
-    SendEncoderQuit();
-
-    task = m_tasks->at(index);
-    if (task.failed) {
-        FailTask(index, QString(), output, existed);
+    m_encoder.SetPartFile(part.Path());
+    m_encoder.RunEncoder(commandLine, index, m_encodeStartTick, *m_tasks);
+    m_encoder.SetPartFile(QString());
+    const bool stopped = Stopped();
+    if (!stopped)
+        m_encoder.SendEncoderQuit();
+    if (m_encoder.WasForced()) {
+        // An encoder that did not finish on "q" left no finished file, stopped or not.
+        m_tasks->fail(index,
+                      QStringLiteral("The encoder did not finish its file when told to and had to "
+                                     "be ended."));
         return Outcome::Failed;
     }
-    if (!IsNonEmptyFile(output)) {
-        FailTask(index, QStringLiteral("The encoder wrote no output file."), output, existed);
-        return Outcome::Failed;
-    }
-    task.finished = 1;
-    m_tasks->store(index, task);
-    m_tasks->invalidateCells(index, index, ProgressColumn);
-    return Outcome::Converted;
+    return PlaceOutput(index, part, outputDirectory, false, stopped);
 }
 
 ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &outputDirectory)
@@ -177,14 +188,24 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
     m_media->AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     m_media->AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
 
+    const QString planned = MakeOutputPath(outputDirectory, task.title, true, task.sourcePath);
+    m_outputPath = planned;
+    PartFile part;
+    QString error;
+    if (!part.CreateFor(planned, &error)) {
+        m_tasks->fail(index, error);
+        return Outcome::Failed;
+    }
     m_wmvConverting = 1;
-    const QString output = MakeOutputPath(outputDirectory, task.title, true, task.sourcePath);
-    m_outputPath = output;
-    const bool existed = PathIsTaken(output);
-    if (!m_media->StartConversion(output)) {
-        // The task fails; the batch goes on with the next one.
+    if (!m_media->StartConversion(part.Path())) {
         m_wmvConverting = 0;
-        FailTask(index, m_media->LastConversionError(), output, existed);
+        if (Stopped()) {
+            // Stopped while the converter was starting: whatever it began is abandoned.
+            MarkStopped(index, QString(), 0.0);
+            return Outcome::Stopped;
+        }
+        // The task fails; the batch goes on with the next one.
+        m_tasks->fail(index, m_media->LastConversionError());
         return Outcome::Failed;
     }
     m_wmvStartTick = TickCount();
@@ -200,40 +221,78 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
         }
         PumpMessagesWaiting(WmvWaitSliceMs);
     }
-    if (Stopped()) {
-        // The media component ends a conversion by killing it: the file's header was never
-        // completed and no player can use it.
-        if (!existed && QFileInfo(output).isFile())
-            QFile::remove(output);
-        return Outcome::Stopped;
-    }
+    const bool stopped = Stopped();
+    // The media component ends a stopped conversion by killing it: whether anything of it plays
+    // is for the check to say.
+    if (!stopped && m_tasks->at(index).failed)
+        return Outcome::Failed;
+    return PlaceOutput(index, part, outputDirectory, true, stopped);
+}
 
-    ConversionTask done = m_tasks->at(index);
-    if (done.failed) {
-        FailTask(index, QString(), output, existed);
+ConversionBatch::Outcome ConversionBatch::PlaceOutput(
+    int index, PartFile &part, const QString &outputDirectory, bool wmv, bool stopped)
+{
+    if (m_abandoned || !m_tasks)
+        return Outcome::Stopped; // the part file goes with its owner
+    const ConversionTask task = m_tasks->at(index);
+    if (!stopped && task.failed)
+        return Outcome::Failed;
+    // Whatever the encoder's exit status said, only a file that plays is an output.
+    const SourceStreams source = ProbeSourceStreams(task.sourcePath);
+    OutputExpectation expected;
+    expected.video = !source.ok || source.video;
+    expected.audio = source.ok && source.audio;
+    expected.seconds = task.trimEnd - task.trimStart;
+    expected.stopped = stopped;
+    const OutputVerdict verdict = VerifyOutputFile(part.Path(), expected);
+    if (!verdict.ok) {
+        part.Remove();
+        if (stopped) {
+            MarkStopped(index, QString(), 0.0);
+            return Outcome::Stopped;
+        }
+        m_tasks->fail(index, verdict.reason);
         return Outcome::Failed;
     }
-    done.wmvPercent = 100;
-    m_tasks->store(index, done);
-    m_tasks->invalidateCells(index, index, ProgressColumn);
+    QString error;
+    const QString placed = part.MoveIntoPlace(
+        [&](int n) {
+            return OutputPathCandidate(outputDirectory, task.title, wmv, task.sourcePath, n);
+        },
+        &error);
+    if (placed.isEmpty()) {
+        part.Remove();
+        if (stopped) {
+            MarkStopped(index, QString(), 0.0);
+            return Outcome::Stopped;
+        }
+        m_tasks->fail(index, error);
+        return Outcome::Failed;
+    }
+    m_outputPath = placed;
+    if (stopped) {
+        MarkStopped(index, placed, verdict.duration);
+        return Outcome::Stopped;
+    }
+    m_tasks->update(index, OutputColumn, [&placed](ConversionTask &t) { t.outputFile = placed; });
+    m_tasks->update(index, ProgressColumn, [wmv](ConversionTask &t) {
+        if (wmv)
+            t.wmvPercent = 100;
+        else
+            t.finished = 1;
+    });
     return Outcome::Converted;
 }
 
-void ConversionBatch::FailTask(int index,
-                               const QString &reason,
-                               const QString &output,
-                               bool outputExisted)
+void ConversionBatch::MarkStopped(int index, const QString &output, double keptSeconds)
 {
-    ConversionTask task = m_tasks->at(index);
-    task.failed = 1;
-    if (!reason.isEmpty() || task.failureReason.isEmpty())
-        task.failureReason = reason.isEmpty() ? QStringLiteral("The conversion failed.") : reason;
-    task.finished = 0;
-    m_tasks->store(index, task);
-    m_tasks->invalidateCells(index, index, ProgressColumn);
-    // A failed run leaves no broken file behind, but never removes one it did not make.
-    if (!output.isEmpty() && !outputExisted && QFileInfo(output).isFile())
-        QFile::remove(output);
+    if (m_abandoned || !m_tasks)
+        return;
+    m_tasks->update(index, OutputColumn, [&](ConversionTask &t) { t.outputFile = output; });
+    m_tasks->update(index, ProgressColumn, [&](ConversionTask &t) {
+        t.stopped = 1;
+        t.keptSeconds = keptSeconds;
+    });
 }
 
 void ConversionBatch::Stop()
@@ -244,16 +303,12 @@ void ConversionBatch::Stop()
     // Stop acts on what is being converted now, whatever output type the window shows.
     switch (m_phase) {
     case Phase::Encoding:
-        SendEncoderQuit();
+        m_encoder.SendEncoderQuit();
         break;
     case Phase::Preconverting:
+        // The intermediate goes when the task's conversion unwinds (its PartFile).
         if (m_media)
             m_media->StopConversion();
-        if (m_tasks) {
-            const QString intermediate = m_tasks->at(g_batchIndex).intermediatePath;
-            if (!intermediate.isEmpty())
-                QFile::remove(intermediate);
-        }
         break;
     case Phase::MakingWmv:
         m_wmvConverting = 0;
@@ -272,6 +327,8 @@ void ConversionBatch::Abandon()
     if (m_running)
         Stop();
     m_abandoned = true;
+    if (m_media)
+        m_media->disconnect(this);
     m_tasks = nullptr;
     m_media = nullptr;
     disconnect(this, nullptr, nullptr, nullptr);
@@ -282,20 +339,26 @@ void ConversionBatch::Abandon()
 void ConversionBatch::OnConversionProgress(double position, double total)
 {
     if (m_running && m_tasks && m_media)
-        ::OnConversionProgress(position, total, *m_tasks, *m_media);
+        ::OnConversionProgress(m_index, position, total, m_encodeStartTick, *m_tasks, *m_media);
 }
 
 void ConversionBatch::OnConversionFinished()
 {
     if (m_running && m_tasks && m_media)
-        ::OnConversionFinished(*m_tasks, *m_media, m_wmvConverting);
+        ::OnConversionFinished(m_index, *m_tasks, *m_media, m_wmvConverting);
+}
+
+void ConversionBatch::OnConverterOutput(const QByteArray &text)
+{
+    if (m_running && !m_abandoned)
+        emit taskOutput(m_index, text);
 }
 
 void ConversionBatch::ReportProgress()
 {
-    if (!m_running || !m_busy || !m_tasks || !m_tasks->isValidIndex(g_batchIndex))
+    if (!m_running || !m_busy || !m_tasks || !m_tasks->isValidIndex(m_index))
         return;
-    const int index = g_batchIndex;
+    const int index = m_index;
     const TaskCell cell
         = ComputeTaskCell(m_tasks->at(index), index, ProgressColumn, m_wmvStartTick, TickCount());
     const int percent

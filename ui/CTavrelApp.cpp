@@ -3,7 +3,7 @@
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
-#include "EncoderRunner.h"
+#include "ConversionBatch.h"
 #include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
@@ -11,6 +11,7 @@
 #include "TerminationSignals.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <memory>
@@ -34,7 +35,7 @@ CTavrelApp::CTavrelApp(int &argc, char **argv)
             &TerminationSignals::terminationRequested,
             this,
             &CTavrelApp::OnTerminationRequested);
-    // Before start-up makes the program's folder current, so relative names still resolve.
+    // Relative names resolve against the folder Tavrel was started from, which stays current.
     m_startupFiles
         = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath(), &m_startupRejected);
 }
@@ -48,7 +49,9 @@ bool CTavrelApp::InitInstance()
 {
     PrepareProcess();
     auto frame = std::make_unique<CMainFrameDlg>();
-    const QString selfCheckSource = qEnvironmentVariable(kSelfCheckVariable);
+    const QString selfCheckName = qEnvironmentVariable(kSelfCheckVariable);
+    const QString selfCheckSource
+        = selfCheckName.isEmpty() ? QString() : QFileInfo(selfCheckName).absoluteFilePath();
     if (selfCheckSource.isEmpty()) {
         frame->page()->AddSourceFiles(m_startupFiles);
         // Once the window is up: the notice belongs in front of it.
@@ -65,15 +68,15 @@ bool CTavrelApp::InitInstance()
     }
     if (m_terminated)
         m_exitCode = 0;
+    // A batch stopped by closing the window has waited for its encoder already; this is the
+    // last guard that no encoder outlives the window.
+    frame->page()->Batch().ShutDownEncoder();
     frame.reset();
     return false;
 }
 
 int CTavrelApp::ExitInstance()
 {
-    // A batch stopped by closing the window has waited for its encoder already; this is the
-    // last guard that no encoder outlives the program.
-    ShutDownEncoder();
     g_skin.EndSkinning();
     return m_exitCode;
 }
@@ -96,11 +99,10 @@ void CTavrelApp::OnTerminationRequested()
 
 void CTavrelApp::PrepareProcess()
 {
-    // From here on relative paths resolve in the program's folder, wherever the program was
-    // started from: the skin file below among them.
+    // The program's files are found by absolute path from its folder (the skin file below
+    // among them); the working directory stays the one Tavrel was started in.
     if (g_programDir.isEmpty())
         InitProgramDir();
-    QDir::setCurrent(g_programDir);
 
     g_skin.CreateDispatch(QString::fromLatin1(SkinComponentName));
     g_skin.SetSkinMode(0);

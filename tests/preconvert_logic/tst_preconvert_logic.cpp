@@ -126,6 +126,7 @@ private:
     QTemporaryDir m_dir;
     TaskArray m_tasks;
     QList<std::tuple<int, int, int>> m_invalidated;
+    quint32 m_startTick = 0;
 };
 
 void TestPreconvertLogic::init()
@@ -133,7 +134,7 @@ void TestPreconvertLogic::init()
     QVERIFY(m_dir.isValid());
     g_programDir = m_dir.path() + QLatin1Char('/');
     g_stopRequested = false;
-    g_batchIndex = 0;
+    m_startTick = 0;
     m_tasks.clear();
     m_invalidated.clear();
     m_tasks.setCellInvalidator([this](int first, int last, int column) {
@@ -229,7 +230,6 @@ void TestPreconvertLogic::propertyWritesInOrder()
 
     m_tasks.append(RealMediaTask(QStringLiteral("other")));
     m_tasks.append(RealMediaTask(QStringLiteral("holiday")));
-    g_batchIndex = 1;
     RecordingMedia media;
     media.videoCodecs = video;
     media.audioCodecs = audio;
@@ -242,12 +242,12 @@ void TestPreconvertLogic::propertyWritesInOrder()
         QCOMPARE(m_tasks.at(1).preconvPhase, 1);
         QCOMPARE(m_tasks.at(1).intermediatePath, path);
         QFile(path).open(QIODevice::WriteOnly); // the component writes its file
-        QTimer::singleShot(50, [&] { OnConversionFinished(m_tasks, media, wmvConverting); });
+        QTimer::singleShot(50, [&] { OnConversionFinished(1, m_tasks, media, wmvConverting); });
     };
 
     const quint32 before = TickCount();
     PartFile intermediate;
-    PreConvert(1, m_tasks, media, intermediate);
+    PreConvert(1, m_startTick, m_tasks, media, intermediate);
 
     const QString source = QStringLiteral("/films/holiday.rm");
     const QStringList expected
@@ -262,7 +262,7 @@ void TestPreconvertLogic::propertyWritesInOrder()
         QStringLiteral("^%1holiday_[0-9a-z]+\\.%2$")
             .arg(QRegularExpression::escape(m_dir.path() + QLatin1Char('/')), extension));
     QVERIFY2(name.match(started).hasMatch(), qPrintable(started));
-    QVERIFY(g_encodeStartTick - before < 5000u);
+    QVERIFY(m_startTick - before < 5000u);
 
     const ConversionTask task = m_tasks.at(1);
     QCOMPARE(task.intermediatePath, started);
@@ -288,7 +288,7 @@ void TestPreconvertLogic::refusedStartDeletesTheFile()
         QFile(path).open(QIODevice::WriteOnly); // something got as far as creating it
     };
     PartFile intermediate;
-    PreConvert(0, m_tasks, media, intermediate);
+    PreConvert(0, m_startTick, m_tasks, media, intermediate);
     QVERIFY(!started.isEmpty());
     QVERIFY(!QFile::exists(started));
     const ConversionTask task = m_tasks.at(0);
@@ -308,7 +308,7 @@ void TestPreconvertLogic::waitEndsOnStopWithoutSpinning()
     QElapsedTimer wall;
     wall.start();
     PartFile intermediate;
-    PreConvert(0, m_tasks, media, intermediate);
+    PreConvert(0, m_startTick, m_tasks, media, intermediate);
     const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
     QVERIFY(wall.elapsed() >= 1400);
     QCOMPARE(m_tasks.at(0).preconvDone, 0);
@@ -380,10 +380,8 @@ void TestPreconvertLogic::progressOfPreconversion()
 
     m_tasks.append(RealMediaTask(QStringLiteral("a")));
     m_tasks.append(RealMediaTask(QStringLiteral("b")));
-    g_batchIndex = 1;
     RecordingMedia media;
-    g_encodeStartTick = TickCount() - quint32(elapsedMs);
-    OnConversionProgress(position, total, m_tasks, media);
+    OnConversionProgress(1, position, total, TickCount() - quint32(elapsedMs), m_tasks, media);
 
     const ConversionTask task = m_tasks.at(1);
     QCOMPARE(task.preconvPosition, std::isfinite(position) ? position : 0.0);
@@ -417,7 +415,7 @@ void TestPreconvertLogic::progressOfWmv()
     m_tasks.append(task);
     RecordingMedia media;
     g_stopRequested = true; // the WMV path leaves stopping to the batch's own wait
-    OnConversionProgress(position, total, m_tasks, media);
+    OnConversionProgress(0, position, total, TickCount(), m_tasks, media);
     QCOMPARE(m_tasks.at(0).wmvPercent, percent);
     QCOMPARE(m_tasks.at(0).preconvPosition, 0.0);
     QVERIFY(media.calls.isEmpty());
@@ -435,7 +433,7 @@ void TestPreconvertLogic::stopDuringProgressRemovesIntermediate()
     m_tasks.append(task);
     RecordingMedia media;
     g_stopRequested = true;
-    OnConversionProgress(12.0, 30.0, m_tasks, media);
+    OnConversionProgress(0, 12.0, 30.0, TickCount(), m_tasks, media);
     QCOMPARE(media.calls, QStringList{"StopConversion"});
     QVERIFY(!QFile::exists(task.intermediatePath));
     QCOMPARE(m_tasks.at(0).preconvPosition, 12.0);
@@ -468,7 +466,7 @@ void TestPreconvertLogic::finished()
     media.succeeded = succeeded;
     media.error = succeeded ? QString() : QStringLiteral("Error while decoding stream #0:0");
     int wmvConverting = 1;
-    OnConversionFinished(m_tasks, media, wmvConverting);
+    OnConversionFinished(0, m_tasks, media, wmvConverting);
 
     QCOMPARE(media.calls.value(0), QStringLiteral("StopConversion"));
     const ConversionTask after = m_tasks.at(0);
