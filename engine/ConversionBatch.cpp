@@ -221,12 +221,16 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
         }
         PumpMessagesWaiting(WmvWaitSliceMs);
     }
-    const bool stopped = Stopped();
-    // The media component ends a stopped conversion by killing it: whether anything of it plays
-    // is for the check to say.
-    if (!stopped && m_tasks->at(index).failed)
+    if (Stopped()) {
+        // The media component ends a stopped conversion by killing it: the file never gets its
+        // header's final values and index (a length of zero), so nothing of it is kept.
+        part.Remove();
+        MarkStopped(index, QString(), 0.0);
+        return Outcome::Stopped;
+    }
+    if (m_tasks->at(index).failed)
         return Outcome::Failed;
-    return PlaceOutput(index, part, outputDirectory, true, stopped);
+    return PlaceOutput(index, part, outputDirectory, true, false);
 }
 
 ConversionBatch::Outcome ConversionBatch::PlaceOutput(
