@@ -171,12 +171,13 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
         m_encoder.SendEncoderQuit();
     if (m_encoder.WasForced()) {
         // An encoder that did not finish on "q" left no finished file, stopped or not.
-        m_tasks->fail(index,
-                      QStringLiteral("The encoder did not finish its file when told to and had to "
-                                     "be ended."));
+        if (!m_abandoned && m_tasks)
+            m_tasks->fail(index,
+                          QStringLiteral("The encoder did not finish its file when told to and "
+                                         "had to be ended."));
         return Outcome::Failed;
     }
-    return PlaceOutput(index, part, outputDirectory, false, stopped);
+    return PlaceOutput(task, index, part, outputDirectory, false, stopped);
 }
 
 ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &outputDirectory)
@@ -230,16 +231,20 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
     }
     if (m_tasks->at(index).failed)
         return Outcome::Failed;
-    return PlaceOutput(index, part, outputDirectory, true, false);
+    return PlaceOutput(task, index, part, outputDirectory, true, false);
 }
 
-ConversionBatch::Outcome ConversionBatch::PlaceOutput(
-    int index, PartFile &part, const QString &outputDirectory, bool wmv, bool stopped)
+ConversionBatch::Outcome ConversionBatch::PlaceOutput(const ConversionTask &task,
+                                                      int index,
+                                                      PartFile &part,
+                                                      const QString &outputDirectory,
+                                                      bool wmv,
+                                                      bool stopped)
 {
-    if (m_abandoned || !m_tasks)
-        return Outcome::Stopped; // the part file goes with its owner
-    const ConversionTask task = m_tasks->at(index);
-    if (!stopped && task.failed)
+    // Only the task array may be gone (the window closed mid-batch): the file is judged and
+    // placed all the same, from the task as it was when its conversion began.
+    const bool tasksLeft = !m_abandoned && m_tasks;
+    if (!stopped && tasksLeft && m_tasks->at(index).failed)
         return Outcome::Failed;
     // Whatever the encoder's exit status said, only a file that plays is an output.
     const SourceStreams source = ProbeSourceStreams(task.sourcePath);
@@ -249,34 +254,27 @@ ConversionBatch::Outcome ConversionBatch::PlaceOutput(
     expected.seconds = task.trimEnd - task.trimStart;
     expected.stopped = stopped;
     const OutputVerdict verdict = VerifyOutputFile(part.Path(), expected);
-    if (!verdict.ok) {
+    QString error = verdict.reason;
+    const QString placed
+        = verdict.ok ? part.MoveIntoPlace(
+              [&](int n) {
+                  return OutputPathCandidate(outputDirectory, task.title, wmv, task.sourcePath, n);
+              },
+              &error)
+                     : QString();
+    if (placed.isEmpty())
         part.Remove();
-        if (stopped) {
-            MarkStopped(index, QString(), 0.0);
-            return Outcome::Stopped;
-        }
-        m_tasks->fail(index, verdict.reason);
-        return Outcome::Failed;
+    else
+        m_outputPath = placed;
+    if (stopped) {
+        MarkStopped(index, placed, placed.isEmpty() ? 0.0 : verdict.duration);
+        return Outcome::Stopped;
     }
-    QString error;
-    const QString placed = part.MoveIntoPlace(
-        [&](int n) {
-            return OutputPathCandidate(outputDirectory, task.title, wmv, task.sourcePath, n);
-        },
-        &error);
+    if (!tasksLeft)
+        return placed.isEmpty() ? Outcome::Failed : Outcome::Converted;
     if (placed.isEmpty()) {
-        part.Remove();
-        if (stopped) {
-            MarkStopped(index, QString(), 0.0);
-            return Outcome::Stopped;
-        }
         m_tasks->fail(index, error);
         return Outcome::Failed;
-    }
-    m_outputPath = placed;
-    if (stopped) {
-        MarkStopped(index, placed, verdict.duration);
-        return Outcome::Stopped;
     }
     m_tasks->update(index, OutputColumn, [&placed](ConversionTask &t) { t.outputFile = placed; });
     m_tasks->update(index, ProgressColumn, [wmv](ConversionTask &t) {

@@ -119,8 +119,13 @@ private:
     /// The end of every run, finished or stopped: the part file is checked (OutputVerifier) and
     /// moved to the first free output name only when it plays; otherwise it is deleted and the
     /// task fails (or, stopped, keeps nothing). Marks the task finished, failed or stopped.
-    Outcome PlaceOutput(
-        int index, PartFile &part, const QString &outputDirectory, bool wmv, bool stopped);
+    /// task is the task as its conversion began: the file is placed also after Abandon.
+    Outcome PlaceOutput(const ConversionTask &task,
+                        int index,
+                        PartFile &part,
+                        const QString &outputDirectory,
+                        bool wmv,
+                        bool stopped);
     /// Marks task index stopped, with the file it kept (empty: none) and that file's length.
     void MarkStopped(int index, const QString &output, double keptSeconds);
     void ReportProgress();
