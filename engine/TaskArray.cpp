@@ -72,5 +72,6 @@ void ResetTaskProgress(TaskArray &tasks)
         task.outputFile.clear();
         tasks.store(i, task);
         tasks.invalidateCells(i, i, ProgressColumn);
+        tasks.invalidateCells(i, i, OutputColumn);
     }
 }
