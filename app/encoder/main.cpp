@@ -20,6 +20,7 @@
 #ifdef Q_OS_WIN
 #include <QProcess>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -73,6 +74,25 @@ int RunFfmpeg(const QString &program, const QStringList &arguments)
 #endif
 }
 
+/// Why input cannot be read as a source (the system's words where it has them), or empty.
+QString InputProblem(const QString &input)
+{
+#ifdef Q_OS_WIN
+    const QFileInfo info(input);
+    if (!info.exists())
+        return QStringLiteral("No such file or directory");
+    return info.isFile() && info.isReadable() ? QString() : QStringLiteral("not a readable file");
+#else
+    const QByteArray name = QFile::encodeName(input);
+    struct stat status = {};
+    if (::stat(name.constData(), &status) != 0 || ::access(name.constData(), R_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("not a regular file");
+    return {};
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -87,9 +107,9 @@ int main(int argc, char *argv[])
     // Sources are untrusted: only local regular files (a FIFO or a device would hang ffmpeg),
     // read only through real container formats.
     for (const QString &input : InputFiles(arguments)) {
-        const QFileInfo info(input);
-        if (!info.isFile() || !info.isReadable()) {
-            std::fprintf(stderr, "%s: not a readable regular file\n", qPrintable(input));
+        const QString problem = InputProblem(input);
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(input), qPrintable(problem));
             return 1;
         }
     }
