@@ -99,8 +99,8 @@ void tst_BatchOutputs::initTestCase()
     m_runtime = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + u'/';
     g_programDir = m_runtime;
     QString log;
-    for (const auto &[name, seconds] : {std::pair("clip596.avi", 5.96),
-                                        std::pair("clip192.avi", 1.92),
+    for (const auto &[name, seconds] : {std::pair("clip596.mov", 5.96),
+                                        std::pair("clip192.mov", 1.92),
                                         std::pair("long.avi", 60.0),
                                         std::pair("clip.rm", 2.0)}) {
         QVERIFY2(MakeSource(m_sources.filePath(name), seconds, "160x120", &log), qPrintable(log));
@@ -178,8 +178,8 @@ void tst_BatchOutputs::sourcesComeOutWhole_data()
     QTest::addColumn<double>("frameAt"); // a frame of the output compared with the source's, or -1
 
     // One frame at 25 per second (ASF adds its preroll and audio packets of its own).
-    QTest::newRow("5.96 s, untrimmed") << "clip596.avi" << false << 0.0 << 0.045 << -1.0;
-    QTest::newRow("1.92 s, untrimmed") << "clip192.avi" << false << 0.0 << 0.045 << -1.0;
+    QTest::newRow("5.96 s, untrimmed") << "clip596.mov" << false << 0.0 << 0.045 << -1.0;
+    QTest::newRow("1.92 s, untrimmed") << "clip192.mov" << false << 0.0 << 0.045 << -1.0;
     QTest::newRow("B-frames, untrimmed") << "bframes.avi" << false << 0.0 << 0.045 << 3.0;
     QTest::newRow("B-frames, from 2 s") << "bframes.avi" << false << 2.0 << 0.045 << 1.0;
     QTest::newRow("B-frames, WMV") << "bframes.avi" << true << 0.0 << 0.2 << 3.0;
@@ -220,8 +220,8 @@ void tst_BatchOutputs::twoBatchesIntoOneFolder()
     // The second batch starts while the first one's encoder writes: both pick "clip" as name.
     TaskArray first;
     TaskArray second;
-    AddTask(first, "clip596.avi", false, 0.0, -1.0);
-    AddTask(second, "clip596.avi", false, 0.0, -1.0);
+    AddTask(first, "clip596.mov", false, 0.0, -1.0);
+    AddTask(second, "clip596.mov", false, 0.0, -1.0);
     ConversionBatch one(first, *m_media);
     auto media = std::make_unique<FfmpegConverter>();
     ConversionBatch two(second, *media);
@@ -241,7 +241,7 @@ void tst_BatchOutputs::twoBatchesIntoOneFolder()
     for (const TaskArray *tasks : {&first, &second}) {
         QVERIFY(FilesIn(m_output->path()).contains(QFileInfo(tasks->at(0).outputFile).fileName()));
         QVERIFY(qAbs(Probe(tasks->at(0).outputFile).duration
-                     - Probe(m_sources.filePath("clip596.avi")).duration)
+                     - Probe(m_sources.filePath("clip596.mov")).duration)
                 <= 0.045);
     }
 }
@@ -262,7 +262,7 @@ void tst_BatchOutputs::encoderEndings()
     QFETCH(QString, reason);
 
     TaskArray tasks;
-    AddTask(tasks, "clip596.avi", false, 0.0, -1.0);
+    AddTask(tasks, "clip596.mov", false, 0.0, -1.0);
     // Something already has the final name: it must stay as it is.
     QFile theirs(m_output->filePath("clip596.mp4"));
     QVERIFY(theirs.open(QIODevice::WriteOnly) && theirs.write("theirs") == 6);
@@ -347,7 +347,7 @@ void tst_BatchOutputs::untrustedSources()
     QFETCH(bool, wmv);
 
     QTemporaryDir folder;
-    QVERIFY(QFile::copy(m_sources.filePath("clip192.avi"), folder.filePath("secret.avi")));
+    QVERIFY(QFile::copy(m_sources.filePath("clip192.mov"), folder.filePath("secret.avi")));
     QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("fifo.avi")).constData(), 0600) == 0);
     const QString video = folder.filePath(content.isEmpty() ? "fifo.avi" : "video.avi");
     if (!content.isEmpty()) {
