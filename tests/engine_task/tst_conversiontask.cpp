@@ -147,16 +147,21 @@ void tst_ConversionTask::resetTaskProgressClearsOnlyProgress()
     before.preconvDone = 1;
     before.preconvPercent = 100.0;
     before.intermediatePath = QStringLiteral("/tmp/a_12345.avi");
-    // ... and after a run that finished it and one that failed it.
+    // ... and after a run that finished it, one that failed it and one that was stopped.
     ConversionTask finished = before;
     finished.finished = 1;
     finished.sizeKB = 900;
     finished.speed = 3.5;
     finished.encodedTime = 55.0;
     finished.wmvPercent = 100;
+    finished.outputFile = QStringLiteral("/out/a_2.mp4");
     ConversionTask failed = before;
     failed.failed = 1;
     failed.failureReason = QStringLiteral("Conversion failed!");
+    ConversionTask stopped = before;
+    stopped.stopped = 1;
+    stopped.keptSeconds = 12.0;
+    stopped.outputFile = QStringLiteral("/out/a_2.mp4");
 
     TaskArray tasks;
     QList<QList<int>> repaints;
@@ -165,13 +170,19 @@ void tst_ConversionTask::resetTaskProgressClearsOnlyProgress()
     });
     tasks.append(finished);
     tasks.append(failed);
+    tasks.append(stopped);
 
     ResetTaskProgress(tasks);
 
-    // The next Start finds both as they were set up, and their progress cells repainted.
-    QCOMPARE(tasks.at(0), before);
-    QCOMPARE(tasks.at(1), before);
-    const QList<QList<int>> expectedRepaints = {{0, 0, ProgressColumn}, {1, 1, ProgressColumn}};
+    // The next Start finds them as they were set up, their progress and output cells repainted.
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(tasks.at(i), before);
+    const QList<QList<int>> expectedRepaints = {{0, 0, ProgressColumn},
+                                                {0, 0, OutputColumn},
+                                                {1, 1, ProgressColumn},
+                                                {1, 1, OutputColumn},
+                                                {2, 2, ProgressColumn},
+                                                {2, 2, OutputColumn}};
     QCOMPARE(repaints, expectedRepaints);
 }
 
