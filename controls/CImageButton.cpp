@@ -315,8 +315,8 @@ void CImageButton::PaintCaption(QPainter &p)
 }
 
 /*
- * Drawing order: face (or nothing, so that the parent shows through), border, image, caption.
- * No focus rectangle is drawn.
+ * Drawing order: face (or nothing, so that the parent shows through), border, image, caption,
+ * then the focus frame when the button has the focus and a frame colour is set.
  */
 void CImageButton::paintEvent(QPaintEvent *)
 {
@@ -330,6 +330,18 @@ void CImageButton::paintEvent(QPaintEvent *)
         PaintBitmap(p);
     if (!text().isEmpty())
         PaintCaption(p);
+    if (hasFocus() && m_focusFrameColor.isValid()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(m_focusFrameColor, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    }
+}
+
+void CImageButton::SetFocusFrameColor(const QColor &color)
+{
+    m_focusFrameColor = color;
+    update();
 }
 
 void CImageButton::SetHot(bool hot)

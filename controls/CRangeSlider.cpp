@@ -1,7 +1,10 @@
 #include "CRangeSlider.h"
 
+#include "RangeSliderAccessible.h"
 #include "ResourceImages.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -33,6 +36,7 @@ CRangeSlider::CRangeSlider(QWidget *parent)
     , m_rightThumb(LoadResourcePixmap(IDB_SLIDER_RIGHT_THUMB))
 {
     setFocusPolicy(Qt::StrongFocus);
+    RangeSliderAccessible::Install();
     // No background of its own: the parent's picture shows between the slider's images.
     setAutoFillBackground(false);
     UpdateLayout();
@@ -140,6 +144,11 @@ void CRangeSlider::UpdateLayout()
 
 void CRangeSlider::Notify(int wParam, int lParam)
 {
+    // Screen readers hear the new range as it changes.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, m_leftValue);
+        QAccessible::updateAccessibility(&changed);
+    }
     QWidget *receiver = parentWidget();
     if (!receiver)
         return;
@@ -190,6 +199,25 @@ void CRangeSlider::paintEvent(QPaintEvent *)
     const int barWidth = x2 - x1 + 2;
     if (!m_range.isNull() && barWidth > 0)
         p.drawPixmap(QRect(x1 + m_thumbWidth - 1, 5, barWidth, 7), m_range);
+    if (hasFocus() && m_focusFrameColor.isValid()) {
+        p.setPen(m_focusFrameColor);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+QString CRangeSlider::AccessibleValueText() const
+{
+    auto text = [this](double v) {
+        return m_valueText ? m_valueText(v) : QString::number(v);
+    };
+    return QStringLiteral("from %1 to %2").arg(text(m_leftValue), text(m_rightValue));
+}
+
+void CRangeSlider::SetFocusFrameColor(const QColor &color)
+{
+    m_focusFrameColor = color;
+    update();
 }
 
 void CRangeSlider::resizeEvent(QResizeEvent *event)
@@ -333,8 +361,18 @@ void CRangeSlider::ShowDragTip()
         x = (m_leftThumbRect.right + m_rightThumbRect.left) / 2;
         break;
     }
-    // Above the slider, so the pointer and the thumb stay in view.
-    QToolTip::showText(mapToGlobal(QPoint(x, -height())), text, this);
+    // Above the slider, so the pointer and the thumb stay in view. Qt places a tip below and to
+    // the right of the point it is given, which would lay it over the thumb: once shown, the tip
+    // is moved so that its bottom edge lies clear above the slider's top.
+    const QPoint anchor = mapToGlobal(QPoint(x, 0));
+    QToolTip::showText(anchor, text, this);
+    const QList<QWidget *> tops = QApplication::topLevelWidgets();
+    for (QWidget *tip : tops) {
+        if (tip->inherits("QTipLabel") && tip->isVisible()) {
+            const int gap = 2;
+            tip->move(anchor.x() - tip->width() / 2, anchor.y() - gap - tip->height());
+        }
+    }
 }
 
 /*
