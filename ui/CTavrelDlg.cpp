@@ -1,6 +1,7 @@
 #include "CTavrelDlg.h"
 
 #include "AppSettings.h"
+#include "BatchNotifier.h"
 #include "BatchPresenter.h"
 #include "BatchState.h"
 #include "CFadePicture.h"
@@ -18,6 +19,8 @@
 #include "SettingTables.h"
 #include "ShellActions.h"
 #include "SkinDriver.h"
+#include "TaskRowActions.h"
+#include "WindowAccessibility.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -70,6 +73,7 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
     ConnectHandlers();
     qApp->installEventFilter(this);
     OnInitDialog();
+    SetUpWindowAccessibility(*this);
 }
 
 CTavrelDlg::~CTavrelDlg()
@@ -216,6 +220,8 @@ void CTavrelDlg::ConnectHandlers()
     }
     connect(m_batch, &ConversionBatch::busyChanged, this, &CTavrelDlg::SetBusy);
     new BatchPresenter(m_batch, this); // after SetBusy: the caption follows the buttons
+    new BatchNotifier(m_batch, m_tasks, this);
+    new TaskRowActions(this, m_taskList, m_batch);
     connect(m_media, &CVideoEdit::ConversionFinished, this, &CTavrelDlg::OnConversionFinished);
     connect(m_media, &CVideoEdit::ConversionProgress, this, &CTavrelDlg::OnConversionProgress);
     connect(m_media, &CVideoEdit::PlaybackEnded, this, &CTavrelDlg::OnPlaybackEnded);
@@ -458,7 +464,7 @@ void CTavrelDlg::OnBrowse()
 
 void CTavrelDlg::OpenHelp()
 {
-    ShellActions::OpenUrl(QUrl::fromLocalFile(g_programDir + QStringLiteral("help/help.html")));
+    ShellActions::OpenDocument(this, g_programDir + QStringLiteral("help/help.html"));
 }
 
 // --- setting handlers: the user's choice goes into the current task at once -------------------

@@ -98,6 +98,8 @@ void CTavrelDlg::OnRemove()
     const int removed = MarkedTask();
     if (removed < 0)
         return;
+    if (removed == m_curTask)
+        StopPreview(); // its preview must not play on, with sound, after it has gone
     m_tasks.removeAt(removed);
     RefreshTaskList();
     m_curTask = CurrentAfterRemoval(removed, m_tasks.count());
@@ -111,6 +113,7 @@ void CTavrelDlg::OnRemoveAll()
 {
     if (m_busy == 1)
         return;
+    StopPreview();
     m_tasks.clear();
     m_taskList->DeleteAllItems();
     m_curTask = -1;

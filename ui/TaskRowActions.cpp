@@ -1,0 +1,107 @@
+#include "TaskRowActions.h"
+
+#include "CLogDialog.h"
+#include "CTaskListCtrl.h"
+#include "CTavrelDlg.h"
+#include "ConversionBatch.h"
+#include "ShellActions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QUrl>
+
+TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, ConversionBatch *batch)
+    : QObject(page)
+    , m_page(page)
+    , m_list(list)
+    , m_batch(batch)
+{
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &TaskRowActions::OnMenuRequested);
+    connect(m_batch, &ConversionBatch::busyChanged, this, &TaskRowActions::OnBusyChanged);
+}
+
+TaskRowActions::~TaskRowActions() = default;
+
+void TaskRowActions::OnBusyChanged(bool busy)
+{
+    if (busy) {
+        m_logs.StartBatch();
+        m_outputs.clear();
+    } else {
+        m_logs.FinishRun();
+    }
+}
+
+void TaskRowActions::OnTaskOutput(int index, const QByteArray &text)
+{
+    const ConversionTask task = m_page->tasks().at(index);
+    m_logs.Append(index, task.sourcePath, text);
+    m_outputs.insert(index, Output{task.sourcePath, m_batch->OutputPath()});
+}
+
+QString TaskRowActions::MadeOutput(int row) const
+{
+    const ConversionTask task = m_page->tasks().at(row);
+    const auto it = m_outputs.constFind(row);
+    if (it == m_outputs.constEnd() || it->source != task.sourcePath || task.failed
+        || !(task.finished == 1 || task.wmvPercent == 100))
+        return QString();
+    return QFileInfo(it->path).isFile() ? it->path : QString();
+}
+
+QMenu *TaskRowActions::BuildMenu(int row)
+{
+    auto *menu = new QMenu(m_list);
+    const ConversionTask task = m_page->tasks().at(row);
+    QAction *log
+        = menu->addAction(QStringLiteral("Show log…"), this, [this, row] { ShowLog(row); });
+    log->setEnabled(m_logs.HasLog(row, task.sourcePath));
+
+    const QString made = MadeOutput(row);
+    const auto *edit = qobject_cast<QLineEdit *>(m_page->Control(IDC_OUTPUT_DIR));
+    const QString folder = !made.isEmpty() ? QFileInfo(made).path()
+                           : edit          ? edit->text()
+                                           : m_page->Destination();
+    QAction *open = menu->addAction(QStringLiteral("Open output folder"), this, [folder] {
+        ShellActions::OpenUrl(QUrl::fromLocalFile(folder));
+    });
+    open->setEnabled(!folder.isEmpty() && QFileInfo(folder).isDir());
+    QAction *play = menu->addAction(QStringLiteral("Play output"), this, [made] {
+        ShellActions::OpenUrl(QUrl::fromLocalFile(made));
+    });
+    play->setEnabled(!made.isEmpty());
+    menu->addSeparator();
+    QAction *remove = menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
+    remove->setEnabled(!m_page->IsBusy());
+    return menu;
+}
+
+CLogDialog *TaskRowActions::ShowLog(int row)
+{
+    const ConversionTask task = m_page->tasks().at(row);
+    if (!m_logs.HasLog(row, task.sourcePath))
+        return nullptr;
+    auto *dialog = new CLogDialog(QFileInfo(task.sourcePath).fileName(),
+                                  m_logs.Text(row, task.sourcePath),
+                                  m_logs.FilePath(row, task.sourcePath),
+                                  m_page);
+    dialog->show();
+    return dialog;
+}
+
+void TaskRowActions::OnMenuRequested(const QPoint &pos)
+{
+    // By the pointer: the row under it (the click has made it current); by the keyboard: the
+    // current row.
+    int row = m_list->rowAt(pos.y());
+    if (row < 0)
+        row = m_list->GetSelectionMark();
+    if (!m_page->tasks().isValidIndex(row))
+        return;
+    QMenu *menu = BuildMenu(row);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_list->viewport()->mapToGlobal(pos));
+}
