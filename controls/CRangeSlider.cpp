@@ -190,11 +190,17 @@ void CRangeSlider::paintEvent(QPaintEvent *)
 
     if (!m_track.isNull())
         p.drawPixmap(QRect(0, 3, w, 11), m_track);
+    // The part of a thumb picture that shows, in the picture's own pixels ("@2x" has twice).
+    const auto shown = [this](const QPixmap &thumb) {
+        const qreal ratio = thumb.devicePixelRatio();
+        return QRectF(0, 0, m_thumbWidth * ratio, kThumbRows * ratio);
+    };
     if (!m_leftThumb.isNull())
-        p.drawPixmap(QPoint(x1, 0), m_leftThumb, QRect(0, 0, m_thumbWidth, kThumbRows));
+        p.drawPixmap(QRectF(x1, 0, m_thumbWidth, kThumbRows), m_leftThumb, shown(m_leftThumb));
     if (!m_rightThumb.isNull())
-        p.drawPixmap(
-            QPoint(x2 + m_thumbWidth, 0), m_rightThumb, QRect(0, 0, m_thumbWidth, kThumbRows));
+        p.drawPixmap(QRectF(x2 + m_thumbWidth, 0, m_thumbWidth, kThumbRows),
+                     m_rightThumb,
+                     shown(m_rightThumb));
     // The bar overlaps the inner column of each thumb by one pixel.
     const int barWidth = x2 - x1 + 2;
     if (!m_range.isNull() && barWidth > 0)
