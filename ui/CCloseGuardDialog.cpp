@@ -48,5 +48,11 @@ CCloseGuardDialog::CCloseGuardDialog(QWidget *parent)
     layout->setSpacing(14);
     layout->addLayout(message);
     layout->addLayout(buttons);
+}
+
+void CCloseGuardDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The safe answer has the focus, so a stray Space keeps converting too.
     m_keep->setFocus(Qt::OtherFocusReason);
 }

@@ -19,6 +19,9 @@ public:
     QPushButton *stopButton() const { return m_stop; }
     QPushButton *keepButton() const { return m_keep; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QPushButton *m_stop = nullptr;
     QPushButton *m_keep = nullptr;

@@ -159,8 +159,8 @@ void tst_InstallLayout::iconInEverySizeOfTheProgramIcon()
     const QDir theme(installed(QStringLiteral("share/icons/hicolor")));
     for (const QString &folder : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (folder == QLatin1String("scalable")) {
-            const QImage svg(theme.filePath(folder + QStringLiteral("/apps/") + icon
-                                            + QStringLiteral(".svg")));
+            const QImage svg(
+                theme.filePath(folder + QStringLiteral("/apps/") + icon + QStringLiteral(".svg")));
             QVERIFY2(!svg.isNull(), "the scalable icon does not load");
             continue;
         }

@@ -7,6 +7,7 @@
 
 #include "AppSettings.h"
 #include "BatchState.h"
+#include "CCloseGuardDialog.h"
 #include "CImageButton.h"
 #include "CMainFrameDlg.h"
 #include "CRangeSlider.h"
@@ -42,6 +43,8 @@ private slots:
     void namesAndRoles();
     void rowsReadAsTheirCells();
     void tabOrderFollowsTheLayout();
+    void closeQuestionKeys_data();
+    void closeQuestionKeys();
     void closingMidBatch_data();
     void closingMidBatch();
     void endOfBatchNotice_data();
@@ -242,6 +245,37 @@ void tst_WindowAccess::runBatch(std::function<void()> whenEncoding)
     });
     control<CImageButton>(IDC_START)->click();
     QVERIFY(done);
+}
+
+void tst_WindowAccess::closeQuestionKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Enter keeps converting") << int(Qt::Key_Return) << 0 << int(QDialog::Rejected);
+    QTest::newRow("Escape keeps converting") << int(Qt::Key_Escape) << 0 << int(QDialog::Rejected);
+    QTest::newRow("Alt+S stops and closes")
+        << int(Qt::Key_S) << int(Qt::AltModifier) << int(QDialog::Accepted);
+}
+
+void tst_WindowAccess::closeQuestionKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, result);
+    // The real question in its modal loop; a key goes to what has the focus there. Should the
+    // key do nothing, a time-out ends the loop with a result of its own.
+    CCloseGuardDialog question(m_frame.get());
+    QTimer::singleShot(0, &question, [&] {
+        // The offscreen platform leaves the main window active; a person's desktop activates
+        // the question, which Alt+S needs.
+        QApplication::setActiveWindow(&question);
+        QCOMPARE(question.focusWidget(), question.keepButton()); // the default has the focus
+        QWidget *target = question.focusWidget() ? question.focusWidget() : &question;
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    });
+    QTimer::singleShot(10000, &question, [&] { question.done(99); });
+    QCOMPARE(question.exec(), result);
 }
 
 void tst_WindowAccess::closingMidBatch_data()
