@@ -148,6 +148,8 @@ void CRangeSlider::Notify(int wParam, int lParam)
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent changed(this, m_leftValue);
         QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
     }
     QWidget *receiver = parentWidget();
     if (!receiver)

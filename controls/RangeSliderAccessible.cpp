@@ -34,6 +34,10 @@ QString RangeSliderAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
         return slider()->AccessibleValueText();
+    // AT-SPI carries only the numeric value of a slider: the range is told in the description
+    // too, unless the slider has one of its own.
+    if (t == QAccessible::Description && slider()->accessibleDescription().isEmpty())
+        return slider()->AccessibleValueText();
     return QAccessibleWidget::text(t);
 }
 

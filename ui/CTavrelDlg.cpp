@@ -68,6 +68,7 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
     setPalette(pagePalette);
 
     setAcceptDrops(true);
+    InstallWindowAccessibleInterfaces();
     CreateControls();
     BindControls();
     ConnectHandlers();

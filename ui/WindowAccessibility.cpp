@@ -28,9 +28,14 @@ QString NameFromLabel(QString text)
 
 } // namespace
 
-void SetUpWindowAccessibility(CTavrelDlg &page)
+void InstallWindowAccessibleInterfaces()
 {
     LabelledComboAccessible::Install();
+}
+
+void SetUpWindowAccessibility(CTavrelDlg &page)
+{
+    InstallWindowAccessibleInterfaces();
     for (const ControlEntry &entry : ControlTable()) {
         QWidget *control = page.Control(entry.id);
         if (!control)

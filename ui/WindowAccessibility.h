@@ -10,5 +10,10 @@ class CTavrelDlg;
 /// the empty list's hint. Run once after the page has created and set up its controls.
 void SetUpWindowAccessibility(CTavrelDlg &page);
 
+/// Installs the window's own accessible interfaces (combo boxes named by their labels). Run
+/// before the controls are created: with assistive technology running, Qt makes and keeps a
+/// control's interface as soon as the control exists.
+void InstallWindowAccessibleInterfaces();
+
 /// The hint the empty task list shows.
 extern const char *const kEmptyListHint;

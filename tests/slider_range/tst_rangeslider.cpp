@@ -351,6 +351,7 @@ private slots:
         m_slider->setFocus();
         QTest::keyClick(m_slider, Qt::Key_Right);
         QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("from t21 to t61"));
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("from t21 to t61"));
         QVERIFY(iface->valueInterface());
         QCOMPARE(iface->valueInterface()->currentValue().toDouble(), 21.0);
     }
