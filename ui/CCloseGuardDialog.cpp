@@ -27,6 +27,7 @@ CCloseGuardDialog::CCloseGuardDialog(QWidget *parent)
     auto *text
         = new QLabel(QStringLiteral("A conversion is running. Stop it and close Tavrel?"), this);
     text->setWordWrap(true);
+    text->setMinimumWidth(280);
 
     m_stop = new QPushButton(QStringLiteral("&Stop and close"), this);
     m_keep = new QPushButton(QStringLiteral("&Keep converting"), this);

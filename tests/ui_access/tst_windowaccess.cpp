@@ -97,6 +97,8 @@ void tst_WindowAccess::initTestCase()
              qPrintable(log));
     QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("long.avi"), 60.0, "320x240", &log),
              qPrintable(log));
+    QFile broken(m_sources.filePath("broken.avi"));
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a video\n") > 0);
 }
 
 void tst_WindowAccess::init()
@@ -324,17 +326,21 @@ void tst_WindowAccess::endOfBatchNotice_data()
 {
     QTest::addColumn<bool>("active"); // the window is the active one at the end
     QTest::addColumn<bool>("stopped");
+    QTest::addColumn<QString>("second"); // the second video
     QTest::addColumn<QStringList>("notices");
     QTest::newRow("window behind others: announced once")
-        << false << false << QStringList{"Tavrel: 2 videos converted"};
-    QTest::newRow("window active: only the box") << true << false << QStringList();
-    QTest::newRow("stopped by the person: nothing") << false << true << QStringList();
+        << false << false << "clip.avi" << QStringList{"Tavrel: 2 videos converted"};
+    QTest::newRow("one failed") << false << false << "broken.avi"
+                                << QStringList{"Tavrel: 1 converted, 1 failed"};
+    QTest::newRow("window active: only the box") << true << false << "clip.avi" << QStringList();
+    QTest::newRow("stopped by the person: nothing") << false << true << "clip.avi" << QStringList();
 }
 
 void tst_WindowAccess::endOfBatchNotice()
 {
     QFETCH(bool, active);
     QFETCH(bool, stopped);
+    QFETCH(QString, second);
     QFETCH(QStringList, notices);
 
     QWidget other;
@@ -345,7 +351,7 @@ void tst_WindowAccess::endOfBatchNotice()
         QVERIFY(QTest::qWaitForWindowActive(&other));
     }
     page()->AddSourceFile(m_sources.filePath("clip.avi"));
-    page()->AddSourceFile(m_sources.filePath("clip.avi"));
+    page()->AddSourceFile(m_sources.filePath(second));
     if (stopped) {
         bool done = false;
         page()->tasks().setCellInvalidator([&](int row, int, int) {
