@@ -47,6 +47,7 @@ CLogDialog::CLogDialog(const QString &sourceName,
     }
     layout->addWidget(m_view, 1);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     m_view->setFocus(Qt::OtherFocusReason);
