@@ -6,6 +6,7 @@
 #include "ConversionBatch.h"
 #include "ShellActions.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -18,8 +19,9 @@ TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, Conversion
     , m_list(list)
     , m_batch(batch)
 {
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_list, &QWidget::customContextMenuRequested, this, &TaskRowActions::OnMenuRequested);
+    // The list's own context-menu events, which tell a right click from the menu key.
+    m_list->installEventFilter(this);
+    m_list->viewport()->installEventFilter(this);
     connect(m_batch, &ConversionBatch::busyChanged, this, &TaskRowActions::OnBusyChanged);
 }
 
@@ -92,16 +94,22 @@ CLogDialog *TaskRowActions::ShowLog(int row)
     return dialog;
 }
 
-void TaskRowActions::OnMenuRequested(const QPoint &pos)
+bool TaskRowActions::eventFilter(QObject *watched, QEvent *event)
 {
-    // By the pointer: the row under it (the click has made it current); by the keyboard: the
-    // current row.
-    int row = m_list->rowAt(pos.y());
-    if (row < 0)
-        row = m_list->GetSelectionMark();
-    if (!m_page->tasks().isValidIndex(row))
-        return;
-    QMenu *menu = BuildMenu(row);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(m_list->viewport()->mapToGlobal(pos));
+    if (event->type() != QEvent::ContextMenu
+        || (watched != m_list && watched != m_list->viewport()))
+        return QObject::eventFilter(watched, event);
+    auto *request = static_cast<QContextMenuEvent *>(event);
+    // By the pointer: the row under it (the press has made it current); by the keyboard: the
+    // current row, with the menu at its first cell.
+    const QPoint inViewport = m_list->viewport()->mapFromGlobal(request->globalPos());
+    const bool byKey = request->reason() == QContextMenuEvent::Keyboard;
+    const int row = byKey ? m_list->GetSelectionMark() : m_list->rowAt(inViewport.y());
+    if (m_page->tasks().isValidIndex(row)) {
+        const QPoint at = byKey ? m_list->CellBounds(row, 0).center() : inViewport;
+        QMenu *menu = BuildMenu(row);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_list->viewport()->mapToGlobal(at));
+    }
+    return true;
 }

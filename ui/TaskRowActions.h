@@ -36,9 +36,11 @@ public:
     /// A chunk of output of task index of the running batch.
     void OnTaskOutput(int index, const QByteArray &text);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void OnBusyChanged(bool busy);
-    void OnMenuRequested(const QPoint &pos);
     /// The output file of row's last run when that run made one; else empty.
     QString MadeOutput(int row) const;
 

@@ -21,8 +21,10 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -50,6 +52,8 @@ private slots:
     void endOfBatchNotice_data();
     void endOfBatchNotice();
     void helpThatCannotOpenSaysWhere();
+    void rowMenuByKeyAndPointer_data();
+    void rowMenuByKeyAndPointer();
 
 private:
     CTavrelDlg *page() const { return m_frame->page(); }
@@ -374,6 +378,50 @@ void tst_WindowAccess::helpThatCannotOpenSaysWhere()
     for (const QString &message : std::as_const(m_messages))
         QVERIFY2(message.contains(QDir::toNativeSeparators(g_programDir + "help/help.html")),
                  qPrintable(message));
+}
+
+void tst_WindowAccess::rowMenuByKeyAndPointer_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<int>("removed"); // the row whose Remove the menu offers
+    QTest::newRow("menu key: the current row") << true << 1;
+    QTest::newRow("right click: the row under the pointer") << false << 0;
+}
+
+void tst_WindowAccess::rowMenuByKeyAndPointer()
+{
+    QFETCH(bool, byKey);
+    QFETCH(int, removed);
+    page()->AddSourceFile(m_sources.filePath("clip.avi"));
+    page()->AddSourceFile(m_sources.filePath("long.avi")); // current
+    auto *list = control<CTaskListCtrl>(IDC_TASK_LIST);
+    if (byKey) {
+        QContextMenuEvent key(
+            QContextMenuEvent::Keyboard, QPoint(5, 5), list->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(list, &key);
+    } else {
+        // The press makes the row current, then the menu is asked for.
+        const QPoint cell = list->CellBounds(0, 1).center();
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, cell);
+        QContextMenuEvent click(
+            QContextMenuEvent::Mouse, cell, list->viewport()->mapToGlobal(cell));
+        QCoreApplication::sendEvent(list->viewport(), &click);
+    }
+    QMenu *menu = list->findChild<QMenu *>();
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    const QList<QAction *> actions = menu->actions();
+    QStringList texts;
+    for (QAction *action : actions)
+        texts << (action->isEnabled() ? action->text() : u'(' + action->text() + u')');
+    // Nothing converted yet: no log, nothing to play; the folder is the output directory.
+    QCOMPARE(texts,
+             (QStringList{"(Show log…)", "Open output folder", "(Play output)", "", "Remove"}));
+    const QString left = page()->tasks().at(1 - removed).sourcePath;
+    actions.last()->trigger();
+    menu->close();
+    QCOMPARE(page()->tasks().count(), 1);
+    QCOMPARE(page()->tasks().at(0).sourcePath, left);
 }
 
 QTEST_MAIN(tst_WindowAccess)
