@@ -1,30 +1,25 @@
 #pragma once
 
-#include "CodecCatalog.h"
 #include "ConversionRequest.h"
-#include "FfmpegProgressParser.h"
 #include "MediaConverter.h"
-#include "WmvProfile.h"
+#include "MediaItemList.h"
 
-#include <QElapsedTimer>
 #include <QList>
-#include <QProcess>
 #include <QWidget>
 
 class ClipPlayer;
-class QTimer;
+class FfmpegConverter;
 class QVideoWidget;
 
-/// The media component: previews clips in its own area, reports durations (through libavformat,
-/// in process), lists codecs and WMV profiles, and converts clips with one `ffmpeg` run each
-/// (WMV output and the AVI/MPEG intermediates of the pre-conversion).
+/// The media component: previews clips in its own area and hosts the converter (FfmpegConverter,
+/// which reports durations, lists codecs and WMV profiles, keeps the clips and converts them).
+/// The conversion calls and events of the component are forwarded to and from its converter,
+/// so its interface stays that of the component; engine code works with Converter() directly.
 ///
 /// All calls and all signals happen on the user-interface thread; the signals arrive while the
 /// caller dispatches events (PumpMessages). Clip times are seconds; the second time of a clip is
 /// its end.
-class CVideoEdit
-    : public QWidget
-    , public MediaConverter
+class CVideoEdit : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY(CVideoEdit)
@@ -33,41 +28,45 @@ public:
     explicit CVideoEdit(QWidget *parent = nullptr);
     ~CVideoEdit() override;
 
-    double GetMediaDuration(const QString &path) override;
+    /// The converter the component forwards to; it lives as long as the component.
+    FfmpegConverter &Converter() const { return *m_converter; }
+
+    double GetMediaDuration(const QString &path);
 
     /// Lists are values; names of the codec lists carry the encoder's FFmpeg name in brackets.
-    MediaItemList VideoCodecList() const override;
-    MediaItemList AudioCodecList() const override;
+    MediaItemList VideoCodecList() const;
+    MediaItemList AudioCodecList() const;
     /// Read from the data file "WMV_Profiles.ini" beside the program when the component is made.
-    MediaItemList WmvProfileList() const override;
+    MediaItemList WmvProfileList() const;
 
-    void SetOutputWidth(int width) override;
-    void SetOutputHeight(int height) override;
-    void SetOutputBitDepth(int bits) override;
-    void SetOutputFormat(int format) override;
-    void SetFrameRate(double fps) override;
-    void SetWmvProfileIndex(int index) override;
-    void SetVideoCodecIndex(int index) override;
-    void SetAudioCodecIndex(int index) override;
-    void SetUseVideoCodec(bool use) override;
-    void SetUseAudioCodec(bool use) override;
+    void SetOutputWidth(int width);
+    void SetOutputHeight(int height);
+    void SetOutputBitDepth(int bits);
+    void SetOutputFormat(int format);
+    void SetFrameRate(double fps);
+    void SetWmvProfileIndex(int index);
+    void SetVideoCodecIndex(int index);
+    void SetAudioCodecIndex(int index);
+    void SetUseVideoCodec(bool use);
+    void SetUseAudioCodec(bool use);
     /// Set once when the main window starts; kept, it changes nothing here.
     void SetStartupFlag(bool flag);
 
-    void ResetClips() override;
-    bool AddVideoClip(const QString &path, double t1, double t2, int n) override;
-    bool AddAudioClip(const QString &path, double t1, double t2) override;
+    void ResetClips();
+    bool AddVideoClip(const QString &path, double t1, double t2, int n);
+    bool AddAudioClip(const QString &path, double t1, double t2);
     /// The clips added since the last ResetClips, in order.
-    const QList<MediaClip> &VideoClips() const { return m_videoClips; }
-    const QList<MediaClip> &AudioClips() const { return m_audioClips; }
+    const QList<MediaClip> &VideoClips() const;
+    const QList<MediaClip> &AudioClips() const;
 
-    bool StartConversion(const QString &outputPath) override;
-    void StopConversion() override;
+    /// See MediaConverter::StartConversion and FfmpegConverter.
+    bool StartConversion(const QString &outputPath);
+    void StopConversion();
     /// True while an ffmpeg run is going on.
     bool IsConverting() const;
 
-    bool LastConversionSucceeded() const override;
-    QString LastConversionError() const override;
+    bool LastConversionSucceeded() const;
+    QString LastConversionError() const;
     /// The last line ffmpeg printed on its error channel in the last conversion.
     QString LastFfmpegLine() const;
 
@@ -95,48 +94,8 @@ signals:
     void PlaybackEnded(double position);
 
 private:
-    ConversionRequest currentRequest(const QString &outputPath) const;
-    bool refuseConversion(const QString &reason);
-    void onProgressOutput();
-    void onErrorOutput();
-    void onProcessFinished(int exitCode, QProcess::ExitStatus status);
-    void onHeartbeat();
-    void emitProgress(double position);
-    /// Detaches the running process (no more signals from it); returns it, or nullptr.
-    QProcess *detachProcess();
-
-    int m_outputWidth = 320;
-    int m_outputHeight = 240;
-    int m_outputBitDepth = 24;
-    int m_outputFormat = WmvOutputFormat;
-    double m_frameRate = 25.0;
-    int m_wmvProfileIndex = 0;
-    int m_videoCodecIndex = 0;
-    int m_audioCodecIndex = 0;
-    bool m_useVideoCodec = false;
-    bool m_useAudioCodec = false;
     bool m_startupFlag = false;
-
-    QList<MediaClip> m_videoClips;
-    QList<MediaClip> m_audioClips;
-    QList<CodecEntry> m_videoCodecs;
-    QList<CodecEntry> m_audioCodecs;
-    QList<WmvProfile> m_wmvProfiles;
-
-    QString m_ffmpegProgram = QStringLiteral("ffmpeg");
-    QProcess *m_process = nullptr;
-    QTimer *m_heartbeat = nullptr;
-    FfmpegProgressParser m_progress;
-    QByteArray m_errorBuffer;
-    QString m_outputPath;
-    double m_conversionTotal = 0.0;
-    double m_lastPosition = 0.0;
-    QElapsedTimer m_sinceProgress;
-    quint64 m_conversionSerial = 0;
-    bool m_lastSucceeded = true;
-    QString m_lastError;
-    QString m_lastFfmpegLine;
-
+    FfmpegConverter *m_converter = nullptr;
     QVideoWidget *m_videoWidget = nullptr;
     ClipPlayer *m_clipPlayer = nullptr;
 };

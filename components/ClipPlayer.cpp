@@ -1,5 +1,6 @@
 #include "ClipPlayer.h"
 
+#include "ChildProcess.h"
 #include "ConversionTask.h"
 #include "MediaConverter.h"
 
@@ -143,6 +144,7 @@ void ClipPlayer::makePreviewFile(const QString &ffmpeg)
     m_previewProcess = new QProcess(this);
     m_previewProcess->setStandardOutputFile(QProcess::nullDevice());
     m_previewProcess->setStandardErrorFile(QProcess::nullDevice());
+    PrepareChildProcess(*m_previewProcess);
     connect(m_previewProcess, &QProcess::finished, this, &ClipPlayer::onPreviewFinished);
     connect(m_previewProcess, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)

@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 
 bool g_stopRequested = false;
-int g_batchIndex = 0;
-quint32 g_encodeStartTick = 0;
 QString g_programDir;
 
 quint32 TickCount()
@@ -32,9 +30,4 @@ void InitProgramDir()
 QString AppDir()
 {
     return g_programDir + QStringLiteral("app");
-}
-
-void MakeAppDirCurrent()
-{
-    QDir::setCurrent(AppDir());
 }

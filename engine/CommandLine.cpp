@@ -1,7 +1,5 @@
 #include "CommandLine.h"
 
-#include "BatchState.h"
-#include "CIniFile.h"
 #include "SettingTables.h"
 
 #include <climits>
@@ -174,13 +172,11 @@ QString BuildCommandLineFromTemplate(const QString &templateText,
     return out;
 }
 
-QString BuildCommandLine(const ConversionTask &task, const QString &outputPath)
+QString BuildCommandLine(const ProfileFile &profiles,
+                         const ConversionTask &task,
+                         const QString &outputPath)
 {
-    MakeAppDirCurrent();
-    CIniFile profiles;
-    profiles.SetPath(QStringLiteral("./Zune_Profile.ini"));
-    const QString templateText = profiles.GetString(
-        QStringLiteral("profile%1").arg(task.mpeg4Profile), QStringLiteral("Command0"));
+    const QString templateText = profiles.CommandTemplate(task.mpeg4Profile);
     if (templateText.isEmpty())
         return QString();
     return BuildCommandLineFromTemplate(

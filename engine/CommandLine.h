@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConversionTask.h"
+#include "ProfileFile.h"
 
 #include <QDateTime>
 #include <QString>
@@ -28,10 +29,12 @@ QString BuildCommandLineFromTemplate(const QString &templateText,
                                      const QString &outputPath,
                                      const QDateTime &now);
 
-/// The encoder command line of a task: makes the app folder current, reads the template
-/// "Command0" of section "profile<mpeg4Profile>" from ./Zune_Profile.ini and fills it. An empty
-/// result means there is no template (missing file, section or key).
-QString BuildCommandLine(const ConversionTask &task, const QString &outputPath);
+/// The encoder command line of a task: the template of profile mpeg4Profile in profiles, filled
+/// with the task's values and the current time. An empty result means there is no template
+/// (missing file, section or key).
+QString BuildCommandLine(const ProfileFile &profiles,
+                         const ConversionTask &task,
+                         const QString &outputPath);
 
 /// Splits a command line into program and arguments by the Windows command-line rules: blanks
 /// separate arguments outside double quotes; 2n backslashes before a quote give n backslashes and

@@ -3,13 +3,13 @@
 #include "BatchState.h"
 #include "BatchTexts.h"
 #include "CommandLine.h"
-#include "EncoderRunner.h"
 #include "MediaConverter.h"
 #include "OutputPath.h"
 #include "PreConversion.h"
 #include "ProgressText.h"
 #include "PumpMessages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -36,9 +36,18 @@ ConversionBatch::ConversionBatch(TaskArray &tasks, MediaConverter &media, QObjec
     : QObject(parent)
     , m_tasks(&tasks)
     , m_media(&media)
+    , m_profiles(ProfileFile::DefaultPath())
 {
     m_progressTimer.setInterval(ProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &ConversionBatch::ReportProgress);
+    connect(
+        &media, &MediaConverter::ConversionProgress, this, &ConversionBatch::OnConversionProgress);
+    connect(
+        &media, &MediaConverter::ConversionFinished, this, &ConversionBatch::OnConversionFinished);
+    connect(&media, &MediaConverter::ConversionOutput, this, &ConversionBatch::OnConverterOutput);
+    connect(&m_encoder, &EncoderRun::outputReceived, this, [this](const QByteArray &chunk) {
+        emit taskOutput(m_index, chunk);
+    });
 }
 
 ConversionBatch::~ConversionBatch() = default;
@@ -56,24 +65,25 @@ void ConversionBatch::SetBusy(bool busy)
     emit busyChanged(busy);
 }
 
-void ConversionBatch::Start(const QString &outputDirectory, bool powerOffAtEnd)
+void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtEnd)
 {
     if (m_running || m_busy || m_abandoned || m_tasks->count() < 1)
         return;
     m_media->StopConversion();
-    if (outputDirectory.isEmpty()) {
+    if (outputDirectoryText.isEmpty()) {
         emit messageRequested(CenterMessageText(QStringLiteral("Please set the output directory "
                                                                "firstly")),
                               QStringLiteral("Error"));
         return;
     }
+    // A relative folder is the working directory's: the encoder, which runs in the app folder,
+    // and the converter must both get the same absolute one.
+    const QString outputDirectory = QDir::current().absoluteFilePath(outputDirectoryText);
     const QString problem = OutputDirectoryProblem(outputDirectory);
     if (!problem.isEmpty()) {
         emit messageRequested(CenterMessageText(problem), QStringLiteral("Error"));
         return;
     }
-    MakeAppDirCurrent();
-
     m_running = true;
     m_count = m_tasks->count();
     SetBusy(true);
@@ -86,7 +96,7 @@ void ConversionBatch::Start(const QString &outputDirectory, bool powerOffAtEnd)
 
     int failed = 0;
     for (int i = 0; i < m_count && !Stopped(); ++i) {
-        g_batchIndex = i;
+        m_index = i;
         ReportProgress();
         const ConversionTask task = m_tasks->at(i);
         Outcome outcome;
@@ -130,7 +140,7 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
     ConversionTask task = m_tasks->at(index);
     if (task.needsPreconversion == 1) {
         m_phase = Phase::Preconverting;
-        PreConvert(index, *m_tasks, *m_media);
+        PreConvert(index, m_encodeStartTick, *m_tasks, *m_media);
         if (Stopped())
             return Outcome::Stopped;
         task = m_tasks->at(index);
@@ -141,14 +151,14 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
 
     const QString output = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
     m_outputPath = output;
-    const QString commandLine = BuildCommandLine(task, output);
+    const QString commandLine = BuildCommandLine(m_profiles, task, output);
     const bool existed = PathIsTaken(output);
-    g_encodeStartTick = TickCount();
+    m_encodeStartTick = TickCount();
     m_phase = Phase::Encoding;
-    RunEncoder(commandLine, index, *m_tasks);
+    m_encoder.RunEncoder(commandLine, index, m_encodeStartTick, *m_tasks);
     if (Stopped())
         return Outcome::Stopped; // the encoder finished its file on "q": a valid, shorter output
-    SendEncoderQuit();
+    m_encoder.SendEncoderQuit();
 
     task = m_tasks->at(index);
     if (task.failed) {
@@ -159,9 +169,7 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
         FailTask(index, QStringLiteral("The encoder wrote no output file."), output, existed);
         return Outcome::Failed;
     }
-    task.finished = 1;
-    m_tasks->store(index, task);
-    m_tasks->invalidateCells(index, index, ProgressColumn);
+    m_tasks->update(index, ProgressColumn, [](ConversionTask &t) { t.finished = 1; });
     return Outcome::Converted;
 }
 
@@ -179,8 +187,14 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
     m_outputPath = output;
     const bool existed = PathIsTaken(output);
     if (!m_media->StartConversion(output)) {
-        // The task fails; the batch goes on with the next one.
         m_wmvConverting = 0;
+        if (Stopped()) {
+            // Stopped while the converter was starting: whatever it began is abandoned.
+            if (!existed && QFileInfo(output).isFile())
+                QFile::remove(output);
+            return Outcome::Stopped;
+        }
+        // The task fails; the batch goes on with the next one.
         FailTask(index, m_media->LastConversionError(), output, existed);
         return Outcome::Failed;
     }
@@ -205,14 +219,11 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
         return Outcome::Stopped;
     }
 
-    ConversionTask done = m_tasks->at(index);
-    if (done.failed) {
+    if (m_tasks->at(index).failed) {
         FailTask(index, QString(), output, existed);
         return Outcome::Failed;
     }
-    done.wmvPercent = 100;
-    m_tasks->store(index, done);
-    m_tasks->invalidateCells(index, index, ProgressColumn);
+    m_tasks->update(index, ProgressColumn, [](ConversionTask &t) { t.wmvPercent = 100; });
     return Outcome::Converted;
 }
 
@@ -221,13 +232,7 @@ void ConversionBatch::FailTask(int index,
                                const QString &output,
                                bool outputExisted)
 {
-    ConversionTask task = m_tasks->at(index);
-    task.failed = 1;
-    if (!reason.isEmpty() || task.failureReason.isEmpty())
-        task.failureReason = reason.isEmpty() ? QStringLiteral("The conversion failed.") : reason;
-    task.finished = 0;
-    m_tasks->store(index, task);
-    m_tasks->invalidateCells(index, index, ProgressColumn);
+    m_tasks->fail(index, reason);
     // A failed run leaves no broken file behind, but never removes one it did not make.
     if (!output.isEmpty() && !outputExisted && QFileInfo(output).isFile())
         QFile::remove(output);
@@ -241,13 +246,13 @@ void ConversionBatch::Stop()
     // Stop acts on what is being converted now, whatever output type the window shows.
     switch (m_phase) {
     case Phase::Encoding:
-        SendEncoderQuit();
+        m_encoder.SendEncoderQuit();
         break;
     case Phase::Preconverting:
         if (m_media)
             m_media->StopConversion();
         if (m_tasks) {
-            const QString intermediate = m_tasks->at(g_batchIndex).intermediatePath;
+            const QString intermediate = m_tasks->at(m_index).intermediatePath;
             if (!intermediate.isEmpty())
                 QFile::remove(intermediate);
         }
@@ -269,6 +274,8 @@ void ConversionBatch::Abandon()
     if (m_running)
         Stop();
     m_abandoned = true;
+    if (m_media)
+        m_media->disconnect(this);
     m_tasks = nullptr;
     m_media = nullptr;
     disconnect(this, nullptr, nullptr, nullptr);
@@ -279,20 +286,26 @@ void ConversionBatch::Abandon()
 void ConversionBatch::OnConversionProgress(double position, double total)
 {
     if (m_running && m_tasks && m_media)
-        ::OnConversionProgress(position, total, *m_tasks, *m_media);
+        ::OnConversionProgress(m_index, position, total, m_encodeStartTick, *m_tasks, *m_media);
 }
 
 void ConversionBatch::OnConversionFinished()
 {
     if (m_running && m_tasks && m_media)
-        ::OnConversionFinished(*m_tasks, *m_media, m_wmvConverting);
+        ::OnConversionFinished(m_index, *m_tasks, *m_media, m_wmvConverting);
+}
+
+void ConversionBatch::OnConverterOutput(const QByteArray &text)
+{
+    if (m_running && !m_abandoned)
+        emit taskOutput(m_index, text);
 }
 
 void ConversionBatch::ReportProgress()
 {
-    if (!m_running || !m_busy || !m_tasks || !m_tasks->isValidIndex(g_batchIndex))
+    if (!m_running || !m_busy || !m_tasks || !m_tasks->isValidIndex(m_index))
         return;
-    const int index = g_batchIndex;
+    const int index = m_index;
     const TaskCell cell
         = ComputeTaskCell(m_tasks->at(index), index, ProgressColumn, m_wmvStartTick, TickCount());
     const int percent

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EncoderRun.h"
+#include "ProfileFile.h"
 #include "SleepInhibitor.h"
 #include "TaskArray.h"
 
@@ -15,9 +17,9 @@ class MediaConverter;
 /// WMV file made by the media component itself. Output files are named by MakeOutputPath.
 ///
 /// Start runs the whole batch and returns when it is over; every wait in it handles events, so
-/// Stop, the media component's events (routed to OnConversionProgress/OnConversionFinished by the
-/// owner) and the window's handlers run re-entrantly inside it. The batch owns the batch state
-/// (busy, stop and unwinding, the WMV wait); g_stopRequested and g_batchIndex are its program-wide
+/// Stop, the converter's signals (connected here) and the window's handlers run re-entrantly
+/// inside it. The batch owns the batch state (busy, stop and unwinding, the task being converted,
+/// the start tick, the WMV wait) and the encoder run; g_stopRequested is its one program-wide
 /// part. It reports to the window only through its signals.
 ///
 /// Tasks cannot be added or removed while IsRunning() (the window's handlers look at busy; after
@@ -29,7 +31,9 @@ class ConversionBatch : public QObject
     Q_DISABLE_COPY(ConversionBatch)
 
 public:
-    /// tasks and media must outlive the batch, or be given up with Abandon first.
+    /// tasks and media must outlive the batch, or be given up with Abandon first. The batch
+    /// connects to media's signals itself, and reads the program's profile file (ProfileFile::
+    /// DefaultPath) once, here.
     ConversionBatch(TaskArray &tasks, MediaConverter &media, QObject *parent = nullptr);
     ~ConversionBatch() override;
 
@@ -54,18 +58,29 @@ public:
 
     /// True from Start's beginning to the end of its unwinding; a Start meanwhile does nothing.
     bool IsRunning() const { return m_running; }
-    /// True while the window shows the batch as running (Stop in Start's place).
+    /// True while the window shows the batch as running (Stop in Start's place); the window's
+    /// handlers do nothing then.
     bool IsBusy() const { return m_busy; }
+    /// Sets the busy state and emits busyChanged when it changes. Start and Stop do this; it is
+    /// public so that the window's guards can be checked without running a batch.
+    void SetBusy(bool busy);
     /// 1 while the media component makes a WMV file.
     int WmvConverting() const { return m_wmvConverting; }
     /// Tick (TickCount, ms) when the current WMV conversion started.
     quint32 WmvStartTick() const { return m_wmvStartTick; }
     /// Output file of the task being converted (or last converted).
     QString OutputPath() const { return m_outputPath; }
-
-    /// The media component's ConversionProgress (seconds) and ConversionFinished events.
-    void OnConversionProgress(double position, double total);
-    void OnConversionFinished();
+    /// The profile file read when the batch was made; every task's command line comes from it.
+    const ProfileFile &Profiles() const { return m_profiles; }
+    /// The encoder run the batch owns (for its program and process id).
+    const EncoderRun &Encoder() const { return m_encoder; }
+    /// Makes sure no encoder is left (EncoderRun::ShutDownEncoder), handling events meanwhile.
+    void ShutDownEncoder() { m_encoder.ShutDownEncoder(); }
+    /// Shortens the encoder's grace times after "q" and after terminate (milliseconds).
+    void SetEncoderEndTimeouts(int quitGraceMs, int terminateGraceMs)
+    {
+        m_encoder.SetEndTimeouts(quitGraceMs, terminateGraceMs);
+    }
 
 signals:
     /// The batch began (true) or ended, or a WMV Stop made it idle (false).
@@ -79,22 +94,29 @@ signals:
     /// The task being converted (number counts from 1, of count) and its percent done (0..100);
     /// emitted when a task begins and whenever the percent changes.
     void progressChanged(int number, int count, int percent);
+    /// A raw chunk of output of the program working on task index (the encoder's merged output,
+    /// or what the converter's ffmpeg prints for a pre-conversion or a WMV conversion).
+    void taskOutput(int index, const QByteArray &text);
 
 private:
     enum class Phase { Idle, Preconverting, Encoding, MakingWmv };
     enum class Outcome { Converted, Failed, Stopped };
 
+    void OnConversionProgress(double position, double total);
+    void OnConversionFinished();
+    void OnConverterOutput(const QByteArray &text);
     Outcome ConvertMp4(int index, const QString &outputDirectory);
     Outcome ConvertWmv(int index, const QString &outputDirectory);
-    /// Marks task index failed with reason (if it is not already) and deletes output when the
-    /// run created it.
+    /// Marks task index failed (TaskArray::fail: the first reason stays) and deletes output
+    /// when the run created it.
     void FailTask(int index, const QString &reason, const QString &output, bool outputExisted);
-    void SetBusy(bool busy);
     void ReportProgress();
     bool Stopped() const;
 
     TaskArray *m_tasks;
     MediaConverter *m_media;
+    ProfileFile m_profiles;
+    EncoderRun m_encoder;
     SleepInhibitor m_inhibitor;
     QTimer m_progressTimer;
 
@@ -102,6 +124,9 @@ private:
     bool m_running = false;
     bool m_abandoned = false;
     Phase m_phase = Phase::Idle;
+    /// The task being converted, and when its encoder run or pre-conversion started (TickCount).
+    int m_index = 0;
+    quint32 m_encodeStartTick = 0;
     int m_wmvConverting = 0;
     quint32 m_wmvStartTick = 0;
     QString m_outputPath;

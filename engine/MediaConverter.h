@@ -2,6 +2,8 @@
 
 #include "MediaItemList.h"
 
+#include <QByteArray>
+#include <QObject>
 #include <QString>
 
 /// Values of the media component's OutputFormat property.
@@ -11,14 +13,21 @@ enum MediaOutputFormat {
     WmvOutputFormat = 9         ///< WMV file made with the WmvProfileIndex profile
 };
 
-/// What engine code needs of the media component (the widget CVideoEdit implements it): format
-/// properties, clips and conversions. Everything is called on the user-interface thread. The
-/// component reports progress and the end of a conversion through its own events, which the
-/// owner routes to OnConversionProgress/OnConversionFinished (PreConversion.h).
-class MediaConverter
+/// What engine code needs of the media component's converter (FfmpegConverter implements it;
+/// the widget CVideoEdit forwards to one): format properties, clips and conversions. Everything
+/// is called on the user-interface thread, and its signals come there while the caller handles
+/// events. The batch connects to them directly (OnConversionProgress/OnConversionFinished of
+/// PreConversion.h).
+class MediaConverter : public QObject
 {
+    Q_OBJECT
+    Q_DISABLE_COPY(MediaConverter)
+
 public:
-    virtual ~MediaConverter() = default;
+    explicit MediaConverter(QObject *parent = nullptr)
+        : QObject(parent)
+    {}
+    ~MediaConverter() override = default;
 
     /// Duration of a media file in seconds; 0 when it cannot be read.
     virtual double GetMediaDuration(const QString &path) = 0;
@@ -63,4 +72,12 @@ public:
     /// Why the last conversion failed (the converter's last message, or why it could not start);
     /// empty after a success.
     virtual QString LastConversionError() const = 0;
+
+signals:
+    /// A conversion ended (successfully or not: see LastConversionSucceeded). Not after a stop.
+    void ConversionFinished();
+    /// Seconds converted so far and seconds in all, at least twice a second while converting.
+    void ConversionProgress(double position, double total);
+    /// A raw chunk of the converter's own output (what ffmpeg prints), as it arrives.
+    void ConversionOutput(const QByteArray &text);
 };

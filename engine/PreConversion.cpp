@@ -36,12 +36,6 @@ double Finite(double value)
     return std::isfinite(value) ? value : 0.0;
 }
 
-void MarkFailed(ConversionTask &task, const QString &reason)
-{
-    task.failed = 1;
-    task.failureReason = reason;
-}
-
 } // namespace
 
 int LastIndexContaining(const MediaItemList &list, const QString &text)
@@ -111,7 +105,7 @@ QString IntermediateFileName(const QString &title, int number, bool avi)
     return IntermediateFolder() + name;
 }
 
-void PreConvert(int index, TaskArray &tasks, MediaConverter &media)
+void PreConvert(int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media)
 {
     if (!tasks.isValidIndex(index))
         return;
@@ -119,7 +113,7 @@ void PreConvert(int index, TaskArray &tasks, MediaConverter &media)
         = ChooseIntermediateCodecs(media.VideoCodecList(), media.AudioCodecList());
     const bool avi = codecs.avi();
 
-    ConversionTask task = tasks.at(index);
+    const ConversionTask task = tasks.at(index);
     media.ResetClips();
     media.SetOutputWidth(IntermediateWidth);
     media.SetOutputHeight(IntermediateHeight);
@@ -136,20 +130,20 @@ void PreConvert(int index, TaskArray &tasks, MediaConverter &media)
     media.AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
 
     const QString name = IntermediateFileName(task.title, RandomBetween(10000, 50000), avi);
-    task.intermediatePath = name;
-    task.preconvPhase = 1;
-    task.preconvDone = 0;
-    tasks.store(index, task);
+    tasks.update(index, NoColumn, [&name](ConversionTask &t) {
+        t.intermediatePath = name;
+        t.preconvPhase = 1;
+        t.preconvDone = 0;
+    });
 
     QFile::remove(name);
-    g_encodeStartTick = TickCount();
+    startTick = TickCount();
 
     if (!media.StartConversion(name)) {
         QFile::remove(name);
-        task = tasks.at(index);
-        MarkFailed(task, media.LastConversionError());
-        tasks.store(index, task);
-        tasks.invalidateCells(index, index, ProgressColumn);
+        // A Stop while the converter was starting is no failure of the task.
+        if (!g_stopRequested)
+            tasks.fail(index, media.LastConversionError());
         return;
     }
 
@@ -158,72 +152,72 @@ void PreConvert(int index, TaskArray &tasks, MediaConverter &media)
     for (;;) {
         if (g_stopRequested)
             return;
-        if (tasks.at(g_batchIndex).preconvDone == 1)
+        if (tasks.at(index).preconvDone == 1)
             return;
         PumpMessagesWaiting(WaitSliceMs);
     }
 }
 
-void OnConversionProgress(double position, double total, TaskArray &tasks, MediaConverter &media)
+void OnConversionProgress(int index,
+                          double position,
+                          double total,
+                          quint32 startTick,
+                          TaskArray &tasks,
+                          MediaConverter &media)
 {
-    const int index = g_batchIndex;
     if (!tasks.isValidIndex(index))
         return;
     position = Finite(position);
     total = Finite(total);
-    ConversionTask task = tasks.at(index);
 
-    if (task.outputWmv == 1) {
-        task.wmvPercent
-            = total > 0.0 ? int(std::clamp(100.0 / total * position + 0.5, 0.0, 100.0)) : 0;
-        tasks.store(index, task);
-        tasks.invalidateCells(index, index, ProgressColumn);
+    if (tasks.at(index).outputWmv == 1) {
+        tasks.update(index, ProgressColumn, [&](ConversionTask &task) {
+            task.wmvPercent
+                = total > 0.0 ? int(std::clamp(100.0 / total * position + 0.5, 0.0, 100.0)) : 0;
+        });
         return;
     }
 
-    const quint32 elapsedMs = TickCount() - g_encodeStartTick;
+    const quint32 elapsedMs = TickCount() - startTick;
     const double rate = elapsedMs > 0 ? position * 1000.0 / double(elapsedMs) : 0.0;
-    task.preconvPosition = position;
-    task.preconvPercent = total > 0.0 ? std::clamp(100.0 / total * position, 0.0, 100.0) : 0.0;
-    const double left = std::max(0.0, total - position);
-    task.preconvRemaining = rate > 0.0 && position > SteadyRateSeconds ? left / rate : left;
-    tasks.store(index, task);
-    tasks.invalidateCells(index, index, ProgressColumn);
+    tasks.update(index, ProgressColumn, [&](ConversionTask &task) {
+        task.preconvPosition = position;
+        task.preconvPercent = total > 0.0 ? std::clamp(100.0 / total * position, 0.0, 100.0) : 0.0;
+        const double left = std::max(0.0, total - position);
+        task.preconvRemaining = rate > 0.0 && position > SteadyRateSeconds ? left / rate : left;
+    });
     PumpMessages();
 
     if (g_stopRequested) {
         media.StopConversion();
-        QFile::remove(task.intermediatePath);
+        QFile::remove(tasks.at(index).intermediatePath);
     }
 }
 
-void OnConversionFinished(TaskArray &tasks, MediaConverter &media, int &wmvConverting)
+void OnConversionFinished(int index, TaskArray &tasks, MediaConverter &media, int &wmvConverting)
 {
     media.StopConversion();
-    const int index = g_batchIndex;
     if (!tasks.isValidIndex(index))
         return;
-    ConversionTask task = tasks.at(index);
     const bool succeeded = media.LastConversionSucceeded();
 
-    if (task.outputWmv == 1) {
+    if (tasks.at(index).outputWmv == 1) {
         wmvConverting = 0;
-        if (succeeded)
-            return;
-        MarkFailed(task, media.LastConversionError());
-        tasks.store(index, task);
-        tasks.invalidateCells(index, index, ProgressColumn);
+        if (!succeeded)
+            tasks.fail(index, media.LastConversionError());
         return;
     }
 
-    task.preconvPhase = 2;
-    task.preconvDone = 1;
+    QString intermediate;
+    tasks.update(index, ProgressColumn, [&intermediate](ConversionTask &task) {
+        task.preconvPhase = 2;
+        task.preconvDone = 1;
+        intermediate = task.intermediatePath;
+    });
     if (!succeeded) {
         // A half-written intermediate would be encoded as if it were the whole source.
-        MarkFailed(task, media.LastConversionError());
-        if (!task.intermediatePath.isEmpty())
-            QFile::remove(task.intermediatePath);
+        tasks.fail(index, media.LastConversionError());
+        if (!intermediate.isEmpty())
+            QFile::remove(intermediate);
     }
-    tasks.store(index, task);
-    tasks.invalidateCells(index, index, ProgressColumn);
 }

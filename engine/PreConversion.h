@@ -39,17 +39,24 @@ QString IntermediateFolder();
 /// separators replaced by '_', cut to 200 characters), "_", number, then ".avi" or ".mpg".
 QString IntermediateFileName(const QString &title, int number, bool avi);
 
-/// Pre-converts task index (which must equal g_batchIndex) through media into an intermediate
-/// AVI or MPEG file and waits, handling events, until the media component reports the end or
-/// g_stopRequested is set. A refused start deletes the file, leaves preconvPhase 1 and marks
-/// the task failed with the reason.
-void PreConvert(int index, TaskArray &tasks, MediaConverter &media);
+/// Pre-converts task index through media into an intermediate AVI or MPEG file and waits,
+/// handling events, until the media component reports the end for that task (preconvDone 1) or
+/// g_stopRequested is set. startTick is set to the tick (TickCount) the conversion starts at;
+/// OnConversionProgress measures the rate from it. A refused start deletes the file, leaves
+/// preconvPhase 1 and marks the task failed with the reason.
+void PreConvert(int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media);
 
 /// Handler of the media component's ConversionProgress event (position and total in seconds)
-/// for task g_batchIndex: pre-conversion progress (and the stop clean-up), or WMV percent.
-void OnConversionProgress(double position, double total, TaskArray &tasks, MediaConverter &media);
+/// for task index, the task being converted: pre-conversion progress (rate measured from
+/// startTick, and the stop clean-up), or WMV percent.
+void OnConversionProgress(int index,
+                          double position,
+                          double total,
+                          quint32 startTick,
+                          TaskArray &tasks,
+                          MediaConverter &media);
 
-/// Handler of the media component's ConversionFinished event for task g_batchIndex: ends the
-/// pre-conversion wait (preconvDone 1) or the WMV wait (wmvConverting 0, the main window's
-/// m_wmvConverting). A conversion that failed marks the task failed with the reason.
-void OnConversionFinished(TaskArray &tasks, MediaConverter &media, int &wmvConverting);
+/// Handler of the media component's ConversionFinished event for task index, the task being
+/// converted: ends the pre-conversion wait (preconvDone 1) or the WMV wait (wmvConverting 0).
+/// A conversion that failed marks the task failed with the reason.
+void OnConversionFinished(int index, TaskArray &tasks, MediaConverter &media, int &wmvConverting);

@@ -17,6 +17,27 @@ void TaskArray::store(int index, const ConversionTask &task)
         m_tasks[index] = task;
 }
 
+bool TaskArray::update(int index, int column, const std::function<void(ConversionTask &)> &edit)
+{
+    if (!isValidIndex(index))
+        return false;
+    edit(m_tasks[index]);
+    if (column != NoColumn)
+        invalidateCells(index, index, column);
+    return true;
+}
+
+void TaskArray::fail(int index, const QString &reason)
+{
+    update(index, ProgressColumn, [&reason](ConversionTask &task) {
+        task.failed = 1;
+        task.finished = 0;
+        if (task.failureReason.isEmpty())
+            task.failureReason
+                = reason.isEmpty() ? QStringLiteral("The conversion failed.") : reason;
+    });
+}
+
 void TaskArray::removeAt(int index)
 {
     if (isValidIndex(index))

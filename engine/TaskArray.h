@@ -6,6 +6,16 @@
 
 #include <functional>
 
+/// Column numbers of the task list.
+enum TaskColumn {
+    NoColumn = -1,
+    SourceColumn = 0,
+    BeginColumn = 1,
+    EndColumn = 2,
+    OutputColumn = 3,
+    ProgressColumn = 4
+};
+
 /// The conversion list in display order: row i of the task list shows task i. Tasks go in and
 /// out by value. The array also carries the way to ask the list for a repaint, so that engine
 /// code can report progress without knowing about widgets.
@@ -24,6 +34,14 @@ public:
     ConversionTask at(int index) const;
     /// Stores a whole task at index; ignored for an index out of range.
     void store(int index, const ConversionTask &task);
+    /// Copies the task at index, lets edit change the copy, stores it back and asks the list to
+    /// repaint column of that row (NoColumn: no repaint). Returns false, calling nothing, for an
+    /// index out of range.
+    bool update(int index, int column, const std::function<void(ConversionTask &)> &edit);
+    /// Marks the task at index failed (failed 1, finished 0) and repaints its progress cell. The
+    /// first reason stays: a later one is dropped while the task has one. An empty reason gives
+    /// "The conversion failed." when the task has none yet. Ignored out of range.
+    void fail(int index, const QString &reason);
     /// Removes the task at index (the tasks after it move up); ignored out of range.
     void removeAt(int index);
     void clear();
@@ -35,15 +53,6 @@ public:
 private:
     QList<ConversionTask> m_tasks;
     CellInvalidator m_invalidator;
-};
-
-/// Column numbers of the task list.
-enum TaskColumn {
-    SourceColumn = 0,
-    BeginColumn = 1,
-    EndColumn = 2,
-    OutputColumn = 3,
-    ProgressColumn = 4
 };
 
 /// Takes every task back to "waiting" at the start of a batch: clears finished, sizeKB, speed,

@@ -3,13 +3,14 @@
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
-#include "EncoderRunner.h"
+#include "ConversionBatch.h"
 #include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
 #include "SourceFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -26,7 +27,7 @@ CTavrelApp::CTavrelApp(int &argc, char **argv)
     // Writing "q" to an encoder that has already exited must fail harmlessly, not end Tavrel.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    // Before start-up makes the program's folder current, so relative names still resolve.
+    // Relative names resolve against the folder Tavrel was started from, which stays current.
     m_startupFiles = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath());
 }
 
@@ -39,33 +40,34 @@ bool CTavrelApp::InitInstance()
 {
     PrepareProcess();
     auto frame = std::make_unique<CMainFrameDlg>();
-    const QString selfCheckSource = qEnvironmentVariable(kSelfCheckVariable);
+    const QString selfCheckName = qEnvironmentVariable(kSelfCheckVariable);
+    const QString selfCheckSource
+        = selfCheckName.isEmpty() ? QString() : QFileInfo(selfCheckName).absoluteFilePath();
     if (selfCheckSource.isEmpty()) {
         frame->page()->AddSourceFiles(m_startupFiles);
         frame->exec();
     } else {
         m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     }
+    // A batch stopped by closing the window has waited for its encoder already; this is the
+    // last guard that no encoder outlives the window.
+    frame->page()->Batch().ShutDownEncoder();
     frame.reset();
     return false;
 }
 
 int CTavrelApp::ExitInstance()
 {
-    // A batch stopped by closing the window has waited for its encoder already; this is the
-    // last guard that no encoder outlives the program.
-    ShutDownEncoder();
     g_skin.EndSkinning();
     return m_exitCode;
 }
 
 void CTavrelApp::PrepareProcess()
 {
-    // From here on relative paths resolve in the program's folder, wherever the program was
-    // started from: the skin file below among them.
+    // The program's files are found by absolute path from its folder (the skin file below
+    // among them); the working directory stays the one Tavrel was started in.
     if (g_programDir.isEmpty())
         InitProgramDir();
-    QDir::setCurrent(g_programDir);
 
     g_skin.CreateDispatch(QString::fromLatin1(SkinComponentName));
     g_skin.SetSkinMode(0);

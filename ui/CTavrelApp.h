@@ -23,15 +23,15 @@ public:
 
     /// Start-up: PrepareProcess, then the top-level window runs modally (with the start-up files
     /// added as tasks) until it is closed (or the self-check runs) and is destroyed with its page
-    /// and tasks. Returns false: the application then ends.
+    /// and tasks, after its batch has made sure no encoder is left (ShutDownEncoder). Returns
+    /// false: the application then ends.
     bool InitInstance();
-    /// Ends any encoder still running (ShutDownEncoder) and the skin; returns the process's exit
-    /// code: 0, or 1 after a failed self-check.
+    /// Ends the skin; returns the process's exit code: 0, or 1 after a failed self-check.
     int ExitInstance();
 
-    /// The start-up steps before the window: g_programDir (filled when still empty) made the
-    /// current directory, then the skin component created by its name and started with
-    /// kSkinFile. Nothing is checked: without the component or the file, windows stay plain.
+    /// The start-up steps before the window: g_programDir filled when still empty (the working
+    /// directory is left as it is), then the skin component created by its name and started
+    /// with kSkinFile from the program's folder. Nothing is checked: without the component or the file, windows stay plain.
     static void PrepareProcess();
 
     /// The source files added as tasks when the window opens; read from the command line when

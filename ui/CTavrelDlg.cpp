@@ -12,8 +12,9 @@
 #include "CVideoEdit.h"
 #include "CellInfo.h"
 #include "ConversionBatch.h"
+#include "FfmpegConverter.h"
 #include "OutputTypeRules.h"
-#include "ProfileList.h"
+#include "ProfileFile.h"
 #include "ProgressText.h"
 #include "ResourceImages.h"
 #include "SettingTables.h"
@@ -79,7 +80,7 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
 
 CTavrelDlg::~CTavrelDlg()
 {
-    if (m_busy == 1)
+    if (m_batch->IsBusy())
         OnStop();
     // Start may still be on the stack below this destructor: the batch lets go of the tasks and
     // the media component, unwinds on its own and deletes itself.
@@ -189,7 +190,7 @@ void CTavrelDlg::BindControls()
     m_tasks.setCellInvalidator([list = m_taskList](int first, int last, int column) {
         list->InvalidateCells(first, last, column, false);
     });
-    m_batch = new ConversionBatch(m_tasks, *m_media, this);
+    m_batch = new ConversionBatch(m_tasks, m_media->Converter(), this);
 }
 
 // The page's message map: every control event goes to its one handler here. Combo boxes report
@@ -211,7 +212,8 @@ void CTavrelDlg::ConnectHandlers()
     connect(m_previewStopButton, &QPushButton::clicked, this, &CTavrelDlg::OnPreviewStop);
     connect(m_toMpeg4Radio, &QRadioButton::clicked, this, &CTavrelDlg::OnToZuneMpeg4);
     connect(m_toWmvRadio, &QRadioButton::clicked, this, &CTavrelDlg::OnToZuneWmv);
-    connect(m_titleEdit, &QLineEdit::textChanged, this, &CTavrelDlg::OnTitleChanged);
+    // Only the user's typing (textEdited) changes the task, never the page's own setText.
+    connect(m_titleEdit, &QLineEdit::textEdited, this, &CTavrelDlg::OnTitleChanged);
     connect(m_mpeg4ProfileCombo, &QComboBox::activated, this, &CTavrelDlg::OnMpeg4ProfileChanged);
     connect(m_wmvProfileCombo, &QComboBox::activated, this, &CTavrelDlg::OnWmvProfileChanged);
     for (int id : SettingComboIds()) {
@@ -219,12 +221,10 @@ void CTavrelDlg::ConnectHandlers()
             OnSettingChanged(id);
         });
     }
-    connect(m_batch, &ConversionBatch::busyChanged, this, &CTavrelDlg::SetBusy);
-    new BatchPresenter(m_batch, this); // after SetBusy: the caption follows the buttons
+    connect(m_batch, &ConversionBatch::busyChanged, this, &CTavrelDlg::ShowBusy);
+    new BatchPresenter(m_batch, this); // after ShowBusy: the caption follows the buttons
     new BatchNotifier(m_batch, m_tasks, this);
     new TaskRowActions(this, m_taskList, m_batch);
-    connect(m_media, &CVideoEdit::ConversionFinished, this, &CTavrelDlg::OnConversionFinished);
-    connect(m_media, &CVideoEdit::ConversionProgress, this, &CTavrelDlg::OnConversionProgress);
     connect(m_media, &CVideoEdit::PlaybackEnded, this, &CTavrelDlg::OnPlaybackEnded);
 }
 
@@ -297,10 +297,9 @@ void CTavrelDlg::SetUpImageButtons()
 
 void CTavrelDlg::LoadProfiles()
 {
-    // The profile file is read from the app folder, which becomes (and stays) the current
-    // directory, as it is for every later command line.
-    MakeAppDirCurrent();
-    const ProfileList profiles = ReadProfileList(QStringLiteral("Zune_Profile.ini"));
+    // The batch has read the profile file from the app folder; its command lines come from the
+    // same reading.
+    const ProfileList &profiles = m_batch->Profiles().List();
     if (!profiles.hasInfo)
         return;
     QScopedValueRollback<int> guard(m_settingProfile, 1);
@@ -349,10 +348,7 @@ void CTavrelDlg::ResetSettings()
         const SettingTable *table = SettingTableForCombo(SettingComboIds().at(i));
         m_settingCombos[i]->setCurrentIndex(table->defaultIndex);
     }
-    {
-        QScopedValueRollback<int> guard(m_settingTitle, 1);
-        m_titleEdit->clear();
-    }
+    m_titleEdit->clear();
     m_titleEdit->setVisible(m_outputType == 0);
     {
         QScopedValueRollback<int> guard(m_settingProfile, 1);
@@ -402,18 +398,13 @@ void CTavrelDlg::OnToZuneWmv()
 
 void CTavrelDlg::SwitchOutputType(int type)
 {
-    if (m_busy == 1 || m_outputType == type)
+    if (IsBusy() || m_outputType == type)
         return;
     m_outputType = type;
     ApplyOutputType(type);
 
-    const int marked = MarkedTask();
-    if (marked < 0)
-        return;
-    ConversionTask task = m_tasks.at(marked);
-    task.outputWmv = type;
-    m_tasks.store(marked, task);
-    m_tasks.invalidateCells(marked, marked, OutputColumn);
+    m_tasks.update(
+        MarkedTask(), OutputColumn, [type](ConversionTask &task) { task.outputWmv = type; });
 }
 
 int CTavrelDlg::MarkedTask() const
@@ -422,9 +413,13 @@ int CTavrelDlg::MarkedTask() const
     return m_tasks.isValidIndex(mark) ? mark : -1;
 }
 
-void CTavrelDlg::SetBusy(bool busy)
+bool CTavrelDlg::IsBusy() const
 {
-    m_busy = busy ? 1 : 0;
+    return m_batch->IsBusy();
+}
+
+void CTavrelDlg::ShowBusy(bool busy)
+{
     m_startButton->setVisible(!busy);
     m_stopButton->setVisible(busy);
 }
@@ -433,7 +428,7 @@ void CTavrelDlg::SetBusy(bool busy)
 
 void CTavrelDlg::OnStart()
 {
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     // The batch runs in here, handling events; this window may be gone when it returns, so
     // nothing may follow the call.
@@ -452,7 +447,7 @@ void CTavrelDlg::OnStop()
 
 void CTavrelDlg::OnBrowse()
 {
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     const QString current = m_outputDirEdit->text();
     const QString folder
@@ -470,25 +465,29 @@ void CTavrelDlg::OpenHelp()
 
 // --- setting handlers: the user's choice goes into the current task at once -------------------
 
+void CTavrelDlg::UpdateCurrentTask(int column, const std::function<void(ConversionTask &)> &edit)
+{
+    if (!IsBusy())
+        m_tasks.update(m_curTask, column, edit);
+}
+
 void CTavrelDlg::OnSettingChanged(int comboId)
 {
     const SettingTable *table = SettingTableForCombo(comboId);
-    if (m_busy == 1 || !m_tasks.isValidIndex(m_curTask) || !table)
+    if (!table)
         return;
-    ConversionTask task = m_tasks.at(m_curTask);
-    task.*(table->field) = ControlAs<QComboBox>(comboId)->currentIndex();
-    m_tasks.store(m_curTask, task);
+    const int index = ControlAs<QComboBox>(comboId)->currentIndex();
+    UpdateCurrentTask(NoColumn,
+                      [table, index](ConversionTask &task) { task.*(table->field) = index; });
 }
 
 void CTavrelDlg::OnTitleChanged()
 {
-    if (m_settingTitle == 1 || m_busy == 1 || !m_tasks.isValidIndex(m_curTask))
-        return;
-    ConversionTask task = m_tasks.at(m_curTask);
-    task.baseName = m_titleEdit->text().left(kMaxTitleLength);
-    task.title = task.baseName;
-    m_tasks.store(m_curTask, task);
-    m_tasks.invalidateCells(m_curTask, m_curTask, OutputColumn);
+    const QString title = m_titleEdit->text().left(kMaxTitleLength);
+    UpdateCurrentTask(OutputColumn, [&title](ConversionTask &task) {
+        task.baseName = title;
+        task.title = title;
+    });
 }
 
 // The one handler that works during a batch too: the profile decides whether the nine settings
@@ -499,20 +498,14 @@ void CTavrelDlg::OnMpeg4ProfileChanged()
         return;
     const int profile = m_mpeg4ProfileCombo->currentIndex();
     EnableSettingCombos(profile == 0);
-    if (!m_tasks.isValidIndex(m_curTask))
-        return;
-    ConversionTask task = m_tasks.at(m_curTask);
-    task.mpeg4Profile = profile;
-    m_tasks.store(m_curTask, task);
+    m_tasks.update(
+        m_curTask, NoColumn, [profile](ConversionTask &task) { task.mpeg4Profile = profile; });
 }
 
 void CTavrelDlg::OnWmvProfileChanged()
 {
-    if (m_busy == 1 || !m_tasks.isValidIndex(m_curTask))
-        return;
-    ConversionTask task = m_tasks.at(m_curTask);
-    task.wmvProfile = m_wmvProfileCombo->currentIndex();
-    m_tasks.store(m_curTask, task);
+    const int profile = m_wmvProfileCombo->currentIndex();
+    UpdateCurrentTask(NoColumn, [profile](ConversionTask &task) { task.wmvProfile = profile; });
 }
 
 void CTavrelDlg::OnGetCellInfo(CellInfo *info)
@@ -525,18 +518,6 @@ void CTavrelDlg::OnGetCellInfo(CellInfo *info)
                                   info->subItem,
                                   m_batch->WmvStartTick(),
                                   TickCount()));
-}
-
-// The media component's conversion events serve both the pre-conversion of a RealMedia source
-// and a WMV conversion of the running batch, which tells them apart.
-void CTavrelDlg::OnConversionFinished()
-{
-    m_batch->OnConversionFinished();
-}
-
-void CTavrelDlg::OnConversionProgress(double position, double total)
-{
-    m_batch->OnConversionProgress(position, total);
 }
 
 // --- events -----------------------------------------------------------------------------------

@@ -28,7 +28,7 @@ extern int g_previewPlaying;
 /// The main page: every control the user works with (task list, output directory, preview with
 /// its range slider, output type, profiles, encoding settings, title, Start/Stop), created from
 /// the control table and placed at its positions. It owns the task array and the batch
-/// (ConversionBatch, which keeps the batch state; m_busy mirrors its busy state).
+/// (ConversionBatch, which keeps the batch state, busy among it).
 ///
 /// Constructing the page creates its controls and runs OnInitDialog, which sets them up at their
 /// defaults, reads the output directory and writes the frame's caption (g_mainFrame).
@@ -66,10 +66,10 @@ public:
     int CurTask() const { return m_curTask; }
     /// 0 MP4 output, 1 WMV output.
     int OutputType() const { return m_outputType; }
-    /// True while a batch runs.
-    bool IsBusy() const { return m_busy != 0; }
-    /// Marks the window busy (a batch runs: Stop shown in Start's place) or idle again.
-    void SetBusy(bool busy);
+    /// True while a batch runs (the batch's busy state).
+    bool IsBusy() const;
+    /// The batch the page runs; a child of the page.
+    ConversionBatch &Batch() const { return *m_batch; }
     /// The output directory as read at start.
     QString Destination() const { return m_destination; }
     /// The output file of the task the batch converts, or of the last one it converted.
@@ -123,8 +123,6 @@ public:
     void PreviewStill(const QString &path, double t);
     /// True from the start of a still preview until its playback ended.
     bool IsPreviewBusy() const { return m_previewBusy != 0; }
-    void OnConversionFinished();
-    void OnConversionProgress(double position, double total);
     void OnPlaybackEnded(double position);
 
 protected:
@@ -159,6 +157,11 @@ private:
     /// The row of the list's selection mark when it indexes a task, else -1.
     int MarkedTask() const;
     void SwitchOutputType(int type);
+    /// Follows the batch's busy state: Stop shown in Start's place while it runs.
+    void ShowBusy(bool busy);
+    /// A setting handler's one step: edit changes the current task (nothing while busy or
+    /// without a current task); column is repainted (NoColumn: none).
+    void UpdateCurrentTask(int column, const std::function<void(ConversionTask &)> &edit);
 
     template<typename T>
     T *ControlAs(int id) const
@@ -170,10 +173,8 @@ private:
     int m_curTask = -1;
     QPixmap m_background;
     QPixmap m_scaledBackground; ///< m_background stretched to the page's size
-    int m_busy = 0;
     QString m_destination;
     int m_settingRange = 0;
-    int m_settingTitle = 0;
     int m_settingProfile = 0;
     int m_previewBusy = 0;
     int m_outputType = 0;

@@ -48,7 +48,7 @@ std::optional<NavigationKey> NavigationKeyOf(int key)
 
 void CTavrelDlg::OnAdd()
 {
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     const QString path = ShellActions::OpenFile(this, QtSourceFileFilter(), AddDialogFolder());
     if (path.isEmpty())
@@ -58,7 +58,7 @@ void CTavrelDlg::OnAdd()
 
 void CTavrelDlg::AddSourceFiles(const QStringList &paths)
 {
-    if (m_busy == 1 || paths.isEmpty())
+    if (IsBusy() || paths.isEmpty())
         return;
     // From the first file on, the preview area is the media component for good.
     m_media->show();
@@ -71,16 +71,13 @@ void CTavrelDlg::AddSourceFiles(const QStringList &paths)
 void CTavrelDlg::AddSourceFile(const QString &path)
 {
     // The batch addresses its tasks by index: the array never changes while it runs.
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     const double duration = m_media->GetMediaDuration(path);
     const ConversionTask task
         = NewConversionTask(path, duration, m_outputType, m_wmvProfileCombo->currentIndex());
     ResetSettings();
-    {
-        QScopedValueRollback<int> guard(m_settingTitle, 1);
-        m_titleEdit->setText(task.baseName);
-    }
+    m_titleEdit->setText(task.baseName);
     m_curTask = m_tasks.append(task);
     RefreshTaskList();
     {
@@ -93,7 +90,7 @@ void CTavrelDlg::AddSourceFile(const QString &path)
 
 void CTavrelDlg::OnRemove()
 {
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     const int removed = MarkedTask();
     if (removed < 0)
@@ -111,7 +108,7 @@ void CTavrelDlg::OnRemove()
 
 void CTavrelDlg::OnRemoveAll()
 {
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     StopPreview();
     m_tasks.clear();
@@ -128,7 +125,7 @@ void CTavrelDlg::ClearCurrentTask()
 
 void CTavrelDlg::OnTaskListClick()
 {
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     const int mark = m_taskList->GetSelectionMark();
     if (mark != m_curTask && m_tasks.isValidIndex(mark)) {
@@ -143,7 +140,7 @@ void CTavrelDlg::OnTaskListClick()
 bool CTavrelDlg::OnTaskListKey(int key)
 {
     const std::optional<NavigationKey> navigation = NavigationKeyOf(key);
-    if (m_busy == 1)
+    if (IsBusy())
         return true;
     if (!navigation)
         return false;
@@ -177,10 +174,7 @@ void CTavrelDlg::ShowTask(int index)
         m_toWmvRadio->setChecked(true);
         return;
     }
-    {
-        QScopedValueRollback<int> guard(m_settingTitle, 1);
-        m_titleEdit->setText(task.baseName);
-    }
+    m_titleEdit->setText(task.baseName);
     {
         QScopedValueRollback<int> guard(m_settingProfile, 1);
         m_mpeg4ProfileCombo->setCurrentIndex(task.mpeg4Profile);
@@ -220,7 +214,7 @@ void CTavrelDlg::RefreshTaskList()
 // While a batch runs the drop is refused, so the pointer shows that nothing would happen.
 void CTavrelDlg::dragEnterEvent(QDragEnterEvent *event)
 {
-    const bool acceptable = m_busy == 0 && event->mimeData()->hasUrls();
+    const bool acceptable = !IsBusy() && event->mimeData()->hasUrls();
     event->setAccepted(acceptable);
     if (acceptable)
         event->acceptProposedAction();
@@ -228,7 +222,7 @@ void CTavrelDlg::dragEnterEvent(QDragEnterEvent *event)
 
 void CTavrelDlg::dragMoveEvent(QDragMoveEvent *event)
 {
-    const bool acceptable = m_busy == 0 && event->mimeData()->hasUrls();
+    const bool acceptable = !IsBusy() && event->mimeData()->hasUrls();
     event->setAccepted(acceptable);
     if (acceptable)
         event->acceptProposedAction();
@@ -236,7 +230,7 @@ void CTavrelDlg::dragMoveEvent(QDragMoveEvent *event)
 
 void CTavrelDlg::dropEvent(QDropEvent *event)
 {
-    if (m_busy == 1 || !event->mimeData()->hasUrls()) {
+    if (IsBusy() || !event->mimeData()->hasUrls()) {
         event->ignore();
         return;
     }

@@ -21,17 +21,18 @@ constexpr double kStillSeconds = 1.0;
 int CTavrelDlg::OnRangeChanged(int wParam, int lParam)
 {
     const int mark = MarkedTask();
-    if (m_busy == 1 || mark < 0 || m_settingRange == 1)
+    if (IsBusy() || mark < 0 || m_settingRange == 1)
         return 0;
     // Both ends are read every time: a keyboard move of the right end may be reported as the
     // left one. They are stored in order, since a reversed range would convert nothing.
     double left = 0.0;
     double right = 0.0;
     m_rangeSlider->GetSelection(left, right);
-    ConversionTask task = m_tasks.at(mark);
-    task.trimStart = std::min(left, right);
-    task.trimEnd = std::max(left, right);
-    m_tasks.store(mark, task);
+    m_tasks.update(mark, NoColumn, [left, right](ConversionTask &task) {
+        task.trimStart = std::min(left, right);
+        task.trimEnd = std::max(left, right);
+    });
+    const ConversionTask task = m_tasks.at(mark);
     m_tasks.invalidateCells(m_curTask, mark, BeginColumn);
     m_tasks.invalidateCells(m_curTask, mark, EndColumn);
 
@@ -73,7 +74,7 @@ void CTavrelDlg::OnPlaybackEnded(double position)
 void CTavrelDlg::OnPreviewPlay()
 {
     const int mark = MarkedTask();
-    if (m_busy == 1 || mark < 0)
+    if (IsBusy() || mark < 0)
         return;
     g_previewPlaying = 1;
     const ConversionTask task = m_tasks.at(mark);
@@ -90,7 +91,7 @@ void CTavrelDlg::OnPreviewPlay()
 // busy state would otherwise outlive it (no end comes after a stop).
 void CTavrelDlg::OnPreviewStop()
 {
-    if (m_busy == 1)
+    if (IsBusy())
         return;
     StopPreview();
 }

@@ -4,12 +4,11 @@
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
 #include "ControlTable.h"
-#include "EncoderRunner.h"
+#include "ConversionBatch.h"
 #include "SkinDriver.h"
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTextStream>
 
 int RunSelfCheck(CMainFrameDlg &frame, const QString &source)
@@ -34,7 +33,7 @@ int RunSelfCheck(CMainFrameDlg &frame, const QString &source)
 
     const ConversionTask task = page->tasks().at(index);
     const QString output = page->BatchOutputPath();
-    out << "encoder: " << (g_encoder ? g_encoder->program() : QString()) << '\n';
+    out << "encoder: " << page->Batch().Encoder().Program() << '\n';
     out << "output: " << output << '\n';
     if (task.failed)
         out << "failed: " << task.failureReason << '\n';

@@ -5,7 +5,7 @@
 class CMainFrameDlg;
 
 /// Name of the environment variable that turns start-up into a self-check. It holds the path of
-/// a video; when it is set and not empty, the program converts that video instead of running
+/// a video (a relative one from the working directory); when it is set and not empty, the program converts that video instead of running
 /// its window and exits with the result. Arguments play no part in it.
 inline constexpr const char *kSelfCheckVariable = "TAVREL_SELFTEST";
 

@@ -1,7 +1,7 @@
 #include "BatchState.h"
 #include "EncoderMessageLog.h"
 #include "EncoderOutputParser.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "TaskArray.h"
 
 #include <QTest>
@@ -164,8 +164,7 @@ void tst_EncoderParser::storesIntoTheTask()
     tasks.append(ConversionTask());
     tasks.append(before);
 
-    g_encodeStartTick = TickCount() - 4000u;
-    ParseEncoderOutput(chunk, 1, tasks);
+    EncoderRun().ParseEncoderOutput(chunk, 1, TickCount() - 4000u, tasks);
 
     const ConversionTask after = tasks.at(1);
     QCOMPARE(after.sizeKB, sizeKB);
@@ -187,8 +186,9 @@ void tst_EncoderParser::speedSurvivesTickWrap()
     // the unsigned difference is still the elapsed time.
     TaskArray tasks;
     tasks.append(ConversionTask());
-    g_encodeStartTick = TickCount() + (0xFFFFFFFFu - 1999u); // 2000 ms ago across the wrap
-    ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", 0, tasks);
+    const quint32 startTick = TickCount() + (0xFFFFFFFFu - 1999u); // 2000 ms ago across the wrap
+    EncoderRun().ParseEncoderOutput(
+        "size=      10kB time=00:00:04.00 bitrate=", 0, startTick, tasks);
     const double speed = tasks.at(0).speed;
     QVERIFY2(speed > 1.0 && speed <= 2.0, qPrintable(QString::number(speed)));
 }
@@ -199,8 +199,9 @@ void tst_EncoderParser::outOfRangeIndexIsIgnored()
     int calls = 0;
     tasks.setCellInvalidator([&](int, int, int) { ++calls; });
     tasks.append(ConversionTask());
-    ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", 3, tasks);
-    ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", -1, tasks);
+    EncoderRun run;
+    run.ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", 3, 0, tasks);
+    run.ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", -1, 0, tasks);
     QCOMPARE(tasks.at(0), ConversionTask());
     QCOMPARE(calls, 0);
 }

@@ -77,8 +77,10 @@ void tst_EncoderProgram::initTestCase()
     // The level of a conversion at 100 %: AAC's low-pass takes some of the noise away, so volume
     // changes are measured against this rather than against the clip.
     const QString reference = m_work.filePath(u"reference.mp4"_qs);
-    const QStringList command = SplitCommandLine(
-        BuildCommandLine(NewConversionTask(m_clip, ClipSeconds, 0, 0), reference));
+    const QStringList command
+        = SplitCommandLine(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()),
+                                            NewConversionTask(m_clip, ClipSeconds, 0, 0),
+                                            reference));
     const Result run = runEncoder(command.mid(1));
     QVERIFY2(run.exitCode == 0, qPrintable(run.output.right(2000)));
     m_referenceVolume = MeanVolume(reference);
@@ -125,7 +127,8 @@ void tst_EncoderProgram::everySettingItem()
     const QString output
         = m_work.filePath(QStringLiteral("setting-%1-%2.mp4").arg(table).arg(item));
     QFile::remove(output);
-    const QStringList command = SplitCommandLine(BuildCommandLine(task, output));
+    const QStringList command
+        = SplitCommandLine(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output));
     QCOMPARE(command.value(0), u"tavenc"_qs);
 
     const Result run = runEncoder(command.mid(1));

@@ -1,7 +1,7 @@
 #include "BatchState.h"
 #include "CIniFile.h"
 #include "CommandLine.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "MediaProbe.h"
 #include "TaskArray.h"
 
@@ -35,6 +35,7 @@ private:
     QTemporaryDir m_work;
     QString m_shortClip; ///< 5 s
     QString m_longClip;  ///< 30 s
+    std::unique_ptr<EncoderRun> m_run;
 };
 
 namespace {
@@ -66,6 +67,7 @@ void tst_EncoderReal::initTestCase()
 void tst_EncoderReal::init()
 {
     g_stopRequested = false;
+    m_run = std::make_unique<EncoderRun>();
 }
 
 void tst_EncoderReal::convertsATaskEndToEnd()
@@ -76,12 +78,15 @@ void tst_EncoderReal::convertsATaskEndToEnd()
     tasks.setCellInvalidator([&](int first, int, int) { seen.append(tasks.at(first)); });
     const QString output = m_work.filePath(u"short clip.mp4"_qs);
 
-    g_encodeStartTick = TickCount();
-    RunEncoder(BuildCommandLine(tasks.at(0), output), 0, tasks);
+    m_run->RunEncoder(
+        BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), tasks.at(0), output),
+        0,
+        TickCount(),
+        tasks);
 
     const ConversionTask task = tasks.at(0);
     QCOMPARE(task.failed, 0);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
     QVERIFY(std::any_of(
         seen.begin(), seen.end(), [](const ConversionTask &t) { return t.encodedTime > 0.0; }));
     QVERIFY2(std::abs(task.encodedTime - 5.0) < 0.2, qPrintable(QString::number(task.encodedTime)));
@@ -113,24 +118,27 @@ void tst_EncoderReal::stopInTheMiddleLeavesAShorterValidFile()
     tasks.setCellInvalidator([&](int first, int, int) {
         if (!pressed && tasks.at(first).encodedTime >= 1.0) {
             pressed = true;
-            pid = g_encoder->processId();
+            pid = m_run->ProcessId();
             // Stop, as the window's handler does it, while the runner handles messages.
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, m_run.get(), [this] {
                 g_stopRequested = true;
-                SendEncoderQuit();
+                m_run->SendEncoderQuit();
             });
         }
     });
 
-    g_encodeStartTick = TickCount();
-    RunEncoder(BuildCommandLine(tasks.at(0), output), 0, tasks);
+    m_run->RunEncoder(
+        BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), tasks.at(0), output),
+        0,
+        TickCount(),
+        tasks);
 
     QVERIFY(pressed);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
     QVERIFY(ProcessIsGone(pid));
     // It finished on "q": a normal exit, not a termination.
-    QCOMPARE(g_encoder->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(g_encoder->exitCode(), 0);
+    QVERIFY(!m_run->Crashed());
+    QCOMPARE(m_run->ExitCode(), 0);
     QCOMPARE(tasks.at(0).failed, 0);
 
     const MediaInfo info = ProbeMedia(output);
@@ -156,13 +164,15 @@ void tst_EncoderReal::preconvertedSourceEndsAtTheTrimmedLength()
     tasks.append(task);
     const QString output = m_work.filePath(u"preconverted.mp4"_qs);
 
-    g_encodeStartTick = TickCount();
-    RunEncoder(BuildCommandLine(task, output), 0, tasks);
+    m_run->RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
+                      0,
+                      TickCount(),
+                      tasks);
 
     const ConversionTask after = tasks.at(0);
     QCOMPARE(after.failed, 0);
     QVERIFY(after.encodedTime >= 2.9);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
     const MediaInfo info = ProbeMedia(output);
     QVERIFY2(std::abs(info.duration - 3.0) < 0.3, qPrintable(QString::number(info.duration)));
     QString errors;
@@ -195,8 +205,10 @@ void tst_EncoderReal::shippedProfiles()
     tasks.append(task);
     const QString output = m_work.filePath(QStringLiteral("profile%1.mp4").arg(profile));
 
-    g_encodeStartTick = TickCount();
-    RunEncoder(BuildCommandLine(task, output), 0, tasks);
+    m_run->RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
+                      0,
+                      TickCount(),
+                      tasks);
     QCOMPARE(tasks.at(0).failed, 0);
 
     // What the title promises; the custom profile uses the task's settings (AVC, 320 x 240).

@@ -1,6 +1,6 @@
 #include "BatchState.h"
 #include "CommandLine.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "TaskArray.h"
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,13 +20,14 @@
 
 // The runner against stand-in encoders (tests/helpers/fake_encoder): canned progress, failures,
 // a crash, a hang that ignores "q", silence.
-class tst_EncoderRunner : public QObject
+class tst_EncoderRun : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void cannedProgress();
     void endings_data();
     void endings();
@@ -44,8 +46,15 @@ private:
         return QuoteCommandLineArgument(m_helper) + u' ' + arguments;
     }
 
+    void run(const QString &commandLine, TaskArray &tasks)
+    {
+        m_run->RunEncoder(commandLine, 0, m_startTick, tasks);
+    }
+
     QTemporaryDir m_programDir;
     QString m_helper;
+    std::unique_ptr<EncoderRun> m_run;
+    quint32 m_startTick = 0;
 };
 
 namespace {
@@ -76,46 +85,54 @@ bool ProcessIsGone(qint64 pid)
 }
 
 /// Presses "Stop" the way the window does: from a handler that runs while the runner pumps.
-void PressStopSoon(int ms = 0)
+void PressStopSoon(EncoderRun &run, int ms = 0)
 {
-    QTimer::singleShot(ms, [] {
+    QTimer::singleShot(ms, &run, [&run] {
         g_stopRequested = true;
-        SendEncoderQuit();
+        run.SendEncoderQuit();
     });
 }
 
 } // namespace
 
-void tst_EncoderRunner::initTestCase()
+void tst_EncoderRun::initTestCase()
 {
     QVERIFY(m_programDir.isValid());
     QVERIFY(QDir(m_programDir.path()).mkdir(u"app"_qs));
     g_programDir = m_programDir.path() + u'/';
     m_helper = qEnvironmentVariable("TAVREL_TEST_HELPERS") + u"/fake_encoder"_qs;
     QVERIFY2(QFileInfo(m_helper).isExecutable(), qPrintable(m_helper));
-    SetEncoderEndTimeouts(500, 500);
 }
 
-void tst_EncoderRunner::init()
+void tst_EncoderRun::init()
 {
     g_stopRequested = false;
-    g_encodeStartTick = TickCount();
+    m_startTick = TickCount();
+    m_run = std::make_unique<EncoderRun>();
+    m_run->SetEndTimeouts(500, 500);
 }
 
-void tst_EncoderRunner::cannedProgress()
+void tst_EncoderRun::cleanup()
+{
+    m_run.reset();
+}
+
+void tst_EncoderRun::cannedProgress()
 {
     TaskArray tasks;
     tasks.append(ConversionTask());
     Recorder recorder(tasks);
+    QSignalSpy output(m_run.get(), &EncoderRun::outputReceived);
+    QVERIFY(output.isValid());
 
-    RunEncoder(helperCommand(u"progress 5 50"_qs), 0, tasks);
+    run(helperCommand(u"progress 5 50"_qs), tasks);
 
     const ConversionTask task = tasks.at(0);
     QCOMPARE(task.sizeKB, 50);
     QCOMPARE(task.encodedTime, 5.0);
     QVERIFY(task.speed > 0.0);
     QCOMPARE(task.failed, 0);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
     // Progress arrives as it is printed, in order. (Lines come 50 ms apart; a busy machine may
     // hand over two in one chunk, and then only the first counts.)
     QList<double> times;
@@ -125,9 +142,16 @@ void tst_EncoderRunner::cannedProgress()
     times.erase(std::unique(times.begin(), times.end()), times.end());
     QVERIFY2(times.size() >= 3, qPrintable(QString::number(times.size())));
     QCOMPARE(times.last(), 5.0);
+    // Every chunk read is also handed on raw, at most 255 bytes each, nothing lost.
+    QByteArray all;
+    for (const QList<QVariant> &chunk : std::as_const(output)) {
+        QVERIFY(chunk.at(0).toByteArray().size() <= 255);
+        all += chunk.at(0).toByteArray();
+    }
+    QVERIFY2(all.contains("time=00:00:05") && all.contains("size="), all.constData());
 }
 
-void tst_EncoderRunner::endings_data()
+void tst_EncoderRun::endings_data()
 {
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<bool>("useHelper");
@@ -147,7 +171,7 @@ void tst_EncoderRunner::endings_data()
         << QString() << false << 1 << u"The profile gives no encoder command line."_qs;
 }
 
-void tst_EncoderRunner::endings()
+void tst_EncoderRun::endings()
 {
     QFETCH(QString, arguments);
     QFETCH(bool, useHelper);
@@ -156,22 +180,22 @@ void tst_EncoderRunner::endings()
 
     TaskArray tasks;
     tasks.append(ConversionTask());
-    RunEncoder(useHelper ? helperCommand(arguments) : arguments, 0, tasks);
+    run(useHelper ? helperCommand(arguments) : arguments, tasks);
 
     const ConversionTask task = tasks.at(0);
     QCOMPARE(task.failed, failed);
     QCOMPARE(task.failureReason, reason);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
 }
 
-void tst_EncoderRunner::stopWhileTheEncoderIsSilent_data()
+void tst_EncoderRun::stopWhileTheEncoderIsSilent_data()
 {
     QTest::addColumn<QString>("arguments");
     QTest::newRow("ignores q: terminated") << u"hang"_qs;
     QTest::newRow("ignores q and termination: killed") << u"hang ignore-term"_qs;
 }
 
-void tst_EncoderRunner::stopWhileTheEncoderIsSilent()
+void tst_EncoderRun::stopWhileTheEncoderIsSilent()
 {
     QFETCH(QString, arguments);
     TaskArray tasks;
@@ -183,26 +207,26 @@ void tst_EncoderRunner::stopWhileTheEncoderIsSilent()
     connect(&window, &QTimer::timeout, this, [&] { ++ticks; });
     window.start(10);
     qint64 pid = 0;
-    QTimer::singleShot(300, [&] { pid = g_encoder ? g_encoder->processId() : 0; });
-    PressStopSoon(400);
+    QTimer::singleShot(300, [&] { pid = m_run->ProcessId(); });
+    PressStopSoon(*m_run, 400);
 
-    RunEncoder(helperCommand(arguments), 0, tasks);
+    run(helperCommand(arguments), tasks);
 
     QVERIFY(g_stopRequested);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
     QVERIFY(ProcessIsGone(pid));
     QCOMPARE(tasks.at(0).failed, 0);                           // stopped, not failed
     QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks))); // the run lasted over 400 ms
 }
 
-void tst_EncoderRunner::stopReturnsAfterTheChunk_data()
+void tst_EncoderRun::stopReturnsAfterTheChunk_data()
 {
     QTest::addColumn<bool>("sendQuit");
     QTest::newRow("Stop sends q") << true;
     QTest::newRow("only the stop flag") << false;
 }
 
-void tst_EncoderRunner::stopReturnsAfterTheChunk()
+void tst_EncoderRun::stopReturnsAfterTheChunk()
 {
     QFETCH(bool, sendQuit);
     TaskArray tasks;
@@ -213,25 +237,25 @@ void tst_EncoderRunner::stopReturnsAfterTheChunk()
     tasks.setCellInvalidator([&](int first, int, int) {
         if (!pressed && tasks.at(first).encodedTime >= 2.0) {
             pressed = true;
-            QTimer::singleShot(0, [sendQuit] {
+            QTimer::singleShot(0, m_run.get(), [this, sendQuit] {
                 g_stopRequested = true;
                 if (sendQuit)
-                    SendEncoderQuit();
+                    m_run->SendEncoderQuit();
             });
         }
     });
 
-    RunEncoder(helperCommand(u"progress 200 50 "_qs + QuoteCommandLineArgument(marker)), 0, tasks);
+    run(helperCommand(u"progress 200 50 "_qs + QuoteCommandLineArgument(marker)), tasks);
 
     const ConversionTask task = tasks.at(0);
     QVERIFY(task.encodedTime >= 2.0);
     QVERIFY2(task.encodedTime < 10.0, qPrintable(QString::number(task.encodedTime)));
     QCOMPARE(task.failed, 0);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
     QVERIFY2(QFile::exists(marker), "the encoder did not receive q");
 }
 
-void tst_EncoderRunner::preconvertedSourceQuitsAtTheTrimmedLength()
+void tst_EncoderRun::preconvertedSourceQuitsAtTheTrimmedLength()
 {
     TaskArray tasks;
     ConversionTask task;
@@ -242,7 +266,7 @@ void tst_EncoderRunner::preconvertedSourceQuitsAtTheTrimmedLength()
     const QString marker = m_programDir.filePath(u"preconversion-marker"_qs);
     QFile::remove(marker);
 
-    RunEncoder(helperCommand(u"progress 200 50 "_qs + QuoteCommandLineArgument(marker)), 0, tasks);
+    run(helperCommand(u"progress 200 50 "_qs + QuoteCommandLineArgument(marker)), tasks);
 
     const ConversionTask after = tasks.at(0);
     // The chunk that reached 3 s sent q and ended the reading: nothing later was read. (Under
@@ -252,11 +276,11 @@ void tst_EncoderRunner::preconvertedSourceQuitsAtTheTrimmedLength()
     QCOMPARE(after.sizeKB, int(after.encodedTime) * 10);
     QCOMPARE(after.failed, 0);
     QVERIFY(!g_stopRequested);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!m_run->IsEncoderRunning());
     QVERIFY2(QFile::exists(marker), "the encoder did not receive q");
 }
 
-void tst_EncoderRunner::programIsFoundInTheAppFolder()
+void tst_EncoderRun::programIsFoundInTheAppFolder()
 {
     const QString appDir = m_programDir.filePath(u"app"_qs);
     const QString copy = appDir + u"/tavenc"_qs;
@@ -266,7 +290,7 @@ void tst_EncoderRunner::programIsFoundInTheAppFolder()
 
     TaskArray tasks;
     tasks.append(ConversionTask());
-    RunEncoder(u"tavenc args seen.txt \"two words\" -x \"a\\\"quote\""_qs, 0, tasks);
+    run(u"tavenc args seen.txt \"two words\" -x \"a\\\"quote\""_qs, tasks);
     QCOMPARE(tasks.at(0).failed, 0);
 
     // Written relative to the encoder's working directory, which is the app folder.
@@ -278,38 +302,38 @@ void tst_EncoderRunner::programIsFoundInTheAppFolder()
     QFile::remove(copy);
 }
 
-void tst_EncoderRunner::quitToAnEncoderThatClosedItsInput()
+void tst_EncoderRun::quitToAnEncoderThatClosedItsInput()
 {
     // Writing "q" into a pipe nobody reads any more must fail quietly, not end the program.
     TaskArray tasks;
     tasks.append(ConversionTask());
-    QTimer::singleShot(150, [] { SendEncoderQuit(); });
-    RunEncoder(helperCommand(u"closed-input 600"_qs), 0, tasks);
-    QVERIFY(!IsEncoderRunning());
+    QTimer::singleShot(150, m_run.get(), [this] { m_run->SendEncoderQuit(); });
+    run(helperCommand(u"closed-input 600"_qs), tasks);
+    QVERIFY(!m_run->IsEncoderRunning());
     QCOMPARE(tasks.at(0).failed, 0);
 
     // And once more after the run, as the batch driver does after every run.
-    SendEncoderQuit();
-    SendEncoderQuit();
+    m_run->SendEncoderQuit();
+    m_run->SendEncoderQuit();
 }
 
-void tst_EncoderRunner::shutDownEndsARunningEncoder()
+void tst_EncoderRun::shutDownEndsARunningEncoder()
 {
     TaskArray tasks;
     tasks.append(ConversionTask());
     qint64 pid = 0;
     QTimer::singleShot(200, [&] {
-        pid = g_encoder->processId();
-        ShutDownEncoder(); // closing the program while a run is under way
+        pid = m_run->ProcessId();
+        m_run->ShutDownEncoder(); // closing the program while a run is under way
     });
-    RunEncoder(helperCommand(u"hang"_qs), 0, tasks);
+    run(helperCommand(u"hang"_qs), tasks);
     QVERIFY(ProcessIsGone(pid));
     QCOMPARE(tasks.at(0).failed, 0);
 
-    ShutDownEncoder();
-    QCOMPARE(g_encoder, nullptr);
-    ShutDownEncoder(); // nothing left: harmless
+    m_run->ShutDownEncoder();
+    QCOMPARE(m_run->ProcessId(), 0);
+    m_run->ShutDownEncoder(); // nothing left: harmless
 }
 
-QTEST_GUILESS_MAIN(tst_EncoderRunner)
+QTEST_GUILESS_MAIN(tst_EncoderRun)
 #include "tst_encoderrunner.moc"

@@ -5,9 +5,8 @@
 
 #include "BatchState.h"
 #include "BatchTexts.h"
-#include "CVideoEdit.h"
 #include "ConversionBatch.h"
-#include "EncoderRunner.h"
+#include "FfmpegConverter.h"
 #include "OutputPath.h"
 
 #include <QSignalSpy>
@@ -59,7 +58,7 @@ private:
 
     QTemporaryDir m_sources;
     std::unique_ptr<QTemporaryDir> m_output;
-    std::unique_ptr<CVideoEdit> m_media;
+    std::unique_ptr<FfmpegConverter> m_media;
     TaskArray m_tasks;
     std::unique_ptr<ConversionBatch> m_batch;
 };
@@ -78,7 +77,7 @@ void tst_ConversionBatch::initTestCase()
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(QByteArray(65536, 'Z')) > 0);
     QFile empty(m_sources.filePath("empty.avi"));
     QVERIFY(empty.open(QIODevice::WriteOnly));
-    m_media = std::make_unique<CVideoEdit>();
+    m_media = std::make_unique<FfmpegConverter>();
 }
 
 void tst_ConversionBatch::init()
@@ -86,14 +85,6 @@ void tst_ConversionBatch::init()
     m_output = std::make_unique<QTemporaryDir>();
     m_tasks.clear();
     m_batch = std::make_unique<ConversionBatch>(m_tasks, *m_media);
-    connect(m_media.get(),
-            &CVideoEdit::ConversionFinished,
-            m_batch.get(),
-            &ConversionBatch::OnConversionFinished);
-    connect(m_media.get(),
-            &CVideoEdit::ConversionProgress,
-            m_batch.get(),
-            &ConversionBatch::OnConversionProgress);
 }
 
 void tst_ConversionBatch::cleanup()
@@ -101,8 +92,8 @@ void tst_ConversionBatch::cleanup()
     // Intermediate files of finished pre-conversions stay in the program's folder.
     for (int i = 0; i < m_tasks.count(); ++i)
         QFile::remove(m_tasks.at(i).intermediatePath);
+    QVERIFY(!m_batch->Encoder().IsEncoderRunning() && !m_media->IsConverting());
     m_batch.reset();
-    QVERIFY(!IsEncoderRunning() && !m_media->IsConverting());
 }
 
 void tst_ConversionBatch::run(const QList<Job> &jobs,
@@ -238,11 +229,15 @@ void tst_ConversionBatch::batchRuns()
 
     QSignalSpy messages(m_batch.get(), &ConversionBatch::messageRequested);
     QSignalSpy powerOff(m_batch.get(), &ConversionBatch::powerOffRequested);
-    QVERIFY(messages.isValid() && powerOff.isValid());
+    QSignalSpy output(m_batch.get(), &ConversionBatch::taskOutput);
+    QVERIFY(messages.isValid() && powerOff.isValid() && output.isValid());
     run(jobs, [&](int row, const ConversionTask &task) {
-        if (row == crashAt && task.sizeKB > 0 && IsEncoderRunning())
-            ::kill(pid_t(g_encoder->processId()), SIGKILL);
+        if (row == crashAt && task.sizeKB > 0 && m_batch->Encoder().IsEncoderRunning())
+            ::kill(pid_t(m_batch->Encoder().ProcessId()), SIGKILL);
     });
+    QSet<int> withOutput;
+    for (const QList<QVariant> &chunk : std::as_const(output))
+        withOutput.insert(chunk.at(0).toInt());
 
     QStringList files;
     int failed = 0;
@@ -257,6 +252,8 @@ void tst_ConversionBatch::batchRuns()
         }
         QCOMPARE(task.failed, 0);
         QCOMPARE(task.outputWmv ? task.wmvPercent : task.finished * 100, 100);
+        // What the encoder or the converter printed reached the task's log.
+        QVERIFY(withOutput.contains(i));
         const ProbeResult probe = Probe(m_output->filePath(results[i]));
         QVERIFY2(probe.formatName.contains(task.outputWmv ? "asf" : "mp4"), qPrintable(results[i]));
         QVERIFY(qAbs(probe.duration - task.trimEnd) < 0.5);

@@ -391,20 +391,25 @@ void tst_CommandLine::buildFromTheProfileFile()
                   "[profile0]\nTitle=Custom\nCommand0=enc$START -s $SIZE \"$OUTPUT_FILE\"\n"
                   "[profile1]\nTitle=Fixed\nCommand0=enc -s $SIZE -i \"$INPUT_FILE\"\n");
     }
-    const QString oldDir = QDir::currentPath();
     g_programDir = program.path() + QDir::separator();
+    const QString oldDir = QDir::currentPath();
+    const ProfileFile profiles(ProfileFile::DefaultPath());
+    QCOMPARE(profiles.Path(), program.filePath(QStringLiteral("app/Zune_Profile.ini")));
+    QCOMPARE(profiles.List().titles, (QStringList{"Custom", "Fixed"}));
+    QCOMPARE(profiles.List().defaultIndex, 1);
 
+    // Read once: a later change of the file is not seen by this reading.
+    QFile::remove(program.filePath(QStringLiteral("app/Zune_Profile.ini")));
     ConversionTask task = sampleTask();
-    QCOMPARE(BuildCommandLine(task, QStringLiteral("/o.mp4")),
+    QCOMPARE(BuildCommandLine(profiles, task, QStringLiteral("/o.mp4")),
              QStringLiteral("enc -ss 01:02:05 -s 320x240 \"/o.mp4\""));
-    QCOMPARE(QDir::currentPath(), QDir(program.filePath(QStringLiteral("app"))).absolutePath());
+    QCOMPARE(QDir::currentPath(), oldDir); // no change of the working directory
     task.mpeg4Profile = 1;
-    QCOMPARE(BuildCommandLine(task, QStringLiteral("/o.mp4")),
+    QCOMPARE(BuildCommandLine(profiles, task, QStringLiteral("/o.mp4")),
              QStringLiteral("enc -s $SIZE -i \"/videos/clip.avi\""));
     task.mpeg4Profile = 7; // no such section: no command line
-    QCOMPARE(BuildCommandLine(task, QStringLiteral("/o.mp4")), QString());
-
-    QDir::setCurrent(oldDir);
+    QCOMPARE(BuildCommandLine(profiles, task, QStringLiteral("/o.mp4")), QString());
+    QCOMPARE(BuildCommandLine(ProfileFile(), task, QStringLiteral("/o.mp4")), QString());
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -107,8 +107,9 @@ void tst_InstallLayout::installedProgramConvertsFromElsewhere()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    environment.insert(QStringLiteral("TAVREL_SELFTEST"), clip);
-    const Run run = RunProgram(link, {}, elsewhere, environment);
+    // Named relative to the folder it is started in: the clip's own.
+    environment.insert(QStringLiteral("TAVREL_SELFTEST"), QFileInfo(clip).fileName());
+    const Run run = RunProgram(link, {}, work.path(), environment);
     QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.output));
 
     QHash<QString, QString> found;

@@ -125,6 +125,7 @@ private:
     QTemporaryDir m_dir;
     TaskArray m_tasks;
     QList<std::tuple<int, int, int>> m_invalidated;
+    quint32 m_startTick = 0;
 };
 
 void TestPreconvertLogic::init()
@@ -132,7 +133,7 @@ void TestPreconvertLogic::init()
     QVERIFY(m_dir.isValid());
     g_programDir = m_dir.path() + QLatin1Char('/');
     g_stopRequested = false;
-    g_batchIndex = 0;
+    m_startTick = 0;
     m_tasks.clear();
     m_invalidated.clear();
     m_tasks.setCellInvalidator([this](int first, int last, int column) {
@@ -228,7 +229,6 @@ void TestPreconvertLogic::propertyWritesInOrder()
 
     m_tasks.append(RealMediaTask(QStringLiteral("other")));
     m_tasks.append(RealMediaTask(QStringLiteral("holiday")));
-    g_batchIndex = 1;
     RecordingMedia media;
     media.videoCodecs = video;
     media.audioCodecs = audio;
@@ -248,11 +248,11 @@ void TestPreconvertLogic::propertyWritesInOrder()
         QCOMPARE(m_tasks.at(1).preconvPhase, 1);
         QCOMPARE(m_tasks.at(1).intermediatePath, path);
         QFile(path).open(QIODevice::WriteOnly); // the component writes its file
-        QTimer::singleShot(50, [&] { OnConversionFinished(m_tasks, media, wmvConverting); });
+        QTimer::singleShot(50, [&] { OnConversionFinished(1, m_tasks, media, wmvConverting); });
     };
 
     const quint32 before = TickCount();
-    PreConvert(1, m_tasks, media);
+    PreConvert(1, m_startTick, m_tasks, media);
 
     const QString source = QStringLiteral("/films/holiday.rm");
     const QStringList expected
@@ -269,7 +269,7 @@ void TestPreconvertLogic::propertyWritesInOrder()
     const QRegularExpressionMatch match = name.match(started);
     QVERIFY2(match.hasMatch(), qPrintable(started));
     QVERIFY(match.captured(1).toInt() >= 10000 && match.captured(1).toInt() <= 50001);
-    QVERIFY(g_encodeStartTick - before < 5000u);
+    QVERIFY(m_startTick - before < 5000u);
 
     const ConversionTask task = m_tasks.at(1);
     QCOMPARE(task.intermediatePath, started);
@@ -292,7 +292,7 @@ void TestPreconvertLogic::refusedStartDeletesTheFile()
         started = path;
         QFile(path).open(QIODevice::WriteOnly); // something got as far as creating it
     };
-    PreConvert(0, m_tasks, media);
+    PreConvert(0, m_startTick, m_tasks, media);
     QVERIFY(!started.isEmpty());
     QVERIFY(!QFile::exists(started));
     const ConversionTask task = m_tasks.at(0);
@@ -311,7 +311,7 @@ void TestPreconvertLogic::waitEndsOnStopWithoutSpinning()
     const std::clock_t cpuBefore = std::clock();
     QElapsedTimer wall;
     wall.start();
-    PreConvert(0, m_tasks, media);
+    PreConvert(0, m_startTick, m_tasks, media);
     const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
     QVERIFY(wall.elapsed() >= 1400);
     QCOMPARE(m_tasks.at(0).preconvDone, 0);
@@ -383,10 +383,8 @@ void TestPreconvertLogic::progressOfPreconversion()
 
     m_tasks.append(RealMediaTask(QStringLiteral("a")));
     m_tasks.append(RealMediaTask(QStringLiteral("b")));
-    g_batchIndex = 1;
     RecordingMedia media;
-    g_encodeStartTick = TickCount() - quint32(elapsedMs);
-    OnConversionProgress(position, total, m_tasks, media);
+    OnConversionProgress(1, position, total, TickCount() - quint32(elapsedMs), m_tasks, media);
 
     const ConversionTask task = m_tasks.at(1);
     QCOMPARE(task.preconvPosition, std::isfinite(position) ? position : 0.0);
@@ -420,7 +418,7 @@ void TestPreconvertLogic::progressOfWmv()
     m_tasks.append(task);
     RecordingMedia media;
     g_stopRequested = true; // the WMV path leaves stopping to the batch's own wait
-    OnConversionProgress(position, total, m_tasks, media);
+    OnConversionProgress(0, position, total, TickCount(), m_tasks, media);
     QCOMPARE(m_tasks.at(0).wmvPercent, percent);
     QCOMPARE(m_tasks.at(0).preconvPosition, 0.0);
     QVERIFY(media.calls.isEmpty());
@@ -438,7 +436,7 @@ void TestPreconvertLogic::stopDuringProgressRemovesIntermediate()
     m_tasks.append(task);
     RecordingMedia media;
     g_stopRequested = true;
-    OnConversionProgress(12.0, 30.0, m_tasks, media);
+    OnConversionProgress(0, 12.0, 30.0, TickCount(), m_tasks, media);
     QCOMPARE(media.calls, QStringList{"StopConversion"});
     QVERIFY(!QFile::exists(task.intermediatePath));
     QCOMPARE(m_tasks.at(0).preconvPosition, 12.0);
@@ -471,7 +469,7 @@ void TestPreconvertLogic::finished()
     media.succeeded = succeeded;
     media.error = succeeded ? QString() : QStringLiteral("Error while decoding stream #0:0");
     int wmvConverting = 1;
-    OnConversionFinished(m_tasks, media, wmvConverting);
+    OnConversionFinished(0, m_tasks, media, wmvConverting);
 
     QCOMPARE(media.calls.value(0), QStringLiteral("StopConversion"));
     const ConversionTask after = m_tasks.at(0);

@@ -5,6 +5,7 @@
 
 #include "BatchState.h"
 #include "CVideoEdit.h"
+#include "FfmpegConverter.h"
 #include "PreConversion.h"
 
 #include <QRegularExpression>
@@ -86,6 +87,7 @@ private:
     TaskArray m_tasks;
     QList<ConversionTask> m_progressSeen;
     int m_wmvConverting = 0;
+    quint32 m_startTick = 0;
 };
 
 void TestPreconvertRun::initTestCase()
@@ -105,7 +107,7 @@ void TestPreconvertRun::init()
     // WMV profiles come from the laid-out program; intermediates go to a folder of the test's.
     g_programDir = m_programDir + QLatin1Char('/');
     g_stopRequested = false;
-    g_batchIndex = 0;
+    m_startTick = 0;
     m_tasks.clear();
     m_progressSeen.clear();
     m_tasks.setCellInvalidator([this](int first, int, int column) {
@@ -124,10 +126,10 @@ void TestPreconvertRun::wire(CVideoEdit &media, MediaConverter &handlersMedia)
 {
     connect(
         &media, &CVideoEdit::ConversionProgress, this, [this, &handlersMedia](double p, double t) {
-            OnConversionProgress(p, t, m_tasks, handlersMedia);
+            OnConversionProgress(0, p, t, m_startTick, m_tasks, handlersMedia);
         });
     connect(&media, &CVideoEdit::ConversionFinished, this, [this, &handlersMedia] {
-        OnConversionFinished(m_tasks, handlersMedia, m_wmvConverting);
+        OnConversionFinished(0, m_tasks, handlersMedia, m_wmvConverting);
     });
 }
 
@@ -169,13 +171,13 @@ void TestPreconvertRun::preconvertsForReal()
 
     CVideoEdit media;
     ListOverride override(media);
-    MediaConverter &used = realLists ? static_cast<MediaConverter &>(media) : override;
+    MediaConverter &used = realLists ? static_cast<MediaConverter &>(media.Converter()) : override;
     wire(media, used);
     ConversionTask task = taskFor(m_rm, QStringLiteral("holiday"), 0.5, 2.5);
     QCOMPARE(task.needsPreconversion, 1);
     m_tasks.append(task);
 
-    PreConvert(0, m_tasks, used);
+    PreConvert(0, m_startTick, m_tasks, used);
 
     task = m_tasks.at(0);
     QVERIFY2(task.failed == 0, qPrintable(task.failureReason));
@@ -219,7 +221,7 @@ void TestPreconvertRun::preconvertsForReal()
 void TestPreconvertRun::stopRemovesTheIntermediate()
 {
     CVideoEdit media;
-    wire(media, media);
+    wire(media, media.Converter());
     m_tasks.append(taskFor(m_longRm, QStringLiteral("long"), 0.0, 60.0));
     // Stop is pressed while the first progress is shown (the list asks for the cell then).
     m_tasks.setCellInvalidator([this](int first, int, int) {
@@ -227,7 +229,7 @@ void TestPreconvertRun::stopRemovesTheIntermediate()
         g_stopRequested = true;
     });
 
-    PreConvert(0, m_tasks, media);
+    PreConvert(0, m_startTick, m_tasks, media.Converter());
 
     QVERIFY(g_stopRequested);
     QVERIFY(!m_progressSeen.isEmpty());
@@ -244,10 +246,10 @@ void TestPreconvertRun::refusedStartLeavesPhaseOne()
 {
     CVideoEdit media;
     media.SetFfmpegProgram(QStringLiteral("tavrel-no-such-converter"));
-    wire(media, media);
+    wire(media, media.Converter());
     m_tasks.append(taskFor(m_rm, QStringLiteral("refused"), 0.0, 3.0));
 
-    PreConvert(0, m_tasks, media);
+    PreConvert(0, m_startTick, m_tasks, media.Converter());
 
     const ConversionTask task = m_tasks.at(0);
     QCOMPARE(task.preconvPhase, 1);

@@ -15,8 +15,9 @@
 #include "CTavrelDlg.h"
 #include "CellInfo.h"
 #include "ControlTable.h"
+#include "ConversionBatch.h"
 #include "DesktopNotifier.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "ShellActions.h"
 
 #include <QAccessible>
@@ -121,8 +122,8 @@ void tst_WindowAccess::init()
 
 void tst_WindowAccess::cleanup()
 {
+    QVERIFY(!page()->Batch().Encoder().IsEncoderRunning());
     m_frame.reset();
-    QVERIFY(!IsEncoderRunning());
 }
 
 void tst_WindowAccess::namesAndRoles_data()
@@ -315,7 +316,7 @@ void tst_WindowAccess::closingMidBatch()
     QCOMPARE(keptRunning, !closes);
     QCOMPARE(finished.count(), closes ? 1 : 0);
     QCOMPARE(m_frame->isVisible(), !closes);
-    QVERIFY(!IsEncoderRunning());
+    QVERIFY(!page()->Batch().Encoder().IsEncoderRunning());
 
     // Closing while idle asks nothing.
     if (!closes) {

@@ -13,6 +13,7 @@
 #include "CVideoEdit.h"
 #include "CellInfo.h"
 #include "ControlTable.h"
+#include "ConversionBatch.h"
 #include "SettingTables.h"
 #include "ShellActions.h"
 #include "SourceFiles.h"
@@ -81,6 +82,13 @@ private:
     QString clip(const QString &name) const { return m_dir.filePath(name); }
     void addClips(int count);
     void chooseInCombo(int id, int index);
+    /// Types text into the title edit over what it shows, as a person would.
+    void typeTitle(const QString &text)
+    {
+        auto *title = control<QLineEdit>(IDC_TITLE);
+        title->selectAll();
+        title->insert(text); // an edit, as typing or pasting is
+    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<CMainFrameDlg> m_frame;
@@ -165,7 +173,7 @@ void tst_ListOperations::addSourceFile()
     // Another task is current and shows settings of its own before the Add.
     page()->AddSourceFile(clip("party.rmvb"));
     chooseInCombo(IDC_VIDEO_SIZE, 1);
-    control<QLineEdit>(IDC_TITLE)->setText("earlier");
+    typeTitle("earlier");
     if (wmv) {
         control<QRadioButton>(IDC_TO_WMV)->click();
         control<QComboBox>(IDC_WMV_PROFILE)->setCurrentIndex(2);
@@ -218,12 +226,12 @@ void tst_ListOperations::addThroughTheDialog()
     QVERIFY(media->isVisible() && !picture->isVisible());
 
     // Busy: the dialog does not even open. Emptied again, the preview area stays the media's.
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     page()->OnAdd();
     page()->OnRemoveAll();
     QCOMPARE(m_dialogFolders.size(), 3);
     QCOMPARE(page()->tasks().count(), 2);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
     page()->OnRemoveAll();
     QCOMPARE(page()->tasks().count(), 0);
     QCOMPARE(list()->GetItemCount(), 0);
@@ -332,13 +340,13 @@ void tst_ListOperations::navigation()
     QCOMPARE(counter.presses, 0); // the list view never sees the keys
 
     // While busy clicks change nothing and every key in the list is swallowed.
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->CellBounds(1, 0).center());
     QTest::keyClick(list(), Qt::Key_Home);
     QTest::keyClick(list(), Qt::Key_A);
     QCOMPARE(page()->CurTask(), current);
     QCOMPARE(counter.presses, 0);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 }
 
 // --- what a selected task shows -------------------------------------------------------------------
@@ -412,10 +420,10 @@ void tst_ListOperations::settingHandlers()
 
     addClips(2);
     const ConversionTask before = page()->tasks().at(1);
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     chooseInCombo(comboId, choice);
     QCOMPARE(page()->tasks().at(1), before);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 
     chooseInCombo(comboId, choice);
     ConversionTask expected = before;
@@ -426,20 +434,19 @@ void tst_ListOperations::settingHandlers()
 
 void tst_ListOperations::titleAndProfiles()
 {
-    auto *title = control<QLineEdit>(IDC_TITLE);
-    title->setText("no task yet");
+    typeTitle("no task yet");
     addClips(2);
 
     // The title goes into both names at once, and the Output cell shows it.
-    title->setText("Summer evening");
+    typeTitle("Summer evening");
     QCOMPARE(page()->tasks().at(1).title, QStringLiteral("Summer evening"));
     QCOMPARE(page()->tasks().at(1).baseName, QStringLiteral("Summer evening"));
     QCOMPARE(list()->GetCellInfo(1, OutputColumn)->text, QStringLiteral("Summer evening.mp4"));
     QCOMPARE(page()->tasks().at(0).title, QStringLiteral("holiday.trip"));
-    title->setText(QString(300, u'é'));
+    typeTitle(QString(300, u'é'));
     QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
-    page()->SetBusy(true);
-    title->setText("typed while busy");
+    page()->Batch().SetBusy(true);
+    typeTitle("typed while busy");
     QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
 
     // The MPEG4 profile works while busy too and decides whether the settings can be edited.
@@ -453,7 +460,7 @@ void tst_ListOperations::titleAndProfiles()
     // The WMV profile does not change while busy.
     chooseInCombo(IDC_WMV_PROFILE, 2);
     QCOMPARE(page()->tasks().at(1).wmvProfile, 0);
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
     chooseInCombo(IDC_WMV_PROFILE, 2);
     QCOMPARE(page()->tasks().at(1).wmvProfile, 2);
     QCOMPARE(page()->tasks().at(0).wmvProfile, 0);
@@ -490,7 +497,7 @@ void tst_ListOperations::drops()
         urls.append(name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(clip(name)));
     QMimeData data;
     data.setUrls(urls);
-    page()->SetBusy(busy);
+    page()->Batch().SetBusy(busy);
 
     const QPoint at = page()->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -506,7 +513,7 @@ void tst_ListOperations::drops()
     QCOMPARE(sources, added);
     QCOMPARE(list()->GetItemCount(), added.size());
     QCOMPARE(control<CVideoEdit>(IDC_MEDIA)->isVisible(), !added.isEmpty());
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 }
 
 QTEST_MAIN(tst_ListOperations)

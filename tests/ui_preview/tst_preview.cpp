@@ -12,6 +12,7 @@
 #include "CVideoEdit.h"
 #include "CellInfo.h"
 #include "ControlTable.h"
+#include "ConversionBatch.h"
 #include "ProgressText.h"
 #include "ShellActions.h"
 
@@ -135,7 +136,7 @@ void tst_Preview::rangeChanges()
     // The window's own moves change nothing: a selected task shows its range on the slider.
     slider()->setFocus();
     list()->SetSelectionMark(mark);
-    page()->SetBusy(busy);
+    page()->Batch().SetBusy(busy);
     const ConversionTask before = page()->tasks().at(1);
     const ConversionTask other = page()->tasks().at(0);
     if (how == "key") {
@@ -151,7 +152,7 @@ void tst_Preview::rangeChanges()
             QCOMPARE(QToolTip::text(), FormatHms(TruncateToInt(left)));
         }
     }
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 
     double left = 0, right = 0;
     slider()->GetSelection(left, right);
@@ -228,10 +229,10 @@ void tst_Preview::playPreviewPlaysTheTrimmedPart()
     task.trimEnd = 6.5;
     page()->tasks().store(1, task);
 
-    page()->SetBusy(true);
+    page()->Batch().SetBusy(true);
     page()->OnPreviewPlay();
     QVERIFY(!media()->IsPlaying());
-    page()->SetBusy(false);
+    page()->Batch().SetBusy(false);
 
     page()->OnPreviewPlay();
     QCOMPARE(g_previewPlaying, 1);

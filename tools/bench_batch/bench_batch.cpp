@@ -23,7 +23,7 @@
 #include "CVideoEdit.h"
 #include "CommandLine.h"
 #include "ControlTable.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "OutputPath.h"
 #include "PowerActions.h"
 #include "PreConversion.h"
@@ -70,7 +70,7 @@ protected:
         // starting: the moment to connect to it.
         auto *process = qobject_cast<QProcess *>(watched);
         if (event->type() == QEvent::ChildAdded && process
-            && process->parent() == QCoreApplication::instance()
+            && qobject_cast<EncoderRun *>(process->parent())
             && !process->property("benchWatched").toBool()) {
             process->setProperty("benchWatched", true);
             connect(process, &QProcess::started, this, [this] {
@@ -136,7 +136,9 @@ double RunDirectly(const QList<ConversionTask> &tasks, const QString &outputDir)
 {
     QStringList commands;
     for (const ConversionTask &task : tasks)
-        commands << BuildCommandLine(task, MakeOutputPath(outputDir, task.title, false));
+        commands << BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()),
+                                     task,
+                                     MakeOutputPath(outputDir, task.title, false));
     QElapsedTimer wall;
     wall.start();
     for (const QString &commandLine : commands) {
@@ -197,7 +199,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("Command of the first task (profile 0, default settings):\n  %s\n\n",
-                qPrintable(BuildCommandLine(tasks[0], work.filePath(u"out.mp4"_qs))));
+                qPrintable(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()),
+                                            tasks[0],
+                                            work.filePath(u"out.mp4"_qs))));
 
     EncoderGapWatch gaps;
     app.installEventFilter(&gaps);
@@ -245,7 +249,6 @@ int main(int argc, char *argv[])
                 static_cast<long long>(mixed.size()),
                 m.largestTimerGapMs);
     largestTimerGap = std::max(largestTimerGap, m.largestTimerGapMs);
-    ShutDownEncoder();
     // Intermediate files of the pre-conversions stay in the program's folder: not ours to keep.
     const QStringList intermediates
         = QDir(IntermediateFolder()).entryList({u"real_*.avi"_qs, u"real_*.mpg"_qs}, QDir::Files);

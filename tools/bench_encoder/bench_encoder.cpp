@@ -9,7 +9,7 @@
 #include "BatchState.h"
 #include "BenchRuntime.h"
 #include "CommandLine.h"
-#include "EncoderRunner.h"
+#include "EncoderRun.h"
 #include "MediaProbe.h"
 #include "TaskArray.h"
 #include "UiTimerProbe.h"
@@ -72,13 +72,14 @@ RunnerRun RunThroughRunner(const ConversionTask &task, const QString &output)
     QEventLoop loop;
     UiTimerProbe probe;
     QTimer::singleShot(0, &loop, [&] {
-        const QString commandLine = BuildCommandLine(tasks.at(0), output);
+        const QString commandLine
+            = BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), tasks.at(0), output);
         const double cpuBefore = OwnCpuSeconds();
         QElapsedTimer wall;
         wall.start();
         probe.begin();
-        g_encodeStartTick = TickCount();
-        RunEncoder(commandLine, 0, tasks);
+        EncoderRun run;
+        run.RunEncoder(commandLine, 0, TickCount(), tasks);
         probe.end();
         result.wallSeconds = wall.nsecsElapsed() / 1e9;
         result.cpuSeconds = OwnCpuSeconds() - cpuBefore;
@@ -93,7 +94,8 @@ RunnerRun RunThroughRunner(const ConversionTask &task, const QString &output)
 /// (b): the same command, run directly with its output thrown away.
 double RunDirectly(const ConversionTask &task, const QString &output)
 {
-    const QStringList command = SplitCommandLine(BuildCommandLine(task, output));
+    const QStringList command
+        = SplitCommandLine(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output));
     QProcess encoder;
     encoder.setWorkingDirectory(AppDir());
     encoder.setProcessChannelMode(QProcess::MergedChannels);
@@ -127,7 +129,8 @@ int main(int argc, char *argv[])
     }
     const ConversionTask task = NewConversionTask(clip, ClipSeconds, 0, 0);
     std::printf("Command (profile 0, default settings):\n  %s\n\n",
-                qPrintable(BuildCommandLine(task, work.filePath(u"out.mp4"_qs))));
+                qPrintable(BuildCommandLine(
+                    ProfileFile(ProfileFile::DefaultPath()), task, work.filePath(u"out.mp4"_qs))));
 
     std::vector<double> runnerWall, directWall, ratios, cpuShare;
     qint64 largestGap = 0;
@@ -155,7 +158,6 @@ int main(int argc, char *argv[])
         cpuShare.push_back(100.0 * a.cpuSeconds / a.wallSeconds);
         largestGap = std::max(largestGap, a.largestGapMs);
     }
-    ShutDownEncoder();
 
     std::printf(
         "\nmedian wall time: (a) %.3f s, (b) %.3f s\n", Median(runnerWall), Median(directWall));
