@@ -23,6 +23,7 @@ TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, Conversion
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
     connect(m_batch, &ConversionBatch::busyChanged, this, &TaskRowActions::OnBusyChanged);
+    connect(m_batch, &ConversionBatch::taskOutput, this, &TaskRowActions::OnTaskOutput);
 }
 
 TaskRowActions::~TaskRowActions() = default;

@@ -9,6 +9,7 @@
 #include "BatchState.h"
 #include "CCloseGuardDialog.h"
 #include "CImageButton.h"
+#include "CLogDialog.h"
 #include "CMainFrameDlg.h"
 #include "CRangeSlider.h"
 #include "CTaskListCtrl.h"
@@ -19,6 +20,7 @@
 #include "DesktopNotifier.h"
 #include "EncoderRun.h"
 #include "ShellActions.h"
+#include "TaskRowActions.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -55,6 +57,7 @@ private slots:
     void helpThatCannotOpenSaysWhere();
     void rowMenuByKeyAndPointer_data();
     void rowMenuByKeyAndPointer();
+    void rowMenuAndLog();
 
 private:
     CTavrelDlg *page() const { return m_frame->page(); }
@@ -97,6 +100,7 @@ void tst_WindowAccess::initTestCase()
     DesktopNotifier::SetHandler(
         [this](const QString &summary, const QString &) { m_notices << summary; });
     g_programDir = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + u'/';
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_sources.filePath("state")));
     QString log;
     QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("clip.avi"), 2.0, "160x120", &log),
              qPrintable(log));
@@ -423,6 +427,67 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
     menu->close();
     QCOMPARE(page()->tasks().count(), 1);
     QCOMPARE(page()->tasks().at(0).sourcePath, left);
+}
+
+void tst_WindowAccess::rowMenuAndLog()
+{
+    // A file the encoder cannot read, with a part to convert: the encoder runs, complains and
+    // fails. Then a video that converts.
+    page()->AddSourceFile(m_sources.filePath("broken.avi"));
+    ConversionTask task = page()->tasks().at(0);
+    task.trimEnd = 5.0;
+    page()->tasks().store(0, task);
+    page()->AddSourceFile(m_sources.filePath("clip.avi"));
+    QList<QUrl> opened;
+    ShellActions::SetOpenUrlHandler([&](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+    auto restore
+        = qScopeGuard([] { ShellActions::SetOpenUrlHandler([](const QUrl &) { return false; }); });
+    page()->OnStart();
+
+    const ConversionTask failed = page()->tasks().at(0);
+    QVERIFY(failed.failed);
+    auto *list = control<CTaskListCtrl>(IDC_TASK_LIST);
+    QVERIFY(list->GetCellInfo(0, ProgressColumn)
+                ->text.contains(failed.failureReason.section(u'\n', 0, 0)));
+
+    auto *rows = page()->findChild<TaskRowActions *>();
+    QVERIFY(rows);
+    auto actions = [&](int row) {
+        QHash<QString, QAction *> byText;
+        QMenu *menu = rows->BuildMenu(row);
+        for (QAction *action : menu->actions())
+            byText.insert(action->text(), action);
+        return byText;
+    };
+    const auto failedMenu = actions(0);
+    QVERIFY(failedMenu.value("Show log…")->isEnabled());
+    QVERIFY(!failedMenu.value("Play output")->isEnabled());
+    QVERIFY(failedMenu.value("Remove")->isEnabled());
+
+    // The log: what the encoder said last, also in its own file.
+    failedMenu.value("Show log…")->trigger();
+    auto *dialog = page()->findChild<CLogDialog *>();
+    QVERIFY(dialog);
+    QVERIFY2(dialog->text().contains(failed.failureReason.section(u'\n', 0, 0)),
+             qPrintable(dialog->text().right(400)));
+    const QString file = rows->logs().FilePath(0, failed.sourcePath);
+    QVERIFY(file.startsWith(qEnvironmentVariable("XDG_STATE_HOME")));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains(failed.failureReason.section(u'\n', 0, 0).toUtf8()));
+    dialog->close();
+
+    // The converted video plays from its row; its folder opens.
+    const auto doneMenu = actions(1);
+    QVERIFY(doneMenu.value("Play output")->isEnabled());
+    doneMenu.value("Play output")->trigger();
+    doneMenu.value("Open output folder")->trigger();
+    QCOMPARE(opened,
+             (QList<QUrl>{QUrl::fromLocalFile(m_output->filePath("clip.mp4")),
+                          QUrl::fromLocalFile(m_output->path())}));
 }
 
 QTEST_MAIN(tst_WindowAccess)
