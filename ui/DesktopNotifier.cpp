@@ -30,8 +30,8 @@ void DesktopNotifier::Notify(const QString &summary, const QString &body)
     // server's default).
     call << QStringLiteral("Tavrel") << quint32(0) << QStringLiteral("tavrel") << summary << body
          << QStringList() << hints << qint32(-1);
-    // No reply is awaited: an absent service costs an error reply nobody reads.
-    call.setAutoStartService(false);
+    // No reply is awaited: an absent service costs an error reply nobody reads. A server that
+    // the bus starts on demand is started.
     bus.send(call);
 }
 
