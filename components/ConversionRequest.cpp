@@ -1,6 +1,7 @@
 #include "ConversionRequest.h"
 
 #include "MediaConverter.h"
+#include "PictureFit.h"
 
 #include <QFileInfo>
 
@@ -42,15 +43,6 @@ QStringList InputArguments(const MediaClip &clip)
         args << QStringLiteral("-t") << Number(clip.end - clip.start);
     args << QStringLiteral("-i") << AbsolutePath(clip.path);
     return args;
-}
-
-// Scaled to fit inside width x height with its own proportions, then centred on black bars.
-QString FitFilter(int width, int height)
-{
-    return QStringLiteral("scale=%1:%2:force_original_aspect_ratio=decrease:force_divisible_by=2,"
-                          "pad=%1:%2:(ow-iw)/2:(oh-ih)/2,setsar=1")
-        .arg(width)
-        .arg(height);
 }
 
 double ClipLength(const MediaClip &clip, double fileDuration)
@@ -109,9 +101,14 @@ QStringList ConversionRequest::ffmpegArguments() const
     const int outHeight = isWmv ? wmv.height : height;
     const double outRate = isWmv ? wmv.frameRate : frameRate;
     if (hasVideoClip) {
-        args << QStringLiteral("-vf") << FitFilter(outWidth, outHeight);
+        // The picture keeps its display shape (pixel aspect, rotation) on black bars.
+        args << QStringLiteral("-vf") << LetterboxFilter(outWidth, outHeight, 0.0);
+        // The player takes a constant rate; a rate the source does not have would repeat or
+        // drop frames, so a profile without a rate of its own follows the source's.
         if (outRate > 0.0)
             args << QStringLiteral("-r") << RateText(outRate);
+        else if (isWmv)
+            args << QStringLiteral("-r") << PlayerFrameRate(sourceFrameRate);
         args << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
     } else {
         args << QStringLiteral("-vn");

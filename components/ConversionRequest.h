@@ -28,6 +28,9 @@ struct ConversionRequest
     QString videoEncoder;    ///< AVI: FFmpeg encoder of the video; empty: "mpeg4"
     QString audioEncoder;    ///< AVI: FFmpeg encoder of the audio; empty: "libmp3lame"
     WmvProfile wmv;          ///< WMV output
+    /// Average frames per second of the picture's source (0: unknown). A WMV profile without a
+    /// rate of its own takes the player's rate nearest to it (PlayerFrameRate).
+    double sourceFrameRate = 0.0;
     bool hasVideoClip = false;
     MediaClip videoClip; ///< the picture (and the sound when there is no audio clip)
     bool hasAudioClip = false;

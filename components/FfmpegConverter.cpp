@@ -3,6 +3,7 @@
 #include "BatchState.h"
 #include "ChildProcess.h"
 #include "MediaDuration.h"
+#include "MediaFrameRate.h"
 #include "PumpMessages.h"
 
 #include <QCoreApplication>
@@ -199,6 +200,8 @@ ConversionRequest FfmpegConverter::currentRequest(const QString &outputPath) con
     request.hasVideoClip = !m_videoClips.isEmpty();
     if (request.hasVideoClip)
         request.videoClip = m_videoClips.first();
+    if (request.hasVideoClip && m_outputFormat == WmvOutputFormat)
+        request.sourceFrameRate = ReadVideoFrameRate(request.videoClip.path);
     request.hasAudioClip = !m_audioClips.isEmpty();
     if (request.hasAudioClip)
         request.audioClip = m_audioClips.first();

@@ -15,13 +15,19 @@ QList<SourceFilterGroup> makeGroups()
     };
     return {
         {QStringLiteral("Support Video Files"),
-         list("*.rm;*rmvb;*.avi;*.mpg;*.mpeg;*.vob;*.wmv;*.wma;*.asf;*.mov;*.qt;*.3gp")},
+         list("*.rm;*rmvb;*.avi;*.mpg;*.mpeg;*.vob;*.wmv;*.wma;*.asf;*.mov;*.qt;*.3gp;"
+              "*.mp4;*.m4v;*.mkv;*.webm;*.ts;*.mts;*.m2ts;*.flv;*.ogv;*.dv;*.divx;*.3g2")},
         {QStringLiteral("RealMedia Files (*.rm,*.rmvb)"), list("*.rm;*.rmvb")},
         {QStringLiteral("AVI Files (*.avi)"), list("*.avi")},
         {QStringLiteral("Mpeg files (*.mpg, *.mpeg,*.vob)"), list("*.mpg;*.mpeg;*.vob")},
         {QStringLiteral("Windows Media files (*.wmv, *.wma, *.asf)"), list("*.wmv;*.wma;*.asf")},
         {QStringLiteral("Quick Time Files (*.mov, *.qt)"), list("*.mov; *.qt")},
         {QStringLiteral("3GP Files (*.3gp)"), list("*.3gp")},
+        // Containers of phones, camcorders, TV recordings and the web; the groups above keep
+        // their places so that a stored filter choice still means the same group.
+        {QStringLiteral("Modern Video Files (*.mp4, *.m4v, *.mkv, *.webm, *.ts, *.mts, *.m2ts, "
+                        "*.flv, *.ogv, *.dv, *.divx, *.3g2)"),
+         list("*.mp4;*.m4v;*.mkv;*.webm;*.ts;*.mts;*.m2ts;*.flv;*.ogv;*.dv;*.divx;*.3g2")},
     };
 }
 

@@ -50,10 +50,9 @@ void CTavrelDlg::OnAdd()
 {
     if (IsBusy())
         return;
-    const QString path = ShellActions::OpenFile(this, QtSourceFileFilter(), AddDialogFolder());
-    if (path.isEmpty())
-        return;
-    AddSourceFiles({path});
+    const QStringList paths
+        = ShellActions::OpenFiles(this, QtSourceFileFilter(), AddDialogFolder());
+    AddSourceFiles(paths);
 }
 
 void CTavrelDlg::AddSourceFiles(const QStringList &paths)

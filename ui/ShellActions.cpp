@@ -49,11 +49,11 @@ void ShellActions::Message(QWidget *parent,
     box.exec();
 }
 
-QString ShellActions::OpenFile(QWidget *parent, const QString &filter, const QString &folder)
+QStringList ShellActions::OpenFiles(QWidget *parent, const QString &filter, const QString &folder)
 {
     if (g_openFile)
         return g_openFile(parent, filter, folder);
-    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+    return QFileDialog::getOpenFileNames(parent, QString(), folder, filter);
 }
 
 QString ShellActions::PickFolder(QWidget *parent, const QString &startDir)

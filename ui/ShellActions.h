@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -19,9 +20,9 @@ public:
     using OpenUrlHandler = std::function<bool(const QUrl &url)>;
     using MessageHandler = std::function<void(
         QWidget *parent, const QString &text, const QString &caption, QMessageBox::Icon icon)>;
-    /// Returns the chosen file's full path, or an empty string when cancelled.
+    /// Returns the full paths of the chosen files in the order picked, or none when cancelled.
     using OpenFileHandler
-        = std::function<QString(QWidget *parent, const QString &filter, const QString &folder)>;
+        = std::function<QStringList(QWidget *parent, const QString &filter, const QString &folder)>;
     /// Returns the chosen folder, or an empty string when cancelled. startDir is the folder the
     /// picker opens in; empty for the picker's own choice.
     using FolderHandler = std::function<QString(QWidget *parent, const QString &startDir)>;
@@ -38,9 +39,9 @@ public:
                         const QString &text,
                         const QString &caption,
                         QMessageBox::Icon icon = QMessageBox::NoIcon);
-    /// A modal file-open dialog for one existing file, opening in folder; filter in Qt's form
-    /// ("Text (*.txt);;...").
-    static QString OpenFile(QWidget *parent, const QString &filter, const QString &folder);
+    /// A modal file-open dialog for one or more existing files, opening in folder; filter in Qt's
+    /// form ("Text (*.txt);;...").
+    static QStringList OpenFiles(QWidget *parent, const QString &filter, const QString &folder);
     /// A modal folder picker that opens in startDir (when given).
     static QString PickFolder(QWidget *parent, const QString &startDir = QString());
     /// Asks whether to stop the running batch and close (CCloseGuardDialog); true to close.

@@ -1,5 +1,7 @@
 #include "EncoderArguments.h"
 
+#include "PictureFit.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSize>
@@ -10,7 +12,7 @@
 
 namespace {
 
-enum class VideoCodec { Unset, H264, Mpeg4Simple, Other, None };
+enum class VideoCodec { Unset, H264, Hevc, Mpeg4Simple, Other, None };
 enum class AudioCodec { Unset, Aac, Other, None };
 
 /// The options whose next argument is their value. Knowing them tells a value from the output
@@ -18,17 +20,18 @@ enum class AudioCodec { Unset, Aac, Other, None };
 bool TakesValue(const QString &option)
 {
     static const QStringList options = {
-        u"-i"_qs,           u"-f"_qs,        u"-vcodec"_qs,    u"-acodec"_qs,   u"-c"_qs,
-        u"-codec"_qs,       u"-c:v"_qs,      u"-codec:v"_qs,   u"-c:a"_qs,      u"-codec:a"_qs,
-        u"-b"_qs,           u"-ab"_qs,       u"-b:v"_qs,       u"-b:a"_qs,      u"-vlevel"_qs,
-        u"-coder"_qs,       u"-bufsize"_qs,  u"-maxrate"_qs,   u"-minrate"_qs,  u"-ar"_qs,
-        u"-ac"_qs,          u"-vol"_qs,      u"-r"_qs,         u"-s"_qs,        u"-aspect"_qs,
-        u"-g"_qs,           u"-t"_qs,        u"-ss"_qs,        u"-to"_qs,       u"-metadata"_qs,
-        u"-af"_qs,          u"-vf"_qs,       u"-filter:a"_qs,  u"-filter:v"_qs, u"-map"_qs,
-        u"-level"_qs,       u"-profile"_qs,  u"-profile:v"_qs, u"-pix_fmt"_qs,  u"-movflags"_qs,
-        u"-threads"_qs,     u"-loglevel"_qs, u"-v"_qs,         u"-qscale"_qs,   u"-q:v"_qs,
-        u"-q:a"_qs,         u"-crf"_qs,      u"-preset"_qs,    u"-tune"_qs,     u"-x264opts"_qs,
-        u"-x264-params"_qs, u"-frames:v"_qs, u"-vframes"_qs,   u"-fs"_qs,
+        u"-i"_qs,           u"-f"_qs,           u"-vcodec"_qs,    u"-acodec"_qs,   u"-c"_qs,
+        u"-codec"_qs,       u"-c:v"_qs,         u"-codec:v"_qs,   u"-c:a"_qs,      u"-codec:a"_qs,
+        u"-b"_qs,           u"-ab"_qs,          u"-b:v"_qs,       u"-b:a"_qs,      u"-vlevel"_qs,
+        u"-coder"_qs,       u"-bufsize"_qs,     u"-maxrate"_qs,   u"-minrate"_qs,  u"-ar"_qs,
+        u"-ac"_qs,          u"-vol"_qs,         u"-r"_qs,         u"-s"_qs,        u"-aspect"_qs,
+        u"-g"_qs,           u"-t"_qs,           u"-ss"_qs,        u"-to"_qs,       u"-metadata"_qs,
+        u"-af"_qs,          u"-vf"_qs,          u"-filter:a"_qs,  u"-filter:v"_qs, u"-map"_qs,
+        u"-level"_qs,       u"-profile"_qs,     u"-profile:v"_qs, u"-pix_fmt"_qs,  u"-movflags"_qs,
+        u"-threads"_qs,     u"-loglevel"_qs,    u"-v"_qs,         u"-qscale"_qs,   u"-q:v"_qs,
+        u"-q:a"_qs,         u"-crf"_qs,         u"-preset"_qs,    u"-tune"_qs,     u"-x264opts"_qs,
+        u"-x264-params"_qs, u"-frames:v"_qs,    u"-vframes"_qs,   u"-fs"_qs,       u"-fit"_qs,
+        u"-vprofile"_qs,    u"-x265-params"_qs, u"-fpsmax"_qs,
     };
     return options.contains(option);
 }
@@ -50,6 +53,8 @@ VideoCodec ClassifyVideoCodec(const QString &name)
         return VideoCodec::Mpeg4Simple;
     if (lower == u"h264" || lower == u"libx264" || lower == u"x264" || lower == u"avc")
         return VideoCodec::H264;
+    if (lower == u"hevc" || lower == u"h265" || lower == u"libx265" || lower == u"x265")
+        return VideoCodec::Hevc;
     return VideoCodec::Other;
 }
 
@@ -129,6 +134,9 @@ std::optional<double> ParseFrameRate(const QString &text)
     return std::nullopt;
 }
 
+/// "-r keep": the source's own rate (a variable rate stays variable), thinned to at most this.
+constexpr int KeptFrameRateLimit = 60;
+
 /// The rounded NTSC rates written as decimals become the exact rates they stand for.
 QString ExactFrameRate(const QString &text)
 {
@@ -158,8 +166,16 @@ struct Request
     VideoCodec video = VideoCodec::Unset;
     AudioCodec audio = AudioCodec::Unset;
     std::optional<QSize> frameSize;
+    bool fitWithin = false;              ///< frameSize came from -fit: a limit, not the frame
+    bool outputFrameSize = false;        ///< frameSize is an output option: the picture is fitted
+    std::optional<double> displayAspect; ///< -aspect
+    bool hasVideoFilter = false;         ///< -vf or -filter:v of the command's own
+    bool keepFrameRate = false;          ///< -r keep
     std::optional<double> frameRate;
     qint64 videoBitsPerSecond = 0;
+    qint64 maxBitsPerSecond = 0; ///< -maxrate: the ceiling of quality-based rate control
+    QString h264Profile = u"baseline"_qs;
+    bool hasX265Params = false;
     int minimumH264Level = 0;
     qint64 bufferBits = 0;
     std::optional<int> volume; ///< 256 = unchanged
@@ -195,8 +211,26 @@ Request Gather(const QStringList &arguments)
             request.audio = ClassifyAudioCodec(value);
         } else if (option == u"-s") {
             request.frameSize = ParseFrameSize(value);
+            request.fitWithin = false;
+            request.outputFrameSize = seenInput && request.frameSize;
+        } else if (option == u"-fit") {
+            request.frameSize = ParseFrameSize(value);
+            request.fitWithin = bool(request.frameSize);
+            request.outputFrameSize = bool(request.frameSize);
+        } else if (option == u"-aspect") {
+            request.displayAspect = ParseDisplayAspect(value);
+        } else if (option == u"-vf" || option == u"-filter:v") {
+            request.hasVideoFilter = seenInput;
         } else if (option == u"-r") {
-            request.frameRate = ParseFrameRate(value);
+            request.keepFrameRate = value == u"keep";
+            request.frameRate = request.keepFrameRate ? std::optional<double>(KeptFrameRateLimit)
+                                                      : ParseFrameRate(value);
+        } else if (option == u"-maxrate") {
+            request.maxBitsPerSecond = ParseBitrate(value).value_or(0);
+        } else if (option == u"-vprofile") {
+            request.h264Profile = value.toLower();
+        } else if (option == u"-x265-params") {
+            request.hasX265Params = true;
         } else if (option == u"-b" || option == u"-b:v") {
             request.videoBitsPerSecond = ParseBitrate(value).value_or(0);
         } else if (option == u"-vlevel") {
@@ -223,6 +257,17 @@ Request Gather(const QStringList &arguments)
     return request;
 }
 
+/// The chain that places the picture in the frame the command asks for; empty when it names none.
+QString PictureFilter(const Request &request)
+{
+    if (!request.outputFrameSize || !request.frameSize)
+        return {};
+    const QSize size = *request.frameSize;
+    if (request.fitWithin)
+        return FitWithinFilter(size.width(), size.height());
+    return LetterboxFilter(size.width(), size.height(), request.displayAspect.value_or(0.0));
+}
+
 QString VolumeFilter(int volume)
 {
     return u"volume="_qs + QString::number(volume / 256.0, 'g', 6);
@@ -233,15 +278,26 @@ QStringList VideoOutputOptions(const Request &request)
 {
     QStringList options;
     const bool known = request.frameSize && request.frameRate;
-    const int kbps = int(request.videoBitsPerSecond / 1000);
+    // The ceiling of the rate: -maxrate when given, else the bit rate itself.
+    const qint64 ceiling
+        = request.maxBitsPerSecond > 0 ? request.maxBitsPerSecond : request.videoBitsPerSecond;
+    const int kbps = int(ceiling / 1000);
     qint64 bufferBits = request.bufferBits;
-    if (bufferBits <= 0 && request.videoBitsPerSecond > 0)
-        bufferBits = 2 * request.videoBitsPerSecond;
+    if (bufferBits <= 0 && ceiling > 0)
+        bufferBits = 2 * ceiling;
 
-    if (request.video == VideoCodec::H264 || request.video == VideoCodec::Unset) {
+    if (request.video == VideoCodec::Hevc) {
+        options << u"-profile:v"_qs << u"main"_qs << u"-tag:v"_qs << u"hvc1"_qs;
+        if (!request.hasX265Params)
+            options << u"-x265-params"_qs << u"log-level=error"_qs; // progress stays readable
+        if (ceiling > 0) {
+            options << u"-maxrate:v"_qs << QString::number(ceiling);
+            options << u"-bufsize:v"_qs << QString::number(bufferBits);
+        }
+    } else if (request.video == VideoCodec::H264 || request.video == VideoCodec::Unset) {
         if (request.video == VideoCodec::Unset)
             options << u"-c:v"_qs << u"libx264"_qs;
-        options << u"-profile:v"_qs << u"baseline"_qs;
+        options << u"-profile:v"_qs << request.h264Profile;
         int level = 0;
         if (known) {
             level = H264LevelFor(request.frameSize->width(),
@@ -255,8 +311,8 @@ QStringList VideoOutputOptions(const Request &request)
             bufferBits = std::min(bufferBits, H264MaxCpbBits(level));
         }
         // With a bit rate the buffer bounds the peaks a player has to take; x264 needs both.
-        if (request.videoBitsPerSecond > 0) {
-            options << u"-maxrate:v"_qs << QString::number(request.videoBitsPerSecond);
+        if (ceiling > 0) {
+            options << u"-maxrate:v"_qs << QString::number(ceiling);
             options << u"-bufsize:v"_qs << QString::number(bufferBits);
         }
     } else if (request.video == VideoCodec::Mpeg4Simple) {
@@ -271,8 +327,8 @@ QStringList VideoOutputOptions(const Request &request)
             bufferBits = std::min(bufferBits, Mpeg4SimpleVbvBits(level));
         }
         // FFmpeg's MPEG-4 encoder takes a buffer size only together with a maximum rate.
-        if (request.videoBitsPerSecond > 0) {
-            options << u"-maxrate:v"_qs << QString::number(request.videoBitsPerSecond);
+        if (ceiling > 0) {
+            options << u"-maxrate:v"_qs << QString::number(ceiling);
             options << u"-bufsize:v"_qs << QString::number(bufferBits);
         }
     } else {
@@ -303,7 +359,9 @@ QStringList TranslateEncoderArguments(const QStringList &arguments)
     const Request request = Gather(arguments);
     const bool aac = request.audio == AudioCodec::Aac || request.audio == AudioCodec::Unset;
     const bool x264 = request.video == VideoCodec::H264 || request.video == VideoCodec::Unset;
-    const bool ownVideo = x264 || request.video == VideoCodec::Mpeg4Simple;
+    const bool ownVideo
+        = x264 || request.video == VideoCodec::Mpeg4Simple || request.video == VideoCodec::Hevc;
+    const QString pictureFilter = PictureFilter(request);
 
     QStringList outputOptions = VideoOutputOptions(request) + AudioOutputOptions(request);
     if (request.outputIndex >= 0 && !request.hasMovflags
@@ -312,6 +370,7 @@ QStringList TranslateEncoderArguments(const QStringList &arguments)
     }
 
     QStringList result{u"-hide_banner"_qs};
+    bool pastInput = false;
     for (int i = 0; i < arguments.size(); ++i) {
         if (i == request.outputIndex)
             result += outputOptions;
@@ -321,12 +380,15 @@ QStringList TranslateEncoderArguments(const QStringList &arguments)
             continue;
         }
         const QString &value = arguments.at(++i);
+        pastInput = pastInput || option == u"-i";
         if (IsVideoCodecOption(option)) {
             const VideoCodec codec = ClassifyVideoCodec(value);
             if (codec == VideoCodec::H264)
                 result << u"-c:v"_qs << u"libx264"_qs;
             else if (codec == VideoCodec::Mpeg4Simple)
                 result << u"-c:v"_qs << u"mpeg4"_qs;
+            else if (codec == VideoCodec::Hevc)
+                result << u"-c:v"_qs << u"libx265"_qs;
             else
                 result << option << value;
         } else if (IsAudioCodecOption(option)) {
@@ -343,9 +405,19 @@ QStringList TranslateEncoderArguments(const QStringList &arguments)
         } else if (option == u"-coder") {
             if (x264)
                 result << option << value; // libx264's own option: 0 is CAVLC
-        } else if (option == u"-bufsize") {
+        } else if (option == u"-bufsize" || option == u"-maxrate") {
             if (!ownVideo)
                 result << option << value;
+        } else if (option == u"-vprofile") {
+            // Written before the output file as -profile:v.
+        } else if ((option == u"-s" || option == u"-fit") && pastInput && !pictureFilter.isEmpty()
+                   && ParseFrameSize(value)) {
+            // The frame becomes the fitting chain (with the command's own filter, if any).
+            if (!request.hasVideoFilter)
+                result << u"-vf"_qs << pictureFilter;
+        } else if ((option == u"-vf" || option == u"-filter:v") && pastInput
+                   && !pictureFilter.isEmpty()) {
+            result << option << value + u',' + pictureFilter;
         } else if (option == u"-vol") {
             if (!request.volume)
                 result << option << value; // not a volume: FFmpeg reports it
@@ -355,7 +427,10 @@ QStringList TranslateEncoderArguments(const QStringList &arguments)
             result << option
                    << (aac && ok && rate > 0 ? QString::number(NearestAacSampleRate(rate)) : value);
         } else if (option == u"-r") {
-            result << option << ExactFrameRate(value);
+            if (value == u"keep")
+                result << u"-fpsmax"_qs << QString::number(KeptFrameRateLimit);
+            else
+                result << option << ExactFrameRate(value);
         } else if ((option == u"-af" || option == u"-filter:a") && request.volume
                    && *request.volume != 256) {
             result << option << VolumeFilter(*request.volume) + u',' + value;

@@ -7,8 +7,9 @@
 /// them into FFmpeg 5.1 arguments whose output a small portable player plays:
 ///
 ///   -vcodec xvid       MPEG-4 Part 2, Simple profile, at the level the picture needs
-///   -vcodec h264       libx264, Baseline profile (no B-frames, CAVLC), at a level no lower than
-///                      -vlevel and no lower than frame size, rate and bit rate need
+///   -vcodec h264       libx264, Baseline profile (no B-frames, CAVLC) unless -vprofile says
+///                      otherwise, at a level no lower than -vlevel and no lower than frame
+///                      size, rate and bit rate (or its ceiling) need
 ///   -vlevel N          the lowest H.264 level wanted (level_idc, 13 = 1.3)
 ///   -bufsize N         a bare number is kilobytes (the old unit); kept within the level's buffer
 ///   -b N, -ab N        video and audio bit rate (-b:v, -b:a); a bare number below 10000 is
@@ -17,7 +18,21 @@
 ///   -ar N              for AAC: the nearest rate the player plays (54000 and 96000 give 48000)
 ///   -vol N             audio volume N/256 (256 keeps it)
 ///   -r 29.97           the exact NTSC rate 30000/1001
+///   -r keep            the source's own frame rate (a variable rate stays variable), at most 60
+///                      frames per second: a faster source is thinned to 60
+///   -s WxH             the output frame; the picture keeps its display shape (its pixel aspect
+///                      and rotation) and is fitted inside the frame on black bars
+///   -aspect A          the display shape of the -s frame ("4:3", "16:9"); without it the frame
+///                      has square pixels
+///   -fit WxH           no fixed frame: the picture is fitted within WxH keeping its display
+///                      shape, without bars, never enlarged, with square pixels and even sides
+///   -vcodec hevc       libx265, Main profile, tagged hvc1 for players that ask for it
+///   -vprofile P        the H.264 profile: baseline (the default), main or high
+///   -crf N             rate control by quality (libx264, libx265); -maxrate N then is the
+///                      ceiling (a bare number below 10000 is kilobits per second) and -bufsize
+///                      its buffer (twice the ceiling when not given)
 /// Every output gets yuv420p video; an .mp4/.m4v/.mov/.3gp output keeps its index at the front.
+/// A command's own -vf runs first, then the chain that fits the picture into the frame.
 /// Without a video or audio codec option the output still gets H.264 Baseline and AAC-LC.
 /// Any option not named here passes through unchanged, in its place.
 QStringList TranslateEncoderArguments(const QStringList &arguments);

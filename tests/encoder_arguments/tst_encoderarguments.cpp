@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "EncoderArguments.h"
+#include "PictureFit.h"
 
 #include <QTest>
 
@@ -130,6 +131,34 @@ void tst_EncoderArguments::translate_data()
         << Sequences{{u"-vcodec"_qs, u"copy"_qs, u"-acodec"_qs, u"copy"_qs},
                      {u"-bufsize"_qs, u"100"_qs}}
         << QStringList{u"-pix_fmt"_qs, u"-movflags"_qs, u"-profile:v"_qs, u"-profile:a"_qs};
+    QTest::newRow("the frame becomes a fit on bars at the shown shape")
+        << u"-s 160x120 -i in.avi -s 320x240 -aspect 16:9 out.mp4"_qs
+        << Sequences{{u"-s"_qs, u"160x120"_qs, u"-i"_qs},
+                     {u"-vf"_qs, LetterboxFilter(320, 240, 16.0 / 9.0)},
+                     {u"-aspect"_qs, u"16:9"_qs}}
+        << QStringList{u"320x240"_qs};
+    QTest::newRow("the command's own filter runs before the fit")
+        << u"-i in.avi -vf hflip -s 320x240 out.mp4"_qs
+        << Sequences{{u"-vf"_qs, u"hflip,"_qs + LetterboxFilter(320, 240, 0)}}
+        << QStringList{u"-s"_qs};
+    QTest::newRow("fit within, the source's rate, quality with a ceiling")
+        << u"-i in.avi -vcodec h264 -vprofile high -crf 22 -maxrate 5000k -fit 1280x720 -r keep "
+           u"out.mp4"_qs
+        << Sequences{{u"-crf"_qs, u"22"_qs},
+                     {u"-vf"_qs, FitWithinFilter(1280, 720)},
+                     {u"-fpsmax"_qs, u"60"_qs},
+                     {u"-profile:v"_qs, u"high"_qs},
+                     {u"-level:v"_qs, u"32"_qs},
+                     {u"-maxrate:v"_qs, u"5000000"_qs},
+                     {u"-bufsize:v"_qs, u"10000000"_qs}}
+        << QStringList{u"-fit"_qs, u"-r"_qs, u"-vprofile"_qs, u"-maxrate"_qs, u"-b:v"_qs};
+    QTest::newRow("HEVC")
+        << u"-i in.avi -vcodec hevc -crf 26 -maxrate 6000 -bufsize 1000 out.mp4"_qs
+        << Sequences{{u"-c:v"_qs, u"libx265"_qs},
+                     {u"-profile:v"_qs, u"main"_qs, u"-tag:v"_qs, u"hvc1"_qs},
+                     {u"-maxrate:v"_qs, u"6000000"_qs, u"-bufsize:v"_qs, u"8192000"_qs},
+                     {u"-pix_fmt"_qs, u"yuv420p"_qs}}
+        << QStringList{u"-vcodec"_qs, u"-maxrate"_qs, u"-bufsize"_qs};
     QTest::newRow("input options stay before the input")
         << u"-n -ss 00:01:02 -t 00:00:30 -i in.avi out.mp4"_qs
         << Sequences{{u"-hide_banner"_qs,

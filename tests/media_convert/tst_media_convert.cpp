@@ -34,6 +34,7 @@ private:
     QTemporaryDir m_dir;
     QString m_rm;
     QString m_avi;
+    QMap<int, QString> m_aviAtRate; ///< AVI sources by frames per second
 };
 
 QString TestMediaConvert::fakeConverter() const
@@ -50,6 +51,27 @@ void TestMediaConvert::initTestCase()
     QString log;
     QVERIFY2(MakeSource(m_rm, 2.0, QStringLiteral("160x120"), &log), qPrintable(log));
     QVERIFY2(MakeSource(m_avi, 2.0, QStringLiteral("176x144"), &log), qPrintable(log));
+    for (int rate : {30, 50, 60}) {
+        const QString path = m_dir.filePath(QStringLiteral("source%1.avi").arg(rate));
+        QVERIFY2(RunFfmpeg({"-f",
+                            "lavfi",
+                            "-i",
+                            QStringLiteral("testsrc=size=176x144:rate=%1").arg(rate),
+                            "-f",
+                            "lavfi",
+                            "-i",
+                            "sine",
+                            "-t",
+                            "2",
+                            "-c:v",
+                            "mpeg4",
+                            "-c:a",
+                            "libmp3lame",
+                            path},
+                           &log),
+                 qPrintable(log));
+        m_aviAtRate.insert(rate, path);
+    }
     QVERIFY(QFileInfo(fakeConverter()).isExecutable());
 }
 
@@ -65,6 +87,11 @@ void TestMediaConvert::wmvConversion_data()
     QTest::addRow("AVI, WMV 7 profile") << m_avi << 3 << 0.0 << 2.0 << "wmv1" << 25.0;
     QTest::addRow("trimmed to 0.5..1.5 s") << m_rm << 1 << 0.5 << 1.5 << "wmv2" << 25.0;
     QTest::addRow("15 fps profile") << m_avi << 4 << 0.0 << 2.0 << "wmv1" << 15.0;
+    // A rate the player plays, without repeating frames.
+    QTest::addRow("30 fps source: kept") << m_aviAtRate[30] << 1 << 0.0 << 2.0 << "wmv2" << 30.0;
+    QTest::addRow("50 fps source: 25") << m_aviAtRate[50] << 1 << 0.0 << 2.0 << "wmv2" << 25.0;
+    QTest::addRow("60 fps source: NTSC rate")
+        << m_aviAtRate[60] << 1 << 0.0 << 2.0 << "wmv2" << 29.97;
 }
 
 void TestMediaConvert::wmvConversion()

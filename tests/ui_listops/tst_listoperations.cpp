@@ -70,6 +70,8 @@ private slots:
     void titleAndProfiles();
     void drops_data();
     void drops();
+    void modernContainers_data();
+    void modernContainers();
 
 private:
     CTavrelDlg *page() const { return m_frame->page(); }
@@ -94,7 +96,7 @@ private:
     std::unique_ptr<CMainFrameDlg> m_frame;
     QStringList m_dialogFolders;
     QString m_dialogFilter;
-    QString m_dialogAnswer;
+    QStringList m_dialogAnswer;
 };
 
 void tst_ListOperations::initTestCase()
@@ -218,10 +220,16 @@ void tst_ListOperations::addThroughTheDialog()
     QVERIFY(QFileInfo(m_dialogFolders.constLast()).isDir());
 
     // The same file twice makes two tasks; the next dialog opens where the last file came from.
-    m_dialogAnswer = clip("CAMERA.AVI");
+    m_dialogAnswer = {clip("CAMERA.AVI")};
     page()->OnAdd();
     page()->OnAdd();
     QCOMPARE(page()->tasks().count(), 2);
+    // Several files picked at once become tasks in the order picked.
+    m_dialogAnswer = {clip("party.rmvb"), clip("holiday.trip.avi")};
+    page()->OnAdd();
+    QCOMPARE(page()->tasks().count(), 4);
+    QCOMPARE(page()->tasks().at(2).sourcePath, clip("party.rmvb"));
+    QCOMPARE(page()->tasks().at(3).sourcePath, clip("holiday.trip.avi"));
     QCOMPARE(m_dialogFolders.constLast(), m_dir.path());
     QVERIFY(media->isVisible() && !picture->isVisible());
 
@@ -229,8 +237,8 @@ void tst_ListOperations::addThroughTheDialog()
     page()->Batch().SetBusy(true);
     page()->OnAdd();
     page()->OnRemoveAll();
-    QCOMPARE(m_dialogFolders.size(), 3);
-    QCOMPARE(page()->tasks().count(), 2);
+    QCOMPARE(m_dialogFolders.size(), 4);
+    QCOMPARE(page()->tasks().count(), 4);
     page()->Batch().SetBusy(false);
     page()->OnRemoveAll();
     QCOMPARE(page()->tasks().count(), 0);
@@ -514,6 +522,53 @@ void tst_ListOperations::drops()
     QCOMPARE(list()->GetItemCount(), added.size());
     QCOMPARE(control<CVideoEdit>(IDC_MEDIA)->isVisible(), !added.isEmpty());
     page()->Batch().SetBusy(false);
+}
+
+void tst_ListOperations::modernContainers_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"phone.mp4",
+                             "movie.m4v",
+                             "show.mkv",
+                             "clip.webm",
+                             "dvb.ts",
+                             "camcorder.MTS",
+                             "bluray.m2ts",
+                             "web.flv",
+                             "free.ogv",
+                             "tape.dv",
+                             "old.divx",
+                             "phone.3G2",
+                             "PHONE.MP4"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+}
+
+void tst_ListOperations::modernContainers()
+{
+    // The dialog lists the type among all supported files and in a group of its own; a drop
+    // and the command line ("Open with") take it too.
+    QFETCH(QString, name);
+    QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip(name)) || QFile::exists(clip(name)));
+    const QString pattern = u"*."_qs + QFileInfo(name).suffix().toLower();
+    const QStringList groups = QtSourceFileFilter().split(u";;"_qs);
+    QVERIFY(groups.constFirst().contains(pattern)
+            && groups.constFirst().contains(pattern.toUpper()));
+    QVERIFY(std::any_of(groups.cbegin() + 1, groups.cend(), [&](const QString &group) {
+        return group.contains(pattern);
+    }));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(clip(name))});
+    const QPoint at = page()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(page(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(page(), &drop);
+    QCOMPARE(page()->tasks().count(), 1);
+    QCOMPARE(page()->tasks().at(0).sourcePath, clip(name));
+
+    QCOMPARE(SourceFilesFromArguments({name}, m_dir.path()), QStringList{clip(name)});
 }
 
 QTEST_MAIN(tst_ListOperations)
