@@ -67,8 +67,10 @@ void CMainFrameDlg::closeEvent(QCloseEvent *event)
     // person closed the window (the close came from the window system), they are asked first;
     // a session logout, a signal or the program itself closes without asking.
     if (m_page && m_page->IsBusy()) {
+        // "Keep converting" keeps the window, unless the program closed it while it asked (a
+        // signal arrived meanwhile).
         if (event->spontaneous() && !qApp->isSavingSession()
-            && !ShellActions::ConfirmStopAndClose(this)) {
+            && !ShellActions::ConfirmStopAndClose(this) && isVisible()) {
             event->ignore();
             return;
         }
