@@ -2,6 +2,7 @@
 
 #include "MediaConverter.h"
 #include "PictureFit.h"
+#include "SafeMediaInput.h"
 
 #include <QFileInfo>
 
@@ -41,7 +42,8 @@ QStringList InputArguments(const MediaClip &clip)
         args << QStringLiteral("-ss") << Number(clip.start);
     if (clip.hasEnd())
         args << QStringLiteral("-t") << Number(clip.end - clip.start);
-    args << QStringLiteral("-i") << AbsolutePath(clip.path);
+    // The source is untrusted: real container formats of local files only.
+    args << SafeInputOptions() << QStringLiteral("-i") << AbsolutePath(clip.path);
     return args;
 }
 

@@ -87,7 +87,7 @@ FfmpegConverter::~FfmpegConverter()
 
 double FfmpegConverter::GetMediaDuration(const QString &path)
 {
-    return ReadMediaDuration(path);
+    return ReadMediaDurationResponsively(path);
 }
 
 MediaItemList FfmpegConverter::VideoCodecList() const
@@ -244,9 +244,9 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
         return refuseConversion(tr("The converter %1 was not found.").arg(m_ffmpegProgram));
 
     const double videoDuration
-        = request.hasVideoClip ? ReadMediaDuration(request.videoClip.path) : 0.0;
+        = request.hasVideoClip ? ReadMediaDurationResponsively(request.videoClip.path) : 0.0;
     const double audioDuration
-        = request.hasAudioClip ? ReadMediaDuration(request.audioClip.path) : 0.0;
+        = request.hasAudioClip ? ReadMediaDurationResponsively(request.audioClip.path) : 0.0;
     m_conversionTotal = request.expectedLength(videoDuration, audioDuration);
     m_lastPosition = 0.0;
     m_progress.reset();

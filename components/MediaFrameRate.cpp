@@ -1,15 +1,12 @@
 #include "MediaFrameRate.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "SafeMediaFile.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
-#include <libavutil/log.h>
 }
 
 #include <cmath>
-#include <mutex>
 
 namespace {
 
@@ -26,30 +23,15 @@ double UsableRate(AVRational rate)
 
 double ReadVideoFrameRate(const QString &path)
 {
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
-
-    // Only regular files: a device or a pipe could block.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    // The source is untrusted: a regular file of a real container format, read with a deadline.
+    SafeMediaFile file(path);
+    if (!file.IsOpen() || !file.FindStreamInfo())
         return 0.0;
-#ifdef Q_OS_WIN
-    const QByteArray name = path.toUtf8();
-#else
-    const QByteArray name = QFile::encodeName(path);
-#endif
-    AVFormatContext *context = nullptr;
-    if (avformat_open_input(&context, name.constData(), nullptr, nullptr) < 0)
+    AVFormatContext *context = file.Context();
+    const int index = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (index < 0)
         return 0.0;
-    double fps = 0.0;
-    if (avformat_find_stream_info(context, nullptr) >= 0) {
-        const int index = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-        if (index >= 0) {
-            const AVStream *stream = context->streams[index];
-            fps = UsableRate(stream->avg_frame_rate);
-            if (fps <= 0.0)
-                fps = UsableRate(stream->r_frame_rate);
-        }
-    }
-    avformat_close_input(&context);
-    return fps;
+    const AVStream *stream = context->streams[index];
+    const double fps = UsableRate(stream->avg_frame_rate);
+    return fps > 0.0 ? fps : UsableRate(stream->r_frame_rate);
 }

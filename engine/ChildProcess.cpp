@@ -6,6 +6,11 @@
 #include <qt_windows.h>
 #else
 #include <csignal>
+
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
 #endif
 
 void PrepareChildProcess(QProcess &process)
@@ -17,6 +22,16 @@ void PrepareChildProcess(QProcess &process)
         args->flags |= CREATE_NEW_CONSOLE;
         args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
         args->startupInfo->wShowWindow = SW_HIDE;
+    });
+#elif defined(Q_OS_LINUX)
+    // The child dies with Tavrel, however Tavrel ends (SIGKILL included): the kernel sends it
+    // SIGKILL when its parent goes. The setting survives tavenc's exec of ffmpeg. A parent that
+    // died before the setting took effect is caught by the parent check.
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
     });
 #else
     Q_UNUSED(process)

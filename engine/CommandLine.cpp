@@ -12,6 +12,24 @@ QString hms(int seconds)
     return QString::asprintf("%02d:%02d:%02d", seconds / 3600, (seconds % 3600) / 60, seconds % 60);
 }
 
+/// "hh:mm:ss", or "hh:mm:ss.mmm" when seconds (rounded to the millisecond) is not whole. The
+/// encoder's time syntax takes both; cutting to whole seconds would lose the end of every file.
+QString TimeText(double seconds)
+{
+    const int whole = WholeSeconds(seconds);
+    if (whole == INT_MAX)
+        return hms(whole);
+    qint64 millis = std::llround(std::max(0.0, seconds - whole) * 1000.0);
+    int shownWhole = whole;
+    if (millis >= 1000 && whole < INT_MAX) {
+        ++shownWhole;
+        millis -= 1000;
+    }
+    if (millis == 0)
+        return hms(shownWhole);
+    return hms(shownWhole) + QString::asprintf(".%03lld", static_cast<long long>(millis));
+}
+
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -74,10 +92,8 @@ QList<Placeholder> placeholdersFor(const ConversionTask &task,
         {QStringLiteral("$INPUT_FILE"),
          intermediate ? task.intermediatePath : task.sourcePath,
          Kind::Text},
-        // The intermediate file already begins at the trim start.
-        {QStringLiteral("$START"),
-         intermediate ? QStringLiteral("-ss 00:00:00 ") : StartText(task),
-         Kind::Option},
+        // The intermediate file already begins at the trim start: no seek at all.
+        {QStringLiteral("$START"), intermediate ? QString() : StartText(task), Kind::Option},
         {QStringLiteral("$LENGTH"), LengthText(task), Kind::Option},
         {QStringLiteral("$TITLE"), task.baseName, Kind::Text},
         {QStringLiteral("$TIMESTAMP"), timeStamp(now), Kind::Text},
@@ -107,12 +123,17 @@ int WholeSeconds(double seconds)
 
 QString StartText(const ConversionTask &task)
 {
-    return QStringLiteral(" -ss ") + hms(WholeSeconds(task.trimStart));
+    // Any seek, even to 0, makes FFmpeg start decoding at a key frame: on MPEG-4 Part 2 files
+    // with B-frames it cannot seek to 0 exactly and every frame up to the next key frame is lost.
+    const QString start = TimeText(task.trimStart);
+    if (start == QLatin1String("00:00:00"))
+        return QString();
+    return QStringLiteral(" -ss ") + start;
 }
 
 QString LengthText(const ConversionTask &task)
 {
-    return QStringLiteral(" -t ") + hms(WholeSeconds(task.trimEnd - task.trimStart));
+    return QStringLiteral(" -t ") + TimeText(task.trimEnd - task.trimStart);
 }
 
 QString BuildCommandLineFromTemplate(const QString &templateText,

@@ -11,9 +11,10 @@
 /// values give 0, values beyond the range of int give INT_MAX. Never undefined behaviour.
 int WholeSeconds(double seconds);
 
-/// " -ss hh:mm:ss" (note the leading blank) for the task's trim start.
+/// " -ss hh:mm:ss" (note the leading blank) for the task's trim start, with ".mmm" when it is
+/// not whole seconds; empty when the range starts at 0 (no seek at all).
 QString StartText(const ConversionTask &task);
-/// " -t hh:mm:ss" for the task's trimmed length.
+/// " -t hh:mm:ss" for the task's trimmed length, with ".mmm" when it is not whole seconds.
 QString LengthText(const ConversionTask &task);
 
 /// Fills a profile template with the task's values.

@@ -5,6 +5,8 @@
 #include "CommandLine.h"
 #include "MediaConverter.h"
 #include "OutputPath.h"
+#include "OutputVerifier.h"
+#include "PartFile.h"
 #include "PreConversion.h"
 #include "ProgressText.h"
 #include "PumpMessages.h"
@@ -23,12 +25,6 @@ constexpr int WmvWaitSliceMs = 100;
 constexpr int ProgressIntervalMs = 250;
 
 const QString InhibitReason = QStringLiteral("Converting videos");
-
-bool IsNonEmptyFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.size() > 0;
-}
 
 } // namespace
 
@@ -84,6 +80,8 @@ void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtE
         emit messageRequested(CenterMessageText(problem), QStringLiteral("Error"));
         return;
     }
+    // Part files of a Tavrel that was killed (nothing of it could clean up) go now.
+    PartFile::RemoveStalePartFiles(outputDirectory);
     m_running = true;
     m_count = m_tasks->count();
     SetBusy(true);
@@ -107,7 +105,7 @@ void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtE
                   : EmptyRangeReason(
                       task.trimStart, task.trimEnd, m_media->GetMediaDuration(task.sourcePath));
         if (!emptyRange.isEmpty()) {
-            FailTask(i, emptyRange, QString(), false);
+            m_tasks->fail(i, emptyRange);
             outcome = Outcome::Failed;
         } else if (task.outputWmv == 1) {
             outcome = ConvertWmv(i, outputDirectory);
@@ -138,39 +136,48 @@ void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtE
 ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &outputDirectory)
 {
     ConversionTask task = m_tasks->at(index);
+    // The intermediate lives as long as its task: deleted when this returns, however it ends.
+    PartFile intermediate;
     if (task.needsPreconversion == 1) {
         m_phase = Phase::Preconverting;
-        PreConvert(index, m_encodeStartTick, *m_tasks, *m_media);
-        if (Stopped())
+        PreConvert(index, m_encodeStartTick, *m_tasks, *m_media, intermediate);
+        if (Stopped()) {
+            MarkStopped(index, QString(), 0.0);
             return Outcome::Stopped;
+        }
         task = m_tasks->at(index);
         // The encoder would read a missing or partial intermediate file.
         if (task.failed)
             return Outcome::Failed;
     }
 
-    const QString output = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
-    m_outputPath = output;
-    const QString commandLine = BuildCommandLine(m_profiles, task, output);
-    const bool existed = PathIsTaken(output);
+    // The encoder writes a part file of its own; the final name is taken only by a good file.
+    const QString planned = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
+    m_outputPath = planned;
+    PartFile part;
+    QString error;
+    if (!part.CreateFor(planned, &error)) {
+        m_tasks->fail(index, error);
+        return Outcome::Failed;
+    }
+    const QString commandLine = BuildCommandLine(m_profiles, task, part.Path());
     m_encodeStartTick = TickCount();
     m_phase = Phase::Encoding;
+    m_encoder.SetPartFile(part.Path());
     m_encoder.RunEncoder(commandLine, index, m_encodeStartTick, *m_tasks);
-    if (Stopped())
-        return Outcome::Stopped; // the encoder finished its file on "q": a valid, shorter output
-    m_encoder.SendEncoderQuit();
-
-    task = m_tasks->at(index);
-    if (task.failed) {
-        FailTask(index, QString(), output, existed);
+    m_encoder.SetPartFile(QString());
+    const bool stopped = Stopped();
+    if (!stopped)
+        m_encoder.SendEncoderQuit();
+    if (m_encoder.WasForced()) {
+        // An encoder that did not finish on "q" left no finished file, stopped or not.
+        if (!m_abandoned && m_tasks)
+            m_tasks->fail(index,
+                          QStringLiteral("The encoder did not finish its file when told to and "
+                                         "had to be ended."));
         return Outcome::Failed;
     }
-    if (!IsNonEmptyFile(output)) {
-        FailTask(index, QStringLiteral("The encoder wrote no output file."), output, existed);
-        return Outcome::Failed;
-    }
-    m_tasks->update(index, ProgressColumn, [](ConversionTask &t) { t.finished = 1; });
-    return Outcome::Converted;
+    return PlaceOutput(task, index, part, outputDirectory, false, stopped);
 }
 
 ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &outputDirectory)
@@ -182,20 +189,24 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
     m_media->AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     m_media->AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
 
+    const QString planned = MakeOutputPath(outputDirectory, task.title, true, task.sourcePath);
+    m_outputPath = planned;
+    PartFile part;
+    QString error;
+    if (!part.CreateFor(planned, &error)) {
+        m_tasks->fail(index, error);
+        return Outcome::Failed;
+    }
     m_wmvConverting = 1;
-    const QString output = MakeOutputPath(outputDirectory, task.title, true, task.sourcePath);
-    m_outputPath = output;
-    const bool existed = PathIsTaken(output);
-    if (!m_media->StartConversion(output)) {
+    if (!m_media->StartConversion(part.Path())) {
         m_wmvConverting = 0;
         if (Stopped()) {
             // Stopped while the converter was starting: whatever it began is abandoned.
-            if (!existed && QFileInfo(output).isFile())
-                QFile::remove(output);
+            MarkStopped(index, QString(), 0.0);
             return Outcome::Stopped;
         }
         // The task fails; the batch goes on with the next one.
-        FailTask(index, m_media->LastConversionError(), output, existed);
+        m_tasks->fail(index, m_media->LastConversionError());
         return Outcome::Failed;
     }
     m_wmvStartTick = TickCount();
@@ -212,30 +223,78 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
         PumpMessagesWaiting(WmvWaitSliceMs);
     }
     if (Stopped()) {
-        // The media component ends a conversion by killing it: the file's header was never
-        // completed and no player can use it.
-        if (!existed && QFileInfo(output).isFile())
-            QFile::remove(output);
+        // The media component ends a stopped conversion by killing it: the file never gets its
+        // header's final values and index (a length of zero), so nothing of it is kept.
+        part.Remove();
+        MarkStopped(index, QString(), 0.0);
         return Outcome::Stopped;
     }
+    if (m_tasks->at(index).failed)
+        return Outcome::Failed;
+    return PlaceOutput(task, index, part, outputDirectory, true, false);
+}
 
-    if (m_tasks->at(index).failed) {
-        FailTask(index, QString(), output, existed);
+ConversionBatch::Outcome ConversionBatch::PlaceOutput(const ConversionTask &task,
+                                                      int index,
+                                                      PartFile &part,
+                                                      const QString &outputDirectory,
+                                                      bool wmv,
+                                                      bool stopped)
+{
+    // Only the task array may be gone (the window closed mid-batch): the file is judged and
+    // placed all the same, from the task as it was when its conversion began.
+    const bool tasksLeft = !m_abandoned && m_tasks;
+    if (!stopped && tasksLeft && m_tasks->at(index).failed)
+        return Outcome::Failed;
+    // Whatever the encoder's exit status said, only a file that plays is an output.
+    const SourceStreams source = ProbeSourceStreams(task.sourcePath);
+    OutputExpectation expected;
+    expected.video = !source.ok || source.video;
+    expected.audio = source.ok && source.audio;
+    expected.seconds = task.trimEnd - task.trimStart;
+    expected.stopped = stopped;
+    const OutputVerdict verdict = VerifyOutputFile(part.Path(), expected);
+    QString error = verdict.reason;
+    const QString placed
+        = verdict.ok ? part.MoveIntoPlace(
+              [&](int n) {
+                  return OutputPathCandidate(outputDirectory, task.title, wmv, task.sourcePath, n);
+              },
+              &error)
+                     : QString();
+    if (placed.isEmpty())
+        part.Remove();
+    else
+        m_outputPath = placed;
+    if (stopped) {
+        MarkStopped(index, placed, placed.isEmpty() ? 0.0 : verdict.duration);
+        return Outcome::Stopped;
+    }
+    if (!tasksLeft)
+        return placed.isEmpty() ? Outcome::Failed : Outcome::Converted;
+    if (placed.isEmpty()) {
+        m_tasks->fail(index, error);
         return Outcome::Failed;
     }
-    m_tasks->update(index, ProgressColumn, [](ConversionTask &t) { t.wmvPercent = 100; });
+    m_tasks->update(index, OutputColumn, [&placed](ConversionTask &t) { t.outputFile = placed; });
+    m_tasks->update(index, ProgressColumn, [wmv](ConversionTask &t) {
+        if (wmv)
+            t.wmvPercent = 100;
+        else
+            t.finished = 1;
+    });
     return Outcome::Converted;
 }
 
-void ConversionBatch::FailTask(int index,
-                               const QString &reason,
-                               const QString &output,
-                               bool outputExisted)
+void ConversionBatch::MarkStopped(int index, const QString &output, double keptSeconds)
 {
-    m_tasks->fail(index, reason);
-    // A failed run leaves no broken file behind, but never removes one it did not make.
-    if (!output.isEmpty() && !outputExisted && QFileInfo(output).isFile())
-        QFile::remove(output);
+    if (m_abandoned || !m_tasks)
+        return;
+    m_tasks->update(index, OutputColumn, [&](ConversionTask &t) { t.outputFile = output; });
+    m_tasks->update(index, ProgressColumn, [&](ConversionTask &t) {
+        t.stopped = 1;
+        t.keptSeconds = keptSeconds;
+    });
 }
 
 void ConversionBatch::Stop()
@@ -249,13 +308,9 @@ void ConversionBatch::Stop()
         m_encoder.SendEncoderQuit();
         break;
     case Phase::Preconverting:
+        // The intermediate goes when the task's conversion unwinds (its PartFile).
         if (m_media)
             m_media->StopConversion();
-        if (m_tasks) {
-            const QString intermediate = m_tasks->at(m_index).intermediatePath;
-            if (!intermediate.isEmpty())
-                QFile::remove(intermediate);
-        }
         break;
     case Phase::MakingWmv:
         m_wmvConverting = 0;

@@ -10,11 +10,19 @@
 #include <QTimer>
 
 class MediaConverter;
+class PartFile;
 
 /// The batch: converts every task of a TaskArray, one after another in list order. A task with
 /// outputWmv 0 becomes an MP4 file made by the encoder (RunEncoder), after a pre-conversion
 /// through the media component when it needs one (PreConvert); a task with outputWmv 1 becomes a
 /// WMV file made by the media component itself. Output files are named by MakeOutputPath.
+///
+/// Every run writes an exclusively created, hidden part file in the output folder (PartFile),
+/// never the final name. When the run ends, finished or stopped, the part file is checked in
+/// process (VerifyOutputFile: it opens, has picture and sound where the source has them, and a
+/// finished one lasts the range) and only then moved to the first free output name without ever
+/// replacing a file; otherwise it is deleted. No task is finished without such a file. A task's
+/// intermediate file (pre-conversion) is deleted when its task ends, however it ends.
 ///
 /// Start runs the whole batch and returns when it is over; every wait in it handles events, so
 /// Stop, the converter's signals (connected here) and the window's handlers run re-entrantly
@@ -45,10 +53,11 @@ public:
     void Start(const QString &outputDirectory, bool powerOffAtEnd);
 
     /// Stops the batch: sets g_stopRequested and acts on the task being converted. An encoder
-    /// run is told to finish ("q") and keeps its shorter output; a pre-conversion is stopped at
-    /// once and its intermediate file deleted; a WMV conversion is stopped at once, its unusable
-    /// part-file deleted, and the batch turns idle at once (busyChanged(false)) while its loop
-    /// unwinds. No further task starts.
+    /// run is told to finish ("q"); a pre-conversion is stopped at once (its intermediate file
+    /// goes with the task); a WMV conversion is stopped at once and the batch turns idle at once
+    /// (busyChanged(false)) while its loop unwinds. The stopped task keeps its output when what
+    /// was written plays (the row says "Stopped" and how much was kept), else nothing. No
+    /// further task starts.
     void Stop();
 
     /// The owner (with the tasks and the media component) is going away while Start may still
@@ -107,9 +116,18 @@ private:
     void OnConverterOutput(const QByteArray &text);
     Outcome ConvertMp4(int index, const QString &outputDirectory);
     Outcome ConvertWmv(int index, const QString &outputDirectory);
-    /// Marks task index failed (TaskArray::fail: the first reason stays) and deletes output
-    /// when the run created it.
-    void FailTask(int index, const QString &reason, const QString &output, bool outputExisted);
+    /// The end of every run, finished or stopped: the part file is checked (OutputVerifier) and
+    /// moved to the first free output name only when it plays; otherwise it is deleted and the
+    /// task fails (or, stopped, keeps nothing). Marks the task finished, failed or stopped.
+    /// task is the task as its conversion began: the file is placed also after Abandon.
+    Outcome PlaceOutput(const ConversionTask &task,
+                        int index,
+                        PartFile &part,
+                        const QString &outputDirectory,
+                        bool wmv,
+                        bool stopped);
+    /// Marks task index stopped, with the file it kept (empty: none) and that file's length.
+    void MarkStopped(int index, const QString &output, double keptSeconds);
     void ReportProgress();
     bool Stopped() const;
 

@@ -35,11 +35,14 @@ struct ConversionTask
     double preconvPosition = 0.0;  ///< seconds of the source pre-converted so far
     double preconvPercent = 0.0;   ///< 0 to 100
     double preconvRemaining = 0.0; ///< estimated seconds left in the pre-conversion
-    int outputWmv = 0;     ///< 0: MP4 through the encoder; 1: WMV through the media component
-    int wmvProfile = 0;    ///< index in the "WMV Profile" combo
-    int wmvPercent = 0;    ///< 0 to 100; 100 means finished
-    int failed = 0;        ///< 1 when the task's conversion failed
-    QString failureReason; ///< the encoder's or media component's message that explains it
+    int outputWmv = 0;        ///< 0: MP4 through the encoder; 1: WMV through the media component
+    int wmvProfile = 0;       ///< index in the "WMV Profile" combo
+    int wmvPercent = 0;       ///< 0 to 100; 100 means finished
+    int failed = 0;           ///< 1 when the task's conversion failed
+    QString failureReason;    ///< the encoder's or media component's message that explains it
+    int stopped = 0;          ///< 1 when Stop ended the task's conversion
+    double keptSeconds = 0.0; ///< seconds a stopped conversion kept (0: nothing was kept)
+    QString outputFile;       ///< full path of the file the conversion wrote, once it is known
 
     bool operator==(const ConversionTask &) const = default;
 };

@@ -89,6 +89,11 @@ bool EncoderRun::StartProcess(const QString &commandLine, QString &reason)
     process.setArguments(parts.mid(1));
     process.setWorkingDirectory(workingDir);
     process.setProcessChannelMode(QProcess::MergedChannels);
+    if (!m_partFile.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TAVREL_PART_FILE"), m_partFile);
+        process.setProcessEnvironment(environment);
+    }
     PrepareChildProcess(process);
     process.start(QIODevice::ReadWrite);
     while (process.state() == QProcess::Starting)
@@ -152,6 +157,7 @@ void EncoderRun::WaitForEnd()
             if (now - m_quitTick >= quint32(m_quitGraceMs)) {
                 process.terminate();
                 terminated = true;
+                m_forced = true;
                 terminateTick = now;
             }
         } else if (!killed) {
@@ -181,6 +187,7 @@ void EncoderRun::RunEncoder(const QString &commandLine,
     m_outputOpen = true;
     m_inputOpen = true;
     m_quitSent = false;
+    m_forced = false;
     EncoderMessageLog log;
     QString reason;
     if (!StartProcess(commandLine, reason)) {

@@ -70,6 +70,15 @@ public:
     /// killed, in milliseconds. The defaults suit FFmpeg writing out a file; tests shorten them.
     void SetEndTimeouts(int quitGraceMs, int terminateGraceMs);
 
+    /// The part file the following runs write (empty: none). The encoder learns it through the
+    /// environment (TAVREL_PART_FILE) and may write over that one existing file, which the caller
+    /// created exclusively for the run, despite the template's "-n".
+    void SetPartFile(const QString &path) { m_partFile = path; }
+
+    /// True when the last run's encoder did not end on "q" and had to be terminated or killed:
+    /// whatever it left is not a finished file.
+    bool WasForced() const { return m_forced; }
+
     /// The program file of the last run that found one (empty before).
     QString Program() const { return m_program; }
     /// Process id of the running encoder; 0 when none runs.
@@ -100,6 +109,8 @@ private:
     quint32 m_quitTick = 0;
     /// True while RunEncoder is on the stack: the process must outlive it.
     bool m_inRun = false;
+    bool m_forced = false;
+    QString m_partFile;
     int m_quitGraceMs = 5000;
     int m_terminateGraceMs = 3000;
 };

@@ -64,7 +64,8 @@ qsizetype EncodedLength(QStringView text)
 #endif
 }
 
-/// stem cut at a character (grapheme) boundary so that stem + suffix fits MaxFileNameLength.
+} // namespace
+
 QString FitFileName(const QString &stem, const QString &suffix)
 {
     const qsizetype budget = MaxFileNameLength - EncodedLength(suffix);
@@ -83,8 +84,6 @@ QString FitFileName(const QString &stem, const QString &suffix)
     }
     return stem.left(fitting) + suffix;
 }
-
-} // namespace
 
 bool PathIsTaken(const QString &path)
 {
@@ -105,17 +104,23 @@ QString MakeOutputPath(const QString &directory,
                        bool wmv,
                        const QString &sourcePath)
 {
+    for (int n = 1;; ++n) {
+        const QString candidate = OutputPathCandidate(directory, title, wmv, sourcePath, n);
+        if (!PathIsTaken(candidate))
+            return candidate;
+    }
+}
+
+QString OutputPathCandidate(
+    const QString &directory, const QString &title, bool wmv, const QString &sourcePath, int n)
+{
     QString folder = directory;
     if (!folder.isEmpty() && !IsSeparator(folder.back()))
         folder += QDir::separator();
     const QString stem = OutputFileTitle(title, sourcePath);
     const QString extension = wmv ? QStringLiteral(".wmv") : QStringLiteral(".mp4");
-    for (int n = 1;; ++n) {
-        const QString suffix = n == 1 ? extension : QStringLiteral("_%1").arg(n) + extension;
-        const QString candidate = folder + FitFileName(stem, suffix);
-        if (!PathIsTaken(candidate))
-            return candidate;
-    }
+    const QString suffix = n <= 1 ? extension : QStringLiteral("_%1").arg(n) + extension;
+    return folder + FitFileName(stem, suffix);
 }
 
 QString OutputDirectoryProblem(const QString &directory)

@@ -24,6 +24,15 @@ QString MakeOutputPath(const QString &directory,
                        bool wmv,
                        const QString &sourcePath = QString());
 
+/// Candidate n (1, 2, ...) of MakeOutputPath: n 1 is the plain name, n 2 ends in "_2", and so on,
+/// whether or not the name is free.
+QString OutputPathCandidate(
+    const QString &directory, const QString &title, bool wmv, const QString &sourcePath, int n);
+
+/// stem + suffix, the stem cut at a character (grapheme) boundary so that the whole name fits
+/// MaxFileNameLength as the file system counts it (bytes of UTF-8 on Linux).
+QString FitFileName(const QString &stem, const QString &suffix);
+
 /// True when something of that name exists, a dangling link included (a writer would follow it
 /// out of the folder): the name is not free for a new file.
 bool PathIsTaken(const QString &path);

@@ -2,11 +2,14 @@
 
 #include "BatchState.h"
 #include "MediaConverter.h"
+#include "OutputPath.h"
+#include "PartFile.h"
 #include "PumpMessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryFile>
 
 #include <cmath>
@@ -24,8 +27,6 @@ constexpr int IntermediateHeight = 240;
 constexpr int IntermediateBitDepth = 24;
 constexpr double AviFrameRate = 25.0;
 constexpr double MpegFrameRate = 23.976;
-// Longest title part of an intermediate file name: file systems allow 255 bytes per name.
-constexpr int MaxTitleLength = 200;
 // The wait of PreConvert sleeps until an event arrives, at most this long.
 constexpr int WaitSliceMs = 100;
 // Below this many seconds of source the rate is too unsteady to predict the rest from.
@@ -93,19 +94,17 @@ QString IntermediateFolder()
     return folder;
 }
 
-QString IntermediateFileName(const QString &title, int number, bool avi)
+QString IntermediateFileName(const QString &title, const QString &unique, bool avi)
 {
-    QString safeTitle = title.left(MaxTitleLength);
+    QString safeTitle = title;
     safeTitle.replace(QLatin1Char('/'), QLatin1Char('_'));
     safeTitle.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    const QString name = QStringLiteral("%1_%2.%3")
-                             .arg(safeTitle)
-                             .arg(number)
-                             .arg(avi ? QStringLiteral("avi") : QStringLiteral("mpg"));
-    return IntermediateFolder() + name;
+    const QString suffix = QStringLiteral("_%1.%2").arg(unique, avi ? u"avi"_qs : u"mpg"_qs);
+    return IntermediateFolder() + FitFileName(safeTitle, suffix);
 }
 
-void PreConvert(int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media)
+void PreConvert(
+    int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media, PartFile &intermediate)
 {
     if (!tasks.isValidIndex(index))
         return;
@@ -129,18 +128,28 @@ void PreConvert(int index, quint32 &startTick, TaskArray &tasks, MediaConverter 
     media.AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     media.AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
 
-    const QString name = IntermediateFileName(task.title, RandomBetween(10000, 50000), avi);
-    tasks.update(index, NoColumn, [&name](ConversionTask &t) {
-        t.intermediatePath = name;
+    // Exclusively created under a random name: two windows pre-converting files of the same
+    // title can never write into one file, and no file of anyone else is ever replaced.
+    QString error;
+    const bool created = intermediate.Create(
+        [&task, avi](int) {
+            const quint64 random = QRandomGenerator::system()->generate64();
+            return IntermediateFileName(task.title, QString::number(random, 36), avi);
+        },
+        &error);
+    tasks.update(index, NoColumn, [&intermediate](ConversionTask &t) {
+        t.intermediatePath = intermediate.Path();
         t.preconvPhase = 1;
         t.preconvDone = 0;
     });
-
-    QFile::remove(name);
+    if (!created) {
+        tasks.fail(index, error);
+        return;
+    }
     startTick = TickCount();
 
-    if (!media.StartConversion(name)) {
-        QFile::remove(name);
+    if (!media.StartConversion(intermediate.Path())) {
+        intermediate.Remove();
         // A Stop while the converter was starting is no failure of the task.
         if (!g_stopRequested)
             tasks.fail(index, media.LastConversionError());

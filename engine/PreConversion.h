@@ -6,6 +6,7 @@
 #include <QString>
 
 class MediaConverter;
+class PartFile;
 
 /// Indexes chosen for the AVI intermediate: -1 when no suitable codec is listed.
 struct IntermediateCodecs
@@ -35,16 +36,21 @@ int RandomBetweenWith(int a, int b, int r);
 /// when it is writable, else the user's temporary folder.
 QString IntermediateFolder();
 
-/// Path of a new intermediate file for title: IntermediateFolder(), the title (directory
-/// separators replaced by '_', cut to 200 characters), "_", number, then ".avi" or ".mpg".
-QString IntermediateFileName(const QString &title, int number, bool avi);
+/// Path of an intermediate file for title: IntermediateFolder(), the title (directory separators
+/// replaced by '_'), "_", unique, then ".avi" or ".mpg"; the title is cut at a character
+/// boundary so that the name fits the file system's limit in bytes.
+QString IntermediateFileName(const QString &title, const QString &unique, bool avi);
 
 /// Pre-converts task index through media into an intermediate AVI or MPEG file and waits,
 /// handling events, until the media component reports the end for that task (preconvDone 1) or
 /// g_stopRequested is set. startTick is set to the tick (TickCount) the conversion starts at;
-/// OnConversionProgress measures the rate from it. A refused start deletes the file, leaves
-/// preconvPhase 1 and marks the task failed with the reason.
-void PreConvert(int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media);
+/// OnConversionProgress measures the rate from it. The intermediate is created in intermediate,
+/// exclusively, under a name with a random part that no other run (of this or another window)
+/// can share; the caller owns it and deletes it when the task ends, however it ends. A file
+/// that cannot be created or a refused start leaves preconvPhase 1 and marks the task failed
+/// with the reason.
+void PreConvert(
+    int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media, PartFile &intermediate);
 
 /// Handler of the media component's ConversionProgress event (position and total in seconds)
 /// for task index, the task being converted: pre-conversion progress (rate measured from

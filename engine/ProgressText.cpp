@@ -7,6 +7,7 @@ namespace {
 
 const QString kFinished = QStringLiteral("    Finished");
 const QString kFailed = QStringLiteral("    Failed");
+const QString kStopped = QStringLiteral("    Stopped");
 const COLORREF kBarColor = Rgb(154, 30, 28);
 
 /// The path's file name: what follows its last directory separator.
@@ -56,6 +57,15 @@ void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTi
         const QString reason = task.failureReason.section(QLatin1Char('\n'), 0, 0).trimmed();
         cell.text = reason.isEmpty() ? kFailed : kFailed + QStringLiteral(": ") + reason;
         cell.toolTip = task.failureReason;
+        return;
+    }
+    if (task.stopped) {
+        cell.text = kStopped;
+        cell.toolTip = task.keptSeconds > 0.0
+                           ? QStringLiteral("Stopped: the first %1 were kept in %2.")
+                                 .arg(FormatHms(TruncateToInt(task.keptSeconds)),
+                                      FileNameOf(task.outputFile))
+                           : QStringLiteral("Stopped: nothing was kept.");
         return;
     }
 
@@ -179,8 +189,12 @@ TaskCell ComputeTaskCell(
         cell.text = FormatHms(TruncateToInt(task.trimEnd));
         break;
     case 3:
+        // The name the file really got once it is known (another file may have taken the title).
         cell.text
-            = task.title + (task.outputWmv != 0 ? QLatin1String(".wmv") : QLatin1String(".mp4"));
+            = !task.outputFile.isEmpty()
+                  ? FileNameOf(task.outputFile)
+                  : task.title
+                        + (task.outputWmv != 0 ? QLatin1String(".wmv") : QLatin1String(".mp4"));
         break;
     case 4:
         FillProgress(cell, task, wmvStartTick, nowTick);

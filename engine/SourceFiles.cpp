@@ -1,10 +1,13 @@
 #include "SourceFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+
+#include <dirent.h>
 
 namespace {
 
@@ -45,6 +48,24 @@ const QList<QRegularExpression> &supportedPatterns()
     return patterns;
 }
 
+/// Names in folder that the file name encoding cannot express (not valid UTF-8): Qt leaves such
+/// entries out of its listings, and no QString path could open them.
+QStringList UndecodableNames(const QString &folder)
+{
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (QFile::encodeName(QFile::decodeName(raw)) != raw)
+            names.append(QFile::decodeName(raw));
+    }
+    ::closedir(dir);
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
 } // namespace
 
 const QList<SourceFilterGroup> &SourceFilterGroups()
@@ -76,28 +97,41 @@ bool IsSupportedSourceFile(const QString &path)
         [&name](const QRegularExpression &pattern) { return pattern.match(name).hasMatch(); });
 }
 
-QStringList SourceFilesFromUrls(const QList<QUrl> &urls)
+QStringList SourceFilesFromUrls(const QList<QUrl> &urls, QStringList *rejected)
 {
     QStringList files;
+    // A name that is not valid UTF-8 decodes with replacement characters and names no file.
+    auto take = [&files, rejected](const QFileInfo &info) {
+        if (info.isFile() && info.isReadable() && IsSupportedSourceFile(info.fileName()))
+            files.append(info.absoluteFilePath());
+        else if (rejected)
+            rejected->append(info.fileName().isEmpty() ? info.filePath() : info.fileName());
+    };
     for (const QUrl &url : urls) {
-        if (!url.isLocalFile())
+        if (!url.isLocalFile()) {
+            if (rejected)
+                rejected->append(url.toDisplayString());
             continue;
+        }
         const QFileInfo info(url.toLocalFile());
         if (info.isDir()) {
-            const QStringList names = QDir(info.absoluteFilePath())
-                                          .entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-            for (const QString &name : std::as_const(names)) {
-                if (IsSupportedSourceFile(name))
-                    files.append(QDir(info.absoluteFilePath()).filePath(name));
-            }
-        } else if (info.isFile() && IsSupportedSourceFile(info.fileName())) {
-            files.append(info.absoluteFilePath());
+            const QDir folder(info.absoluteFilePath());
+            const QStringList names
+                = folder.entryList(QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
+            for (const QString &name : std::as_const(names))
+                take(QFileInfo(folder.filePath(name)));
+            if (rejected)
+                *rejected += UndecodableNames(folder.path());
+        } else {
+            take(info);
         }
     }
     return files;
 }
 
-QStringList SourceFilesFromArguments(const QStringList &arguments, const QString &workingDir)
+QStringList SourceFilesFromArguments(const QStringList &arguments,
+                                     const QString &workingDir,
+                                     QStringList *rejected)
 {
     static const QRegularExpression urlScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     QList<QUrl> urls;
@@ -109,5 +143,5 @@ QStringList SourceFilesFromArguments(const QStringList &arguments, const QString
         else
             urls.append(QUrl::fromLocalFile(QDir(workingDir).absoluteFilePath(argument)));
     }
-    return SourceFilesFromUrls(urls);
+    return SourceFilesFromUrls(urls, rejected);
 }

@@ -27,11 +27,14 @@ bool IsSupportedSourceFile(const QString &path);
 /// The source files that dropping urls (or naming them on the command line) adds, in order:
 /// each local file that is supported, and for a local folder the supported files directly
 /// inside it, sorted by name with letter case ignored.
-/// Other types, missing paths and non-local URLs are left out.
-QStringList SourceFilesFromUrls(const QList<QUrl> &urls);
+/// Other types, missing or unreadable paths, names that are not valid in the file name encoding
+/// and non-local URLs are left out; when rejected is given, their names are appended to it.
+QStringList SourceFilesFromUrls(const QList<QUrl> &urls, QStringList *rejected = nullptr);
 
 /// The source files that the program's command-line arguments name (a file manager's "Open
 /// with"), by the rules of SourceFilesFromUrls: each argument is a path, relative ones taken
 /// from workingDir, or a URL with a scheme. Options (arguments that start with '-') and
 /// everything unsupported are left out.
-QStringList SourceFilesFromArguments(const QStringList &arguments, const QString &workingDir);
+QStringList SourceFilesFromArguments(const QStringList &arguments,
+                                     const QString &workingDir,
+                                     QStringList *rejected = nullptr);

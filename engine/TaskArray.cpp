@@ -67,7 +67,11 @@ void ResetTaskProgress(TaskArray &tasks)
         task.wmvPercent = 0;
         task.failed = 0;
         task.failureReason.clear();
+        task.stopped = 0;
+        task.keptSeconds = 0.0;
+        task.outputFile.clear();
         tasks.store(i, task);
         tasks.invalidateCells(i, i, ProgressColumn);
+        tasks.invalidateCells(i, i, OutputColumn);
     }
 }

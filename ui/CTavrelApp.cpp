@@ -8,9 +8,11 @@
 #include "SkinDriver.h"
 #include "SkinFactory.h"
 #include "SourceFiles.h"
+#include "TerminationSignals.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,8 +29,15 @@ CTavrelApp::CTavrelApp(int &argc, char **argv)
     // Writing "q" to an encoder that has already exited must fail harmlessly, not end Tavrel.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    // Logout, kill or a closed terminal: the batch stops and its files are cleaned up first.
+    auto *terminationSignals = new TerminationSignals(this);
+    connect(terminationSignals,
+            &TerminationSignals::terminationRequested,
+            this,
+            &CTavrelApp::OnTerminationRequested);
     // Relative names resolve against the folder Tavrel was started from, which stays current.
-    m_startupFiles = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath());
+    m_startupFiles
+        = SourceFilesFromArguments(arguments().mid(1), QDir::currentPath(), &m_startupRejected);
 }
 
 CTavrelApp::~CTavrelApp()
@@ -45,10 +54,20 @@ bool CTavrelApp::InitInstance()
         = selfCheckName.isEmpty() ? QString() : QFileInfo(selfCheckName).absoluteFilePath();
     if (selfCheckSource.isEmpty()) {
         frame->page()->AddSourceFiles(m_startupFiles);
-        frame->exec();
+        // Once the window is up: the notice belongs in front of it.
+        if (!m_startupRejected.isEmpty()) {
+            CTavrelDlg *page = frame->page();
+            QTimer::singleShot(
+                0, page, [page, rejected = m_startupRejected] { page->ReportNotAdded(rejected); });
+        }
+        // A termination signal may have come while the files were probed.
+        if (!m_terminated)
+            frame->exec();
     } else {
         m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     }
+    if (m_terminated)
+        m_exitCode = 0;
     // A batch stopped by closing the window has waited for its encoder already; this is the
     // last guard that no encoder outlives the window.
     frame->page()->Batch().ShutDownEncoder();
@@ -60,6 +79,22 @@ int CTavrelApp::ExitInstance()
 {
     g_skin.EndSkinning();
     return m_exitCode;
+}
+
+void CTavrelApp::OnTerminationRequested()
+{
+    m_terminated = true;
+    if (g_mainFrame && g_mainFrame->page() && g_mainFrame->page()->IsBusy())
+        g_mainFrame->page()->OnStop();
+    // Message boxes and the power-off countdown first, the main window last: each close ends
+    // its modal loop, and the batch (if any) unwinds below them.
+    const QWidgetList windows = topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != g_mainFrame && window->isVisible())
+            window->close();
+    }
+    if (g_mainFrame)
+        g_mainFrame->close();
 }
 
 void CTavrelApp::PrepareProcess()

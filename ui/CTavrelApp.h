@@ -7,7 +7,9 @@
 /// ExitInstance ends the skin. Video files named on the command line (a file manager's "Open
 /// with") become tasks when the window opens; other arguments are ignored. With the environment
 /// variable TAVREL_SELFTEST set (see SelfCheck.h) the window is built but not run: the
-/// self-check converts the file it names and its result becomes the exit code.
+/// self-check converts the file it names and its result becomes the exit code. SIGTERM, SIGINT
+/// and SIGHUP stop a running batch as Stop does, close the windows and end the program with
+/// exit code 0.
 class CTavrelApp : public QApplication
 {
     Q_OBJECT
@@ -40,6 +42,11 @@ public:
     void SetStartupFiles(const QStringList &files) { m_startupFiles = files; }
 
 private:
+    /// A termination signal arrived: Stop, then every window closes and the modal loop ends.
+    void OnTerminationRequested();
+
     QStringList m_startupFiles;
+    QStringList m_startupRejected;
+    bool m_terminated = false;
     int m_exitCode = 0;
 };

@@ -84,6 +84,9 @@ public:
     /// Adds files in order as Add does, showing the media component in the preview area; used
     /// by Add, by dropped files and by files named on the command line. Nothing while busy.
     void AddSourceFiles(const QStringList &paths);
+    /// One notice naming the files an add left out (see NotAddedNoticeText); none when names is
+    /// empty.
+    void ReportNotAdded(const QStringList &names);
     /// Makes the controls show task index (m_curTask must already be index); out of range:
     /// nothing. Writes nothing back into the task.
     void ShowTask(int index);

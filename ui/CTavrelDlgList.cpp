@@ -8,6 +8,7 @@
 #include "CRangeSlider.h"
 #include "CTaskListCtrl.h"
 #include "CVideoEdit.h"
+#include "NotAddedNotice.h"
 #include "SettingTables.h"
 #include "ShellActions.h"
 #include "SourceFiles.h"
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace {
 
@@ -234,5 +236,15 @@ void CTavrelDlg::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    AddSourceFiles(SourceFilesFromUrls(event->mimeData()->urls()));
+    QStringList rejected;
+    AddSourceFiles(SourceFilesFromUrls(event->mimeData()->urls(), &rejected));
+    // After the drop has ended: a modal box inside it would hold the dragging program too.
+    if (!rejected.isEmpty())
+        QTimer::singleShot(0, this, [this, rejected] { ReportNotAdded(rejected); });
+}
+
+void CTavrelDlg::ReportNotAdded(const QStringList &names)
+{
+    if (!names.isEmpty())
+        ShellActions::Message(this, NotAddedNoticeText(names), QStringLiteral("Information"));
 }

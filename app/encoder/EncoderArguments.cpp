@@ -1,6 +1,7 @@
 #include "EncoderArguments.h"
 
 #include "PictureFit.h"
+#include "SafeMediaInput.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -562,4 +563,37 @@ int NearestAacSampleRate(int rate)
             best = candidate;
     }
     return best;
+}
+
+QStringList SecureInputs(const QStringList &arguments)
+{
+    QStringList result;
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) == u"-i" && i + 1 < arguments.size())
+            result += SafeInputOptions();
+        result << arguments.at(i);
+    }
+    return result;
+}
+
+QStringList InputFiles(const QStringList &arguments)
+{
+    QStringList files;
+    for (int i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == u"-i")
+            files << arguments.at(++i);
+    }
+    return files;
+}
+
+QStringList AllowWritingPartFile(const QStringList &arguments, const QString &partFile)
+{
+    if (partFile.isEmpty() || arguments.isEmpty() || arguments.constLast() != partFile)
+        return arguments;
+    QStringList result = arguments;
+    for (int i = 0; i + 1 < result.size(); ++i) {
+        if (result.at(i) == u"-n")
+            result[i] = u"-y"_qs;
+    }
+    return result;
 }

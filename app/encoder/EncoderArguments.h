@@ -56,3 +56,19 @@ qint64 Mpeg4SimpleVbvBits(int level);
 
 /// The AAC sample rate up to 48000 Hz nearest to rate (ties go up): what the player plays.
 int NearestAacSampleRate(int rate);
+
+/// The arguments with the safe-input options (SafeMediaInput.h: real container formats of local
+/// files only) before every "-i", so that no source can make ffmpeg read a playlist, a device or
+/// another file.
+QStringList SecureInputs(const QStringList &arguments);
+
+/// The values of every "-i" option, in order.
+QStringList InputFiles(const QStringList &arguments);
+
+/// The name of the environment variable through which Tavrel names the part file it created for
+/// this run: the one existing file the encoder may write over.
+inline constexpr const char *PartFileVariable = "TAVREL_PART_FILE";
+
+/// When the output (the last argument) is exactly partFile, "-n" (never overwrite) becomes "-y":
+/// the caller created that file exclusively for this run and it is empty. Otherwise unchanged.
+QStringList AllowWritingPartFile(const QStringList &arguments, const QString &partFile);

@@ -1,7 +1,8 @@
 // tavenc: the encoder that Tavrel's profile templates name. It translates the templates' options
 // (see EncoderArguments.h) and runs the installed ffmpeg with them. ffmpeg's standard input,
 // output and error are this program's, so its progress lines reach whoever started tavenc and a
-// "q" on the input finishes the file; the exit status is ffmpeg's.
+// "q" on the input finishes the file; the exit status is ffmpeg's. Every input is checked to be a
+// readable regular file and read through the safe-input whitelists (SafeMediaInput.h).
 
 #include "EncoderArguments.h"
 
@@ -19,6 +20,7 @@
 #ifdef Q_OS_WIN
 #include <QProcess>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -72,6 +74,25 @@ int RunFfmpeg(const QString &program, const QStringList &arguments)
 #endif
 }
 
+/// Why input cannot be read as a source (the system's words where it has them), or empty.
+QString InputProblem(const QString &input)
+{
+#ifdef Q_OS_WIN
+    const QFileInfo info(input);
+    if (!info.exists())
+        return QStringLiteral("No such file or directory");
+    return info.isFile() && info.isReadable() ? QString() : QStringLiteral("not a readable file");
+#else
+    const QByteArray name = QFile::encodeName(input);
+    struct stat status = {};
+    if (::stat(name.constData(), &status) != 0 || ::access(name.constData(), R_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("not a regular file");
+    return {};
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -82,5 +103,16 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "tavenc: ffmpeg was not found beside tavenc or on the PATH\n");
         return 127;
     }
-    return RunFfmpeg(ffmpeg, TranslateEncoderArguments(QCoreApplication::arguments().mid(1)));
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    // Sources are untrusted: only local regular files (a FIFO or a device would hang ffmpeg),
+    // read only through real container formats.
+    for (const QString &input : InputFiles(arguments)) {
+        const QString problem = InputProblem(input);
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(input), qPrintable(problem));
+            return 1;
+        }
+    }
+    arguments = AllowWritingPartFile(arguments, qEnvironmentVariable(PartFileVariable));
+    return RunFfmpeg(ffmpeg, SecureInputs(TranslateEncoderArguments(arguments)));
 }

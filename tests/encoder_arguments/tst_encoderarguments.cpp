@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "EncoderArguments.h"
 #include "PictureFit.h"
+#include "SafeMediaInput.h"
 
 #include <QTest>
 
@@ -19,6 +20,8 @@ private slots:
     void mpeg4Level();
     void aacRate_data();
     void aacRate();
+    void safeInputsAndThePartFile_data();
+    void safeInputsAndThePartFile();
 };
 
 namespace {
@@ -283,6 +286,34 @@ void tst_EncoderArguments::aacRate()
     QFETCH(int, rate);
     QFETCH(int, nearest);
     QCOMPARE(NearestAacSampleRate(rate), nearest);
+}
+
+void tst_EncoderArguments::safeInputsAndThePartFile_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("partFile"); // what TAVREL_PART_FILE names
+    QTest::addColumn<QString>("expected"); // "<safe>" stands for the whitelist options
+    QTest::newRow("every input gets the whitelists")
+        << "-n -i a.avi -i b.avi out.mp4"
+        << ""
+        << "-n <safe> -i a.avi <safe> -i b.avi out.mp4";
+    QTest::newRow("the named part file may be written over")
+        << "-n -t 5 -i a.avi /o/.a.tavrel-part.mp4"
+        << "/o/.a.tavrel-part.mp4"
+        << "-y -t 5 <safe> -i a.avi /o/.a.tavrel-part.mp4";
+    QTest::newRow("no other output") << "-n -i a.avi /o/a.mp4"
+                                     << "/o/.a.tavrel-part.mp4"
+                                     << "-n <safe> -i a.avi /o/a.mp4";
+}
+
+void tst_EncoderArguments::safeInputsAndThePartFile()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, partFile);
+    QFETCH(QString, expected);
+    const QStringList result = SecureInputs(AllowWritingPartFile(arguments.split(u' '), partFile));
+    QCOMPARE(result.join(u' '), expected.replace(u"<safe>"_qs, SafeInputOptions().join(u' ')));
+    QCOMPARE(InputFiles(arguments.split(u' ')).size(), int(arguments.count(u"-i "_qs)));
 }
 
 QTEST_GUILESS_MAIN(tst_EncoderArguments)

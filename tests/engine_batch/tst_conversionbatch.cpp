@@ -315,15 +315,20 @@ void tst_ConversionBatch::stopActsOnTheTaskBeingConverted()
     QCOMPARE(starts, 1);
     // Only the WMV conversion, killed at once, lets the batch turn idle before it has unwound.
     QCOMPARE(idleAtOnce, jobs[1].wmv);
-    // The stopped task is neither finished nor failed, the third never began.
+    // The stopped task is neither finished nor failed but stopped, the third never began.
     QCOMPARE(m_tasks.at(1).finished + m_tasks.at(1).failed, 0);
+    QCOMPARE(m_tasks.at(1).stopped, 1);
     QVERIFY(m_tasks.at(1).wmvPercent < 100);
     QCOMPARE(m_tasks.at(2).encodedTime + m_tasks.at(2).wmvPercent + m_tasks.at(2).preconvPhase, 0);
     // Its intermediate is gone, a killed WMV's part-file too; the encoder finished its file on
     // "q": valid and shorter.
     QVERIFY(intermediate.isEmpty() || !QFileInfo::exists(intermediate));
     QCOMPARE(outputFiles(), files);
-    if (files.contains("long.mp4"))
+    // What a stopped task kept is checked and named; otherwise it kept nothing.
+    const bool kept = files.contains("long.mp4");
+    QCOMPARE(QFileInfo(m_tasks.at(1).outputFile).fileName(), kept ? "long.mp4" : "");
+    QCOMPARE(m_tasks.at(1).keptSeconds > 0.0, kept);
+    if (kept)
         QVERIFY(Probe(m_output->filePath("long.mp4")).duration < 59.0);
     // Stop's message, and no power-off although the box was checked.
     QCOMPARE(messages.count(), 1);

@@ -83,20 +83,23 @@ void tst_CommandLine::timeTexts_data()
     QTest::addColumn<double>("end");
     QTest::addColumn<QString>("startText");
     QTest::addColumn<QString>("lengthText");
-    QTest::newRow("an hour in") << 3725.9 << 3790.2 << " -ss 01:02:05"
-                                << " -t 00:01:04";
-    QTest::newRow("whole file") << 0.0 << 59.99 << " -ss 00:00:00"
-                                << " -t 00:00:59";
+    QTest::newRow("an hour in: milliseconds kept") << 3725.9 << 3790.2 << " -ss 01:02:05.900"
+                                                   << " -t 00:01:04.300";
+    QTest::newRow("whole file: no seek") << 0.0 << 5.96 << ""
+                                         << " -t 00:00:05.960";
+    QTest::newRow("whole seconds stay plain") << 2.0 << 12.0 << " -ss 00:00:02"
+                                              << " -t 00:00:10";
+    QTest::newRow("rounds to a whole second") << 0.9996 << 2.0 << " -ss 00:00:01"
+                                              << " -t 00:00:01";
     QTest::newRow("empty range") << 10.0 << 10.0 << " -ss 00:00:10"
                                  << " -t 00:00:00";
     QTest::newRow("reversed range") << 20.0 << 10.0 << " -ss 00:00:20"
                                     << " -t 00:00:00";
-    QTest::newRow("over 99 hours") << 0.0 << 360000.0 << " -ss 00:00:00"
+    QTest::newRow("over 99 hours") << 0.0 << 360000.0 << ""
                                    << " -t 100:00:00";
-    QTest::newRow("broken duration")
-        << 0.0 << std::numeric_limits<double>::infinity() << " -ss 00:00:00"
-        << " -t 596523:14:07";
-    QTest::newRow("NaN start") << std::numeric_limits<double>::quiet_NaN() << 5.0 << " -ss 00:00:00"
+    QTest::newRow("broken duration") << 0.0 << std::numeric_limits<double>::infinity() << ""
+                                     << " -t 596523:14:07";
+    QTest::newRow("NaN start") << std::numeric_limits<double>::quiet_NaN() << 5.0 << ""
                                << " -t 00:00:00";
 }
 
@@ -120,10 +123,10 @@ void tst_CommandLine::placeholders_data()
 
     QTest::newRow("plain source: input and start from the source")
         << "enc$START$LENGTH -i \"$INPUT_FILE\"" << 0 << 0
-        << "enc -ss 01:02:05 -t 00:01:04 -i \"/videos/clip.avi\"";
-    QTest::newRow("pre-converted: intermediate input, start at zero, length kept")
+        << "enc -ss 01:02:05.900 -t 00:01:04.300 -i \"/videos/clip.avi\"";
+    QTest::newRow("pre-converted: intermediate input, no seek, length kept")
         << "enc $START$LENGTH -i \"$INPUT_FILE\"" << 1 << 0
-        << "enc -ss 00:00:00  -t 00:01:04 -i \"/tmp/clip_12345.avi\"";
+        << "enc  -t 00:01:04.300 -i \"/tmp/clip_12345.avi\"";
     QTest::newRow("input twice") << "\"$INPUT_FILE\" \"$INPUT_FILE\"" << 0 << 0
                                  << "\"/videos/clip.avi\" \"/videos/clip.avi\"";
     QTest::newRow("title, time stamp, output")
@@ -402,7 +405,7 @@ void tst_CommandLine::buildFromTheProfileFile()
     QFile::remove(program.filePath(QStringLiteral("app/Zune_Profile.ini")));
     ConversionTask task = sampleTask();
     QCOMPARE(BuildCommandLine(profiles, task, QStringLiteral("/o.mp4")),
-             QStringLiteral("enc -ss 01:02:05 -s 320x240 \"/o.mp4\""));
+             QStringLiteral("enc -ss 01:02:05.900 -s 320x240 \"/o.mp4\""));
     QCOMPARE(QDir::currentPath(), oldDir); // no change of the working directory
     task.mpeg4Profile = 1;
     QCOMPARE(BuildCommandLine(profiles, task, QStringLiteral("/o.mp4")),

@@ -170,6 +170,9 @@ void tst_ConversionTask::resetTaskProgressClearsOnlyProgress()
     done.preconvDone = 1;
     done.preconvPercent = 100.0;
     done.intermediatePath = QStringLiteral("/tmp/a_12345.avi");
+    done.stopped = 1;
+    done.keptSeconds = 12.0;
+    done.outputFile = QStringLiteral("/out/a_2.mp4");
     tasks.append(done);
     tasks.append(NewConversionTask(QStringLiteral("/v/b.avi"), 10.0, 1, 0));
 
@@ -183,8 +186,12 @@ void tst_ConversionTask::resetTaskProgressClearsOnlyProgress()
     expected.wmvPercent = 0;
     expected.failed = 0;
     expected.failureReason.clear();
+    expected.stopped = 0;
+    expected.keptSeconds = 0.0;
+    expected.outputFile.clear();
     QCOMPARE(tasks.at(0), expected);
-    const QList<QList<int>> expectedRepaints = {{0, 0, ProgressColumn}, {1, 1, ProgressColumn}};
+    const QList<QList<int>> expectedRepaints = {
+        {0, 0, ProgressColumn}, {0, 0, OutputColumn}, {1, 1, ProgressColumn}, {1, 1, OutputColumn}};
     QCOMPARE(repaints, expectedRepaints);
 }
 

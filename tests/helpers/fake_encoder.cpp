@@ -14,6 +14,10 @@
 //                               and exits 0
 //   args <file>                 writes its working directory and arguments, one a line, to
 //                               <file> and exits 0
+//   truncated <output>          writes the start of a file that never got its end (4 KiB that
+//                               no player reads) into <output>, prints progress and exits 0
+//   stuck <output>              writes the same into <output>, prints progress, then sleeps
+//                               for ever ignoring "q" (not the termination request)
 
 #include <atomic>
 #include <chrono>
@@ -140,6 +144,14 @@ int main(int argc, char *argv[])
         for (int i = 3; i < argc; ++i)
             out << argv[i] << '\n';
         return 0;
+    }
+    if ((mode == "truncated" || mode == "stuck") && argc > 2) {
+        std::ofstream(argv[2], std::ios::binary) << std::string(4096, '\x5a');
+        Say("frame=   30 fps= 30 q=28.0 size=       4kB time=00:00:01.00 bitrate= 80.0kbits/s\r");
+        if (mode == "truncated")
+            return 0;
+        for (;;)
+            SleepMs(1000);
     }
     Say("fake_encoder: unknown mode\n");
     return 2;

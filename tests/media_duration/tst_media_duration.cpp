@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace MediaFixtures;
 
 class TestMediaDuration : public QObject
@@ -83,6 +85,15 @@ void TestMediaDuration::unreadableFilesGiveZero_data()
     QTest::addRow("header cut short")
         << "short.wmv" << QByteArray::fromHex("3026b2758e66cf11a6d900aa0062") << true;
     QTest::addRow("folder") << "folder.mpg" << QByteArray() << false;
+    // Untrusted files: opening a FIFO blocks for good, a playlist makes FFmpeg read what it names.
+    QTest::addRow("a FIFO named like a video") << "fifo.avi" << QByteArray() << false;
+    QTest::addRow("a concat playlist naming a FIFO")
+        << "concat.avi" << QByteArray("ffconcat version 1.0\nfile 'fifo.avi'\n") << true;
+    QTest::addRow("an HLS playlist naming a local file")
+        << "hls.avi"
+        << QByteArray("#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\n/etc/hostname\n"
+                      "#EXT-X-ENDLIST\n")
+        << true;
     QTest::addRow("empty path") << "" << QByteArray() << false;
 }
 
@@ -99,6 +110,8 @@ void TestMediaDuration::unreadableFilesGiveZero()
     }
     if (name == QLatin1String("folder.mpg"))
         QVERIFY(QDir(m_dir.path()).mkdir(name));
+    if (!QFileInfo::exists(m_dir.filePath("fifo.avi")))
+        QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath("fifo.avi")).constData(), 0600) == 0);
     CVideoEdit media;
     QCOMPARE(media.GetMediaDuration(path), 0.0);
 }

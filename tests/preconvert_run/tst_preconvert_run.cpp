@@ -6,6 +6,7 @@
 #include "BatchState.h"
 #include "CVideoEdit.h"
 #include "FfmpegConverter.h"
+#include "PartFile.h"
 #include "PreConversion.h"
 
 #include <QRegularExpression>
@@ -177,14 +178,15 @@ void TestPreconvertRun::preconvertsForReal()
     QCOMPARE(task.needsPreconversion, 1);
     m_tasks.append(task);
 
-    PreConvert(0, m_startTick, m_tasks, used);
+    PartFile intermediate;
+    PreConvert(0, m_startTick, m_tasks, used, intermediate);
 
     task = m_tasks.at(0);
     QVERIFY2(task.failed == 0, qPrintable(task.failureReason));
     QCOMPARE(task.preconvPhase, 2);
     QCOMPARE(task.preconvDone, 1);
     QVERIFY(!g_stopRequested);
-    const QRegularExpression name(QStringLiteral("^%1holiday_\\d{5}\\.%2$")
+    const QRegularExpression name(QStringLiteral("^%1holiday_[0-9a-z]+\\.%2$")
                                       .arg(QRegularExpression::escape(g_programDir), extension));
     QVERIFY2(name.match(task.intermediatePath).hasMatch(), qPrintable(task.intermediatePath));
 
@@ -229,7 +231,8 @@ void TestPreconvertRun::stopRemovesTheIntermediate()
         g_stopRequested = true;
     });
 
-    PreConvert(0, m_startTick, m_tasks, media.Converter());
+    PartFile intermediate;
+    PreConvert(0, m_startTick, m_tasks, media.Converter(), intermediate);
 
     QVERIFY(g_stopRequested);
     QVERIFY(!m_progressSeen.isEmpty());
@@ -249,7 +252,8 @@ void TestPreconvertRun::refusedStartLeavesPhaseOne()
     wire(media, media.Converter());
     m_tasks.append(taskFor(m_rm, QStringLiteral("refused"), 0.0, 3.0));
 
-    PreConvert(0, m_startTick, m_tasks, media.Converter());
+    PartFile intermediate;
+    PreConvert(0, m_startTick, m_tasks, media.Converter(), intermediate);
 
     const ConversionTask task = m_tasks.at(0);
     QCOMPARE(task.preconvPhase, 1);

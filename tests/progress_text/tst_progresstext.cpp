@@ -139,6 +139,19 @@ void tst_ProgressText::progressCell_data()
             << "The encoder could not be started";
     }
     {
+        ConversionTask task = Mp4Task(40.0, 12.0, 4096);
+        task.stopped = 1;
+        task.keptSeconds = 61.5;
+        task.outputFile = QStringLiteral("/out/clip_2.mp4");
+        QTest::newRow("stopped: what was kept as tooltip")
+            << task << t0 << t0 << "    Stopped" << -1 << 0
+            << "Stopped: the first 00:01:01 were kept in clip_2.mp4.";
+        task.keptSeconds = 0.0;
+        task.outputFile.clear();
+        QTest::newRow("stopped with nothing kept")
+            << task << t0 << t0 << "    Stopped" << -1 << 0 << "Stopped: nothing was kept.";
+    }
+    {
         ConversionTask task = PreconvTask(1);
         task.preconvPercent = 60.0;
         task.preconvRemaining = 12.0;
@@ -259,6 +272,9 @@ void tst_ProgressText::otherColumns_data()
     failed.failed = 1;
     failed.failureReason = QStringLiteral("reason");
     QTest::newRow("failed task keeps its output name") << failed << 3 << "Summer & Sea.mp4";
+    ConversionTask written = task;
+    written.outputFile = QStringLiteral("/out/Summer & Sea_2.mp4");
+    QTest::newRow("output: the name the file really got") << written << 3 << "Summer & Sea_2.mp4";
 }
 
 void tst_ProgressText::otherColumns()

@@ -29,6 +29,9 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 /// Counts the key presses that reach a widget past the application's filters.
@@ -82,6 +85,7 @@ private:
     }
     CTaskListCtrl *list() const { return control<CTaskListCtrl>(IDC_TASK_LIST); }
     QString clip(const QString &name) const { return m_dir.filePath(name); }
+    QStringList m_messages; ///< texts of the message boxes shown
     void addClips(int count);
     void chooseInCombo(int id, int index);
     /// Types text into the title edit over what it shows, as a person would.
@@ -111,6 +115,22 @@ void tst_ListOperations::initTestCase()
     QDir(m_dir.path()).mkdir("folder");
     for (const char *name : {"clip10.avi", "Clip2.MPG", "clip1.avi", "readme.txt"})
         QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip(QStringLiteral("folder/") + name)));
+    // Files an add must name instead of dropping them silently: a name that is not UTF-8, a
+    // FIFO dressed as a video, and a folder of eleven other files.
+    QDir(m_dir.path()).mkdir("odd");
+    QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip("odd/good.avi")));
+    const QByteArray badName = QFile::encodeName(clip("odd/")) + "bad\xff.avi";
+    QVERIFY(::link(QFile::encodeName(clip("holiday.trip.avi")).constData(), badName.constData())
+            == 0);
+    QVERIFY(::mkfifo(QFile::encodeName(clip("odd/pipe.avi")).constData(), 0600) == 0);
+    QDir(m_dir.path()).mkdir("many");
+    for (int i = 0; i < 11; ++i)
+        QVERIFY(QFile(clip(QStringLiteral("many/n%1.txt").arg(i, 2, 10, QChar(u'0'))))
+                    .open(QIODevice::WriteOnly));
+    ShellActions::SetMessageHandler(
+        [this](QWidget *, const QString &text, const QString &, QMessageBox::Icon) {
+            m_messages.append(text);
+        });
     ShellActions::SetOpenFileHandler(
         [this](QWidget *, const QString &filter, const QString &folder) {
             m_dialogFilter = filter;
@@ -481,17 +501,28 @@ void tst_ListOperations::drops_data()
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<bool>("busy");
     QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QStringList>("notice"); // the lines after the notice's first; none: no box
 
     QTest::newRow("two files in the order given")
         << QStringList{"party.rmvb", "CAMERA.AVI"} << false
-        << QStringList{"party.rmvb", "CAMERA.AVI"};
+        << QStringList{"party.rmvb", "CAMERA.AVI"} << QStringList{};
     QTest::newRow("a folder: its supported files by name")
         << QStringList{"folder"} << false
-        << QStringList{"folder/clip1.avi", "folder/clip10.avi", "folder/Clip2.MPG"};
+        << QStringList{"folder/clip1.avi", "folder/clip10.avi", "folder/Clip2.MPG"}
+        << QStringList{"readme.txt"};
     QTest::newRow("other types and web addresses are ignored")
         << QStringList{"notes.txt", "https://example.org/a.avi", "holiday.trip.avi"} << false
-        << QStringList{"holiday.trip.avi"};
-    QTest::newRow("refused while busy") << QStringList{"CAMERA.AVI"} << true << QStringList{};
+        << QStringList{"holiday.trip.avi"} << QStringList{"notes.txt", "https://example.org/a.avi"};
+    QTest::newRow("a name that is not UTF-8 and a FIFO are named")
+        << QStringList{"odd"} << false << QStringList{"odd/good.avi"}
+        << QStringList{"pipe.avi", u"bad\ufffd.avi"_qs};
+    QStringList many;
+    for (int i = 0; i < 10; ++i)
+        many << QStringLiteral("n%1.txt").arg(i, 2, 10, QChar(u'0'));
+    QTest::newRow("ten names, then how many more")
+        << QStringList{"many"} << false << QStringList{} << (many << "and 1 more");
+    QTest::newRow("refused while busy")
+        << QStringList{"CAMERA.AVI"} << true << QStringList{} << QStringList{};
 }
 
 void tst_ListOperations::drops()
@@ -499,7 +530,9 @@ void tst_ListOperations::drops()
     QFETCH(QStringList, dropped);
     QFETCH(bool, busy);
     QFETCH(QStringList, added);
+    QFETCH(QStringList, notice);
 
+    m_messages.clear();
     QList<QUrl> urls;
     for (const QString &name : dropped)
         urls.append(name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(clip(name)));
@@ -522,6 +555,13 @@ void tst_ListOperations::drops()
     QCOMPARE(list()->GetItemCount(), added.size());
     QCOMPARE(control<CVideoEdit>(IDC_MEDIA)->isVisible(), !added.isEmpty());
     page()->Batch().SetBusy(false);
+    // One notice after the drop, only when something was left out.
+    if (!notice.isEmpty())
+        QTRY_COMPARE(m_messages.size(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_messages.size(), notice.isEmpty() ? 0 : 1);
+    if (!notice.isEmpty())
+        QCOMPARE(m_messages.first().split(u'\n').mid(1), notice);
 }
 
 void tst_ListOperations::modernContainers_data()

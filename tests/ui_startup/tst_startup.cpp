@@ -198,24 +198,33 @@ void tst_Startup::commandLineFilesBecomeTasks()
     QVERIFY(MediaFixtures::MakeSource(folder.filePath("b.mpg"), 1.0));
     QVERIFY(QFile::copy(folder.filePath("b.mpg"), folder.filePath("A.AVI")));
     QVERIFY(QFile::copy(folder.filePath("b.mpg"), folder.filePath("notes.txt")));
+    QStringList rejected;
     const QStringList files
         = SourceFilesFromArguments({"b.mpg",
                                     "--verbose",
                                     folder.filePath("notes.txt"),
                                     "https://example.org/c.avi",
                                     QUrl::fromLocalFile(folder.filePath("A.AVI")).toString()},
-                                   folder.path());
+                                   folder.path(),
+                                   &rejected);
     QCOMPARE(files, (QStringList{folder.filePath("b.mpg"), folder.filePath("A.AVI")}));
+    QCOMPARE(rejected, (QStringList{"notes.txt", "https://example.org/c.avi"}));
 
     auto *app = static_cast<CTavrelApp *>(qApp);
     app->SetStartupFiles(files);
     QStringList sources;
-    QTimer::singleShot(0, this, [&] {
+    // Durations are probed off the UI thread while timers run on: look once the window is up.
+    QTimer look;
+    connect(&look, &QTimer::timeout, this, [&] {
+        if (!g_mainFrame || !g_mainFrame->isVisible())
+            return;
+        look.stop();
         const TaskArray &tasks = g_mainFrame->page()->tasks();
         for (int i = 0; i < tasks.count(); ++i)
             sources.append(tasks.at(i).sourcePath);
         g_mainFrame->close();
     });
+    look.start(10);
     app->InitInstance();
     app->SetStartupFiles({});
     QCOMPARE(sources, files);
