@@ -48,11 +48,14 @@ void TaskRowActions::OnTaskOutput(int index, const QByteArray &text)
 QString TaskRowActions::MadeOutput(int row) const
 {
     const ConversionTask task = m_page->tasks().at(row);
-    const auto it = m_outputs.constFind(row);
-    if (it == m_outputs.constEnd() || it->source != task.sourcePath || task.failed
-        || !(task.finished == 1 || task.wmvPercent == 100))
+    if (task.failed || !(task.finished == 1 || task.wmvPercent == 100))
         return QString();
-    return QFileInfo(it->path).isFile() ? it->path : QString();
+    // The name the file really got; else the output the batch named while the task ran.
+    QString path = task.outputFile;
+    const auto it = m_outputs.constFind(row);
+    if (path.isEmpty() && it != m_outputs.constEnd() && it->source == task.sourcePath)
+        path = it->path;
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
 
 QMenu *TaskRowActions::BuildMenu(int row)
