@@ -76,6 +76,10 @@ public:
     void SetShowSelAlways(bool on);
     bool ShowSelAlways() const { return m_showSelAlways; }
 
+    /// A hint drawn in the middle of the list while it has no rows; empty for none.
+    void SetEmptyText(const QString &text);
+    QString EmptyText() const { return m_emptyText; }
+
     /// The bounds of cell (item, subItem) in viewport coordinates; an empty rectangle for a row or
     /// column out of range.
     QRect CellBounds(int item, int subItem) const;
@@ -116,5 +120,6 @@ private:
     const CellImageList *m_images = nullptr;
     bool m_fullRowSelect = true;
     bool m_showSelAlways = true;
+    QString m_emptyText;
     bool m_inDoubleClick = false;
 };

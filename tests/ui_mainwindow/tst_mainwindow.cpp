@@ -88,7 +88,6 @@ private slots:
     void columns();
     void startScreen();
     void imageButtons();
-    void tabOrderFollowsTheTable();
     void profilesFromTheProfileFile();
     void defaultProfileIndex_data();
     void defaultProfileIndex();
@@ -440,49 +439,6 @@ void tst_MainWindow::imageButtons()
     QCOMPARE(control<CImageButton>(IDC_ADD)->CurrentImage().size(), QSize(50, 50));
     QCOMPARE(control<CImageButton>(IDC_START)->CurrentImage().size(), QSize(77, 76));
     QCOMPARE(control<CImageButton>(IDC_PREVIEW_PLAY)->CurrentImage().size(), QSize(18, 18));
-}
-
-void tst_MainWindow::tabOrderFollowsTheTable()
-{
-    QVERIFY(openFrame());
-    const QList<int> templateOrder{1011, 1012, 1013, 1014, 1034, 1021, 1022, 1058, 1054, 1055,
-                                   1035, 1023, 1037, 1025, 1043, 1026, 1038, 1027, 1044, 1028,
-                                   1039, 1029, 1040, 1030, 1045, 1031, 1041, 1032, 1042, 1033,
-                                   1016, 1048, 1052, 1049, 1047, 1053, 1059, 1036, 1024, 1061,
-                                   1062, 1046, 1050, 1063, 1064, 1065};
-    // The focus chain holds the controls in creation order, which is the keyboard order.
-    QList<int> chain;
-    for (QWidget *w = page()->nextInFocusChain(); w && w != page(); w = w->nextInFocusChain()) {
-        if (w->parentWidget() == page() && w->property("controlId").isValid())
-            chain.append(w->property("controlId").toInt());
-    }
-    QCOMPARE(chain, templateOrder);
-
-    // Tab moves through the enabled, shown controls in that order.
-    QList<int> expectedStops;
-    for (int id : templateOrder) {
-        QWidget *widget = page()->Control(id);
-        // The two radio buttons are one stop, on the checked one ("To Zune MPEG4").
-        if (id == IDC_TO_WMV)
-            continue;
-        if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
-            expectedStops.append(id);
-    }
-    QVERIFY(expectedStops.contains(IDC_TASK_LIST));
-    QVERIFY(!expectedStops.contains(IDC_LABEL_TITLE));
-    QVERIFY(!expectedStops.contains(IDC_SETTINGS_GROUP));
-
-    page()->Control(expectedStops.first())->setFocus(Qt::TabFocusReason);
-    QList<int> visited;
-    for (int i = 0; i < expectedStops.size(); ++i) {
-        QWidget *focus = QApplication::focusWidget();
-        while (focus && !focus->property("controlId").isValid())
-            focus = focus->parentWidget();
-        QVERIFY(focus);
-        visited.append(focus->property("controlId").toInt());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(visited, expectedStops);
 }
 
 void tst_MainWindow::profilesFromTheProfileFile()
