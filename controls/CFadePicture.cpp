@@ -24,7 +24,7 @@ bool CFadePicture::StartFade(int bitmapId, int stepDelayMs)
     m_bitmapId = bitmapId;
     m_stepDelay = qMax(0, stepDelayMs);
     m_fadeDone = false;
-    resize(m_picture.size());
+    resize(m_picture.deviceIndependentSize().toSize());
 
     // The first step (alpha 0) shows at once; each timeout shows the next one, and the timeout
     // after the last step ends the fade.
@@ -51,7 +51,7 @@ void CFadePicture::Step()
 
 QSize CFadePicture::sizeHint() const
 {
-    return m_picture.isNull() ? QSize(264, 196) : m_picture.size();
+    return m_picture.isNull() ? QSize(264, 196) : m_picture.deviceIndependentSize().toSize();
 }
 
 void CFadePicture::paintEvent(QPaintEvent *)

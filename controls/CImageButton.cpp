@@ -24,7 +24,15 @@ QPixmap KeyedPixmap(const QImage &source, QRgb key)
                 line[x] = 0;
         }
     }
-    return QPixmap::fromImage(image);
+    QPixmap keyed = QPixmap::fromImage(image);
+    keyed.setDevicePixelRatio(source.devicePixelRatio()); // an "@2x" picture stays one
+    return keyed;
+}
+
+// A picture's size in the widget's pixels, whatever pixel ratio it was loaded at.
+QSize LogicalSize(const QPixmap &pixmap)
+{
+    return pixmap.deviceIndependentSize().toSize();
 }
 
 } // namespace
@@ -167,7 +175,7 @@ QColor CImageButton::StateColor(int index) const
 
 QSize CImageButton::sizeHint() const
 {
-    const QSize image = m_hotImage.size().expandedTo(m_normalImage.size());
+    const QSize image = LogicalSize(m_hotImage).expandedTo(LogicalSize(m_normalImage));
     if (text().isEmpty() && !image.isEmpty())
         return image + QSize(2 * m_margin.x(), 2 * m_margin.y());
     return QPushButton::sizeHint();
@@ -277,7 +285,7 @@ void CImageButton::PaintIcon(QPainter &p)
         option.initFrom(this);
         image = style()->generatedIconPixmap(QIcon::Disabled, image, &option);
     }
-    p.drawPixmap(ImagePosition(image.size(), nullptr), image);
+    p.drawPixmap(ImagePosition(LogicalSize(image), nullptr), image);
 }
 
 void CImageButton::PaintBitmap(QPainter &p)
@@ -289,7 +297,7 @@ void CImageButton::PaintBitmap(QPainter &p)
 void CImageButton::PaintCaption(QPainter &p)
 {
     QRect caption;
-    ImagePosition(CurrentImage().size(), &caption);
+    ImagePosition(LogicalSize(CurrentImage()), &caption);
     if (CurrentImage().isNull())
         caption = rect();
     if (isDown() && !isCheckable())
@@ -315,8 +323,8 @@ void CImageButton::PaintCaption(QPainter &p)
 }
 
 /*
- * Drawing order: face (or nothing, so that the parent shows through), border, image, caption.
- * No focus rectangle is drawn.
+ * Drawing order: face (or nothing, so that the parent shows through), border, image, caption,
+ * then the focus frame when the button has the focus and a frame colour is set.
  */
 void CImageButton::paintEvent(QPaintEvent *)
 {
@@ -330,6 +338,18 @@ void CImageButton::paintEvent(QPaintEvent *)
         PaintBitmap(p);
     if (!text().isEmpty())
         PaintCaption(p);
+    if (hasFocus() && m_focusFrameColor.isValid()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(m_focusFrameColor, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    }
+}
+
+void CImageButton::SetFocusFrameColor(const QColor &color)
+{
+    m_focusFrameColor = color;
+    update();
 }
 
 void CImageButton::SetHot(bool hot)

@@ -68,6 +68,9 @@ public:
     int UseParentBackground(bool repaint = true);
     /// Tooltip text; an empty text does nothing. activate false keeps the text but shows no tip.
     int SetTipText(const QString &text, bool activate = true);
+    /// Colour of a thin rounded frame drawn inside the button while it has the keyboard focus;
+    /// an invalid colour (the default) draws none.
+    void SetFocusFrameColor(const QColor &color);
 
     // Read-only views of the state, for the hosting window and for tests.
     /// True while the pointer is over the button (and no other button held the mouse when it
@@ -120,6 +123,7 @@ private:
     bool m_hoverBorder = true;
     bool m_parentBackground = false;
     QColor m_colors[6];
+    QColor m_focusFrameColor;
     bool m_hot = false;
     QString m_tipText;
     bool m_tipActive = false;

@@ -1,7 +1,10 @@
 #include "CRangeSlider.h"
 
+#include "RangeSliderAccessible.h"
 #include "ResourceImages.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -33,6 +36,7 @@ CRangeSlider::CRangeSlider(QWidget *parent)
     , m_rightThumb(LoadResourcePixmap(IDB_SLIDER_RIGHT_THUMB))
 {
     setFocusPolicy(Qt::StrongFocus);
+    RangeSliderAccessible::Install();
     // No background of its own: the parent's picture shows between the slider's images.
     setAutoFillBackground(false);
     UpdateLayout();
@@ -140,6 +144,13 @@ void CRangeSlider::UpdateLayout()
 
 void CRangeSlider::Notify(int wParam, int lParam)
 {
+    // Screen readers hear the new range as it changes.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, m_leftValue);
+        QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
     QWidget *receiver = parentWidget();
     if (!receiver)
         return;
@@ -181,15 +192,40 @@ void CRangeSlider::paintEvent(QPaintEvent *)
 
     if (!m_track.isNull())
         p.drawPixmap(QRect(0, 3, w, 11), m_track);
+    // The part of a thumb picture that shows, in the picture's own pixels ("@2x" has twice).
+    const auto shown = [this](const QPixmap &thumb) {
+        const qreal ratio = thumb.devicePixelRatio();
+        return QRectF(0, 0, m_thumbWidth * ratio, kThumbRows * ratio);
+    };
     if (!m_leftThumb.isNull())
-        p.drawPixmap(QPoint(x1, 0), m_leftThumb, QRect(0, 0, m_thumbWidth, kThumbRows));
+        p.drawPixmap(QRectF(x1, 0, m_thumbWidth, kThumbRows), m_leftThumb, shown(m_leftThumb));
     if (!m_rightThumb.isNull())
-        p.drawPixmap(
-            QPoint(x2 + m_thumbWidth, 0), m_rightThumb, QRect(0, 0, m_thumbWidth, kThumbRows));
+        p.drawPixmap(QRectF(x2 + m_thumbWidth, 0, m_thumbWidth, kThumbRows),
+                     m_rightThumb,
+                     shown(m_rightThumb));
     // The bar overlaps the inner column of each thumb by one pixel.
     const int barWidth = x2 - x1 + 2;
     if (!m_range.isNull() && barWidth > 0)
         p.drawPixmap(QRect(x1 + m_thumbWidth - 1, 5, barWidth, 7), m_range);
+    if (hasFocus() && m_focusFrameColor.isValid()) {
+        p.setPen(m_focusFrameColor);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+QString CRangeSlider::AccessibleValueText() const
+{
+    auto text = [this](double v) {
+        return m_valueText ? m_valueText(v) : QString::number(v);
+    };
+    return QStringLiteral("from %1 to %2").arg(text(m_leftValue), text(m_rightValue));
+}
+
+void CRangeSlider::SetFocusFrameColor(const QColor &color)
+{
+    m_focusFrameColor = color;
+    update();
 }
 
 void CRangeSlider::resizeEvent(QResizeEvent *event)
@@ -333,8 +369,18 @@ void CRangeSlider::ShowDragTip()
         x = (m_leftThumbRect.right + m_rightThumbRect.left) / 2;
         break;
     }
-    // Above the slider, so the pointer and the thumb stay in view.
-    QToolTip::showText(mapToGlobal(QPoint(x, -height())), text, this);
+    // Above the slider, so the pointer and the thumb stay in view. Qt places a tip below and to
+    // the right of the point it is given, which would lay it over the thumb: once shown, the tip
+    // is moved so that its bottom edge lies clear above the slider's top.
+    const QPoint anchor = mapToGlobal(QPoint(x, 0));
+    QToolTip::showText(anchor, text, this);
+    const QList<QWidget *> tops = QApplication::topLevelWidgets();
+    for (QWidget *tip : tops) {
+        if (tip->inherits("QTipLabel") && tip->isVisible()) {
+            const int gap = 2;
+            tip->move(anchor.x() - tip->width() / 2, anchor.y() - gap - tip->height());
+        }
+    }
 }
 
 /*

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QEvent>
 #include <QPixmap>
 #include <QRect>
@@ -59,6 +60,14 @@ public:
     /// While a part is dragged, a tooltip beside it shows the dragged value (both ends for the
     /// bar) as this function writes it; none without a function.
     void SetValueText(std::function<QString(double)> text) { m_valueText = std::move(text); }
+
+    /// The selection as a screen reader reads it: "from <left> to <right>", each end written by
+    /// the value-text function (plain numbers without one).
+    QString AccessibleValueText() const;
+
+    /// Colour of the frame drawn around the slider while it has the keyboard focus; an invalid
+    /// colour (the default) draws none.
+    void SetFocusFrameColor(const QColor &color);
 
     /// Stores values negated (the scale then runs from right to left). Off by default.
     void SetInverted(bool inverted);
@@ -121,6 +130,7 @@ private:
     int m_grabOffsetY = 0;
 
     std::function<QString(double)> m_valueText;
+    QColor m_focusFrameColor;
     QPixmap m_track;
     QPixmap m_range;
     QPixmap m_leftThumb;

@@ -50,6 +50,10 @@ CTaskListCtrl::CTaskListCtrl(QWidget *parent)
     header->setSectionsMovable(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->viewport()->installEventFilter(this);
+
+    // Screen readers read a cell as the list paints it.
+    m_model->setCellTextSource(
+        [this](int row, int column) { return GetCellInfo(row, column)->text; });
 }
 
 CTaskListCtrl::~CTaskListCtrl() = default;
@@ -202,6 +206,12 @@ void CTaskListCtrl::SetImageList(const CellImageList *images)
     viewport()->update();
 }
 
+void CTaskListCtrl::SetEmptyText(const QString &text)
+{
+    m_emptyText = text;
+    viewport()->update();
+}
+
 void CTaskListCtrl::SetFullRowSelect(bool on)
 {
     if (m_fullRowSelect == on)
@@ -244,6 +254,12 @@ void CTaskListCtrl::paintEvent(QPaintEvent *event)
 
     // The viewport fills its background (the window colour) before this runs, as the list's
     // erase would; cells paint over it.
+    if (rows == 0 && !m_emptyText.isEmpty()) {
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+        painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8),
+                         Qt::AlignCenter | Qt::TextWordWrap,
+                         m_emptyText);
+    }
     if (rows == 0 || columns == 0)
         return;
 
@@ -336,7 +352,12 @@ QItemSelectionModel::SelectionFlags CTaskListCtrl::selectionCommand(const QModel
             || event->type() == QEvent::MouseButtonDblClick)) {
         return QItemSelectionModel::NoUpdate;
     }
-    return QTableView::selectionCommand(index, event);
+    // Ctrl+click and Ctrl+Space would un-select the one selected row while it stays the current
+    // task: a row that is chosen again stays selected.
+    const QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
+    if (index.isValid() && (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return flags;
 }
 
 bool CTaskListCtrl::viewportEvent(QEvent *event)

@@ -74,6 +74,10 @@ public:
     /// Selected rows are painted as selected also while the list lacks the focus. On by default.
     void SetShowSelAlways(bool on);
 
+    /// A hint drawn in the middle of the list while it has no rows; empty for none.
+    void SetEmptyText(const QString &text);
+    QString EmptyText() const { return m_emptyText; }
+
     /// The bounds of cell (item, subItem) in viewport coordinates; an empty rectangle for a row or
     /// column out of range.
     QRect CellBounds(int item, int subItem) const;
@@ -114,5 +118,6 @@ private:
     const CellImageList *m_images = nullptr;
     bool m_fullRowSelect = true;
     bool m_showSelAlways = true;
+    QString m_emptyText;
     bool m_inDoubleClick = false;
 };

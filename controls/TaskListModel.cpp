@@ -14,9 +14,17 @@ int TaskListModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-QVariant TaskListModel::data(const QModelIndex &, int) const
+QVariant TaskListModel::data(const QModelIndex &index, int role) const
 {
-    return QVariant();
+    if (role != Qt::AccessibleTextRole || !m_cellText || !index.isValid() || index.row() >= m_rows
+        || index.column() >= m_columns.size())
+        return QVariant();
+    return m_cellText(index.row(), index.column());
+}
+
+void TaskListModel::setCellTextSource(std::function<QString(int, int)> source)
+{
+    m_cellText = std::move(source);
 }
 
 QVariant TaskListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -3,8 +3,11 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include <functional>
+
 /// The task list's model: a number of rows and the column headings, nothing else. The cells'
-/// contents are asked for at paint time (CTaskListCtrl::GetCellInfo), so data() is always empty.
+/// contents are asked for at paint time (CTaskListCtrl::GetCellInfo), so data() holds only
+/// the texts screen readers ask for (Qt::AccessibleTextRole), taken from the same source.
 class TaskListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -27,6 +30,9 @@ public:
     bool insertTaskColumn(int column, const QString &heading, Qt::Alignment alignment);
     /// The horizontal alignment of a column's texts; left for a column out of range.
     Qt::Alignment columnAlignment(int column) const;
+    /// Where the cells' texts come from for screen readers (Qt::AccessibleTextRole): called with
+    /// row and column of a valid cell. Without it cells have no text.
+    void setCellTextSource(std::function<QString(int row, int column)> source);
 
 private:
     struct Column
@@ -36,5 +42,6 @@ private:
     };
 
     QList<Column> m_columns;
+    std::function<QString(int, int)> m_cellText;
     int m_rows = 0;
 };

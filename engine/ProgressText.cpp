@@ -52,8 +52,10 @@ QString EncodeText(double percent, int sizeKB, int remaining)
 void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTick, quint32 now)
 {
     if (task.failed) {
-        // A failed run has no meaningful position; the reason is one hover away.
-        cell.text = kFailed;
+        // A failed run has no meaningful position. Its reason follows on the same line (its first
+        // line; the list cuts it where the cell ends) and shows whole in the tooltip.
+        const QString reason = task.failureReason.section(QLatin1Char('\n'), 0, 0).trimmed();
+        cell.text = reason.isEmpty() ? kFailed : kFailed + QStringLiteral(": ") + reason;
         cell.toolTip = task.failureReason;
         return;
     }

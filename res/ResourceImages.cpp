@@ -1,6 +1,7 @@
 #include "ResourceImages.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 
 // Registration lives outside any namespace, as Q_INIT_RESOURCE requires.
@@ -20,16 +21,39 @@ QString ResourceImagePath(int id)
     return QStringLiteral(":/res/%1.png").arg(id);
 }
 
+QString ResourceImagePath2x(int id)
+{
+    return QStringLiteral(":/res/%1@2x.png").arg(id);
+}
+
+namespace {
+
+// Qt's high-DPI rule for pictures: where a screen shows more than one device pixel per pixel,
+// the "@2x" file is read instead, and Qt gives it a pixel ratio of 2 from its name, so it is
+// drawn at the same size with twice the detail.
+QString PathForScreens(int id)
+{
+    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (app && app->devicePixelRatio() > 1.0) {
+        const QString sharp = ResourceImagePath2x(id);
+        if (QFile::exists(sharp))
+            return sharp;
+    }
+    return ResourceImagePath(id);
+}
+
+} // namespace
+
 QImage LoadResourceImage(int id)
 {
     InitResourceImages();
-    return QImage(ResourceImagePath(id));
+    return QImage(PathForScreens(id));
 }
 
 QPixmap LoadResourcePixmap(int id)
 {
     InitResourceImages();
-    return QPixmap(ResourceImagePath(id));
+    return QPixmap(PathForScreens(id));
 }
 
 QIcon LoadResourceIcon(int id)

@@ -41,7 +41,12 @@ void InitResourceImages();
 /// ":/res/<id>.png", the resource path of picture or icon `id`.
 QString ResourceImagePath(int id);
 
-/// Picture `id` at its own size; a null image or pixmap when there is no such picture.
+/// ":/res/<id>@2x.png", the same picture with twice the pixels each way (every picture has one).
+QString ResourceImagePath2x(int id);
+
+/// Picture `id` at its own size; a null image or pixmap when there is no such picture. On
+/// screens scaled above 100 % the "@2x" picture, with a device pixel ratio of 2 (its size in
+/// pixels is then deviceIndependentSize()).
 QImage LoadResourceImage(int id);
 QPixmap LoadResourcePixmap(int id);
 

@@ -6,6 +6,7 @@
 #include "ShellActions.h"
 #include "SkinDriver.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -57,14 +58,25 @@ void CMainFrameDlg::OnHelp()
 {
     const QString chm = g_programDir + QStringLiteral("Help.chm");
     const QString html = g_programDir + QStringLiteral("help/help.html");
-    ShellActions::OpenUrl(QUrl::fromLocalFile(QFileInfo::exists(chm) ? chm : html));
+    ShellActions::OpenDocument(this, QFileInfo::exists(chm) ? chm : html);
 }
 
 void CMainFrameDlg::closeEvent(QCloseEvent *event)
 {
-    // A running batch is stopped first; the window then closes and ends the modal loop.
-    if (m_page && m_page->IsBusy())
-        m_page->OnStop();
+    // A running batch is stopped first; the window then closes and ends the modal loop. When the
+    // person closed the window (the close came from the window system), they are asked first;
+    // a session logout, a signal or the program itself closes without asking.
+    if (m_page && m_page->IsBusy()) {
+        // "Keep converting" keeps the window, unless the program closed it while it asked (a
+        // signal arrived meanwhile).
+        if (event->spontaneous() && !qApp->isSavingSession()
+            && !ShellActions::ConfirmStopAndClose(this) && isVisible()) {
+            event->ignore();
+            return;
+        }
+        if (m_page && m_page->IsBusy())
+            m_page->OnStop();
+    }
     QDialog::closeEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #include "CTavrelDlg.h"
 
 #include "AppSettings.h"
+#include "BatchNotifier.h"
 #include "BatchPresenter.h"
 #include "BatchState.h"
 #include "CFadePicture.h"
@@ -19,6 +20,8 @@
 #include "SettingTables.h"
 #include "ShellActions.h"
 #include "SkinDriver.h"
+#include "TaskRowActions.h"
+#include "WindowAccessibility.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -66,11 +69,13 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
     setPalette(pagePalette);
 
     setAcceptDrops(true);
+    InstallWindowAccessibleInterfaces();
     CreateControls();
     BindControls();
     ConnectHandlers();
     qApp->installEventFilter(this);
     OnInitDialog();
+    SetUpWindowAccessibility(*this);
 }
 
 CTavrelDlg::~CTavrelDlg()
@@ -216,6 +221,8 @@ void CTavrelDlg::ConnectHandlers()
     }
     connect(m_batch, &ConversionBatch::busyChanged, this, &CTavrelDlg::ShowBusy);
     new BatchPresenter(m_batch, this); // after ShowBusy: the caption follows the buttons
+    new BatchNotifier(m_batch, m_tasks, this);
+    new TaskRowActions(this, m_taskList, m_batch);
     connect(m_media, &CVideoEdit::PlaybackEnded, this, &CTavrelDlg::OnPlaybackEnded);
 }
 
@@ -453,7 +460,7 @@ void CTavrelDlg::OnBrowse()
 
 void CTavrelDlg::OpenHelp()
 {
-    ShellActions::OpenUrl(QUrl::fromLocalFile(g_programDir + QStringLiteral("help/help.html")));
+    ShellActions::OpenDocument(this, g_programDir + QStringLiteral("help/help.html"));
 }
 
 // --- setting handlers: the user's choice goes into the current task at once -------------------

@@ -153,6 +153,8 @@ private:
     bool PreTranslateMessage(QObject *watched, QEvent *event);
     /// A navigation key pressed in the task list; true when the key is consumed.
     bool OnTaskListKey(int key);
+    /// Ends any preview playback and the still preview's busy state.
+    void StopPreview();
     /// No task is current any more: the clips go and the controls show the defaults.
     void ClearCurrentTask();
     /// The row of the list's selection mark when it indexes a task, else -1.

@@ -96,6 +96,8 @@ void CTavrelDlg::OnRemove()
     const int removed = MarkedTask();
     if (removed < 0)
         return;
+    if (removed == m_curTask)
+        StopPreview(); // its preview must not play on, with sound, after it has gone
     m_tasks.removeAt(removed);
     RefreshTaskList();
     m_curTask = CurrentAfterRemoval(removed, m_tasks.count());
@@ -109,6 +111,7 @@ void CTavrelDlg::OnRemoveAll()
 {
     if (IsBusy())
         return;
+    StopPreview();
     m_tasks.clear();
     m_taskList->DeleteAllItems();
     m_curTask = -1;

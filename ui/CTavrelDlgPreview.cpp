@@ -87,10 +87,18 @@ void CTavrelDlg::OnPreviewPlay()
     m_media->StartPlayback();
 }
 
+// Stops whatever plays, whether or not a row is marked: a full play, or a still preview whose
+// busy state would otherwise outlive it (no end comes after a stop).
 void CTavrelDlg::OnPreviewStop()
 {
-    if (IsBusy() || MarkedTask() < 0)
+    if (IsBusy())
         return;
+    StopPreview();
+}
+
+void CTavrelDlg::StopPreview()
+{
     m_media->StopPlayback();
     g_previewPlaying = 0;
+    m_previewBusy = 0;
 }

@@ -81,10 +81,19 @@ struct ControlEntry
     ControlKind kind;
     QString text; ///< the control's own text (statics, buttons); empty for the others
     QRect rect;   ///< page client coordinates; a null rect means the control is never placed
+    /// What a screen reader calls the control when neither its own text nor a label names it;
+    /// empty for controls named otherwise.
+    QString accessibleName = {};
+    /// For a label: the control it names (its buddy), 0 for none.
+    int buddy = 0;
 };
 
-/// Every control of the main page in creation order, which is also the keyboard tab order.
+/// Every control of the main page in creation order.
 const QList<ControlEntry> &ControlTable();
+
+/// The keyboard tab order of the page: the controls as the layout reads, top to bottom, left
+/// column before right. Controls that are hidden or disabled at the time are skipped by Tab.
+const QList<int> &TabOrderIds();
 
 /// The entry of id, or nullptr when the table has no such control.
 const ControlEntry *ControlEntryFor(int id);
@@ -102,6 +111,7 @@ struct ImageButtonSpec
     int hotImage;
     int normalImage;
     QString tooltip;
+    QString accessibleName; ///< the button's action, for screen readers
 };
 
 /// The seven configured image buttons, in the order the page sets them up.

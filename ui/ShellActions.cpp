@@ -1,5 +1,7 @@
 #include "ShellActions.h"
 
+#include "CCloseGuardDialog.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -10,6 +12,7 @@ ShellActions::OpenUrlHandler g_openUrl;
 ShellActions::MessageHandler g_message;
 ShellActions::OpenFileHandler g_openFile;
 ShellActions::FolderHandler g_folder;
+ShellActions::StopAndCloseHandler g_stopAndClose;
 
 } // namespace
 
@@ -18,6 +21,19 @@ bool ShellActions::OpenUrl(const QUrl &url)
     if (g_openUrl)
         return g_openUrl(url);
     return QDesktopServices::openUrl(url);
+}
+
+bool ShellActions::OpenDocument(QWidget *parent, const QString &path)
+{
+    if (OpenUrl(QUrl::fromLocalFile(path)))
+        return true;
+    Message(parent,
+            QStringLiteral("The page could not be opened: no program for it was found.\n\n"
+                           "You can open it yourself: %1")
+                .arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Help"),
+            QMessageBox::Information);
+    return false;
 }
 
 void ShellActions::Message(QWidget *parent,
@@ -46,6 +62,19 @@ QString ShellActions::PickFolder(QWidget *parent, const QString &startDir)
         return g_folder(parent, startDir);
     // The folder as the platform writes it (backslashes on Windows).
     return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, QString(), startDir));
+}
+
+bool ShellActions::ConfirmStopAndClose(QWidget *parent)
+{
+    if (g_stopAndClose)
+        return g_stopAndClose(parent);
+    CCloseGuardDialog dialog(parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ShellActions::SetStopAndCloseHandler(StopAndCloseHandler handler)
+{
+    g_stopAndClose = std::move(handler);
 }
 
 void ShellActions::SetOpenUrlHandler(OpenUrlHandler handler)

@@ -153,10 +153,18 @@ void tst_InstallLayout::iconInEverySizeOfTheProgramIcon()
         expected.insert(ico.read().width());
     }
     QVERIFY(!expected.isEmpty());
+    // Beyond the window's own sizes, the large ones launchers and software centres show.
+    expected += {64, 128, 256};
 
     QSet<int> sizes;
     const QDir theme(installed(QStringLiteral("share/icons/hicolor")));
     for (const QString &folder : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (folder == QLatin1String("scalable")) {
+            const QImage svg(
+                theme.filePath(folder + QStringLiteral("/apps/") + icon + QStringLiteral(".svg")));
+            QVERIFY2(!svg.isNull(), "the scalable icon does not load");
+            continue;
+        }
         const QImage image(
             theme.filePath(folder + QStringLiteral("/apps/") + icon + QStringLiteral(".png")));
         QVERIFY2(!image.isNull(), qPrintable(folder));
@@ -164,6 +172,8 @@ void tst_InstallLayout::iconInEverySizeOfTheProgramIcon()
         sizes.insert(image.width());
     }
     QCOMPARE(sizes, expected);
+    QVERIFY(theme.exists(QStringLiteral("scalable/apps/") + icon + QStringLiteral(".svg")));
+    QVERIFY(QFileInfo(installed(QStringLiteral("share/doc/tavrel/copyright"))).size() > 0);
 }
 
 void tst_InstallLayout::helpPageWithItsPictures()

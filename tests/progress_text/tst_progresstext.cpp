@@ -134,8 +134,9 @@ void tst_ProgressText::progressCell_data()
         ConversionTask task = Mp4Task(40.0, 2.0, 4096);
         task.failed = 1;
         task.failureReason = QStringLiteral("The encoder could not be started");
-        QTest::newRow("mp4 failed: no bar, reason as tooltip")
-            << task << t0 << t0 << "    Failed" << -1 << 0 << "The encoder could not be started";
+        QTest::newRow("mp4 failed: no bar, reason after Failed and as tooltip")
+            << task << t0 << t0 << "    Failed: The encoder could not be started" << -1 << 0
+            << "The encoder could not be started";
     }
     {
         ConversionTask task = Mp4Task(40.0, 12.0, 4096);
@@ -203,9 +204,10 @@ void tst_ProgressText::progressCell_data()
     {
         ConversionTask task = WmvTask(30);
         task.failed = 1;
-        task.failureReason = QStringLiteral("Conversion refused");
-        QTest::newRow("wmv failed")
-            << task << t0 << t0 << "    Failed" << -1 << 0 << "Conversion refused";
+        task.failureReason = QStringLiteral("Conversion refused\nby the muxer");
+        QTest::newRow("wmv failed: the reason's first line in the cell")
+            << task << t0 << t0 << "    Failed: Conversion refused" << -1 << 0
+            << "Conversion refused\nby the muxer";
     }
 }
 

@@ -1,5 +1,6 @@
 #include "CRangeSlider.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
@@ -305,6 +306,54 @@ private slots:
         QCOMPARE(Selection(), qMakePair(expectLeft, expectRight));
         // The thumbs are where the values say, so the next press finds them there.
         QCOMPARE(m_slider->LeftThumbRect().left(), int(expectLeft));
+    }
+
+    void dragTipStaysClearOfTheSlider_data()
+    {
+        QTest::addColumn<int>("pressX"); // selection 20 .. 60, as in drag()
+        QTest::newRow("left thumb") << 26;
+        QTest::newRow("right thumb") << 79;
+        QTest::newRow("bar") << 53;
+    }
+    void dragTipStaysClearOfTheSlider()
+    {
+        QFETCH(int, pressX);
+        Select(20, 60);
+        m_slider->SetValueText([](double v) { return QString::number(v); });
+        QTest::mousePress(m_slider, Qt::LeftButton, {}, QPoint(pressX, kMidY));
+        QTest::mouseMove(m_slider, QPoint(pressX + 10, kMidY));
+        QWidget *tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->inherits("QTipLabel") && w->isVisible())
+                    return w;
+            return static_cast<QWidget *>(nullptr);
+        }()));
+        const QRect slider(m_slider->mapToGlobal(QPoint(0, 0)), m_slider->size());
+        QVERIFY2(!tip->geometry().intersects(slider) && tip->geometry().bottom() < slider.top(),
+                 qPrintable(QStringLiteral("tip %1,%2 %3x%4 over the slider at y %5")
+                                .arg(tip->x())
+                                .arg(tip->y())
+                                .arg(tip->width())
+                                .arg(tip->height())
+                                .arg(slider.top())));
+        QTest::mouseRelease(m_slider, Qt::LeftButton, {}, QPoint(pressX + 10, kMidY));
+    }
+
+    void accessibleValueFollowsTheRange()
+    {
+        m_slider->SetValueText([](double v) { return QStringLiteral("t%1").arg(v); });
+        Select(20, 60);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(m_slider);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Slider);
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("from t20 to t60"));
+        m_slider->setFocus();
+        QTest::keyClick(m_slider, Qt::Key_Right);
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("from t21 to t61"));
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("from t21 to t61"));
+        QVERIFY(iface->valueInterface());
+        QCOMPARE(iface->valueInterface()->currentValue().toDouble(), 21.0);
     }
 
     void everyMoveNotifiesWhileDragging()

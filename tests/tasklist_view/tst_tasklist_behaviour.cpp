@@ -34,6 +34,8 @@ private slots:
     void headerRightClick();
     void mouseMovesChangeNothing();
     void selectionOperations();
+    void choosingTheSelectedRowAgainKeepsIt_data();
+    void choosingTheSelectedRowAgainKeepsIt();
     void selectedFlag_data();
     void selectedFlag();
     void toolTipFromRecord();
@@ -393,6 +395,27 @@ void tst_TaskListBehaviour::selectionOperations()
     list->SetItemCount(20);
     QVERIFY(!list->IsRowSelected(30));
     QVERIFY(list->GetSelectionMark() < 20);
+}
+
+void tst_TaskListBehaviour::choosingTheSelectedRowAgainKeepsIt_data()
+{
+    QTest::addColumn<bool>("byKey"); // Ctrl+Space rather than Ctrl+click
+    QTest::newRow("Ctrl+click") << false;
+    QTest::newRow("Ctrl+Space") << true;
+}
+
+void tst_TaskListBehaviour::choosingTheSelectedRowAgainKeepsIt()
+{
+    QFETCH(bool, byKey);
+    CTaskListCtrl *list = m_host->list;
+    list->SelectRow(12);
+    list->setFocus();
+    if (byKey)
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, cellCentre(12, 1));
+    QVERIFY(list->IsRowSelected(12));
+    QCOMPARE(list->GetSelectionMark(), 12);
 }
 
 void tst_TaskListBehaviour::selectedFlag_data()

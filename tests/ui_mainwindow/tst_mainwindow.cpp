@@ -84,7 +84,6 @@ private slots:
     void columns();
     void startScreen();
     void imageButtons();
-    void tabOrderFollowsTheTable();
     void profilesFromTheProfileFile();
     void defaultProfileIndex_data();
     void defaultProfileIndex();
@@ -299,47 +298,6 @@ void tst_MainWindow::imageButtons()
     }
     QCOMPARE(control<CImageButton>(IDC_ADD)->ImageAlign(), int(CImageButton::AlignTop));
     QCOMPARE(control<CImageButton>(IDC_START)->ImageAlign(), int(CImageButton::AlignTop));
-}
-
-void tst_MainWindow::tabOrderFollowsTheTable()
-{
-    QVERIFY(openFrame());
-    QList<int> tableOrder;
-    for (const ControlEntry &entry : ControlTable())
-        tableOrder.append(entry.id);
-    // The focus chain holds the controls in creation order, which is the keyboard order.
-    QList<int> chain;
-    for (QWidget *w = page()->nextInFocusChain(); w && w != page(); w = w->nextInFocusChain()) {
-        if (w->parentWidget() == page() && w->property("controlId").isValid())
-            chain.append(w->property("controlId").toInt());
-    }
-    QCOMPARE(chain, tableOrder);
-
-    // Tab moves through the enabled, shown controls in that order.
-    QList<int> expectedStops;
-    for (int id : tableOrder) {
-        QWidget *widget = page()->Control(id);
-        // The two radio buttons are one stop, on the checked one ("To Zune MPEG4").
-        if (id == IDC_TO_WMV)
-            continue;
-        if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
-            expectedStops.append(id);
-    }
-    QVERIFY(expectedStops.contains(IDC_TASK_LIST));
-    QVERIFY(!expectedStops.contains(IDC_LABEL_TITLE));
-    QVERIFY(!expectedStops.contains(IDC_SETTINGS_GROUP));
-
-    page()->Control(expectedStops.first())->setFocus(Qt::TabFocusReason);
-    QList<int> visited;
-    for (int i = 0; i < expectedStops.size(); ++i) {
-        QWidget *focus = QApplication::focusWidget();
-        while (focus && !focus->property("controlId").isValid())
-            focus = focus->parentWidget();
-        QVERIFY(focus);
-        visited.append(focus->property("controlId").toInt());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(visited, expectedStops);
 }
 
 void tst_MainWindow::profilesFromTheProfileFile()

@@ -38,6 +38,8 @@ private slots:
     void reversedRangeIsStoredInOrder();
     void stillPreviews();
     void playPreviewPlaysTheTrimmedPart();
+    void stoppingEndsWhateverPlays_data();
+    void stoppingEndsWhateverPlays();
 
 private:
     CTavrelDlg *page() const { return m_frame->page(); }
@@ -247,6 +249,50 @@ void tst_Preview::playPreviewPlaysTheTrimmedPart()
     page()->OnPreviewStop();
     QVERIFY(!media()->IsPlaying());
     QCOMPARE(g_previewPlaying, 0);
+}
+
+void tst_Preview::stoppingEndsWhateverPlays_data()
+{
+    QTest::addColumn<bool>("still");  // a one-second still preview rather than a full play
+    QTest::addColumn<QString>("how"); // "stop" button, "remove" the current row, "remove all"
+    QTest::newRow("stop during a still: no longer busy") << true << "stop";
+    QTest::newRow("stop with no row marked stops the play") << false << "stop unmarked";
+    QTest::newRow("Remove of the playing row stops it") << false << "remove";
+    QTest::newRow("Remove all stops the play") << false << "remove all";
+}
+
+void tst_Preview::stoppingEndsWhateverPlays()
+{
+    QFETCH(bool, still);
+    QFETCH(QString, how);
+
+    if (still)
+        page()->PreviewStill(m_clip, 2.0);
+    else
+        page()->OnPreviewPlay();
+    QVERIFY(media()->IsPlaying());
+    if (how == "stop") {
+        page()->OnPreviewStop();
+    } else if (how == "stop unmarked") {
+        list()->SetSelectionMark(-1);
+        page()->OnPreviewStop();
+    } else if (how == "remove") {
+        page()->OnRemove();
+        QCOMPARE(page()->tasks().count(), 1);
+    } else {
+        page()->OnRemoveAll();
+    }
+    QVERIFY(!media()->IsPlaying());
+    QCOMPARE(g_previewPlaying, 0);
+    QVERIFY(!page()->IsPreviewBusy());
+    // A later finished drag shows its frame again.
+    if (page()->tasks().count() > 0) {
+        page()->ShowTask(page()->CurTask());
+        drag(0, 20);
+        QVERIFY(page()->IsPreviewBusy());
+        QVERIFY(media()->IsPlaying());
+        waitForStillToEnd();
+    }
 }
 
 QTEST_MAIN(tst_Preview)

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 /*
  * One family: a dark slate window, light grey-blue symbols, and one accent per purpose (the
  * slider's blue for list and preview actions, green for Start, coral for Stop). Symbols are drawn
@@ -25,11 +27,20 @@ const QColor kCoral(0xe8, 0x6a, 0x72);
 const QColor kCoralDeep(0xc0, 0x45, 0x50);
 const QRgb kKey = qRgb(0, 255, 0);
 
-QImage Transparent(int w, int h)
+// A transparent picture of w x h logical pixels drawn at `scale` device pixels per pixel.
+QImage Transparent(int w, int h, int scale = 1)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
+}
+
+// Exact pixel rows made larger without blending: the flat slider pictures stay exact.
+QImage Enlarged(const QImage &image, int scale)
+{
+    return scale == 1
+               ? image
+               : image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 QColor WithAlpha(QColor c, int alpha)
@@ -147,28 +158,30 @@ QImage FlattenOnKey(const QImage &art, QColor under)
 
 } // namespace
 
-QImage DrawBackground()
+QImage DrawBackground(int scale)
 {
     const int w = 464, h = 282;
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
+    const QRectF all(0, 0, w, h);
 
     QLinearGradient base(0, 0, 0, h);
     base.setColorAt(0, kBgTop);
     base.setColorAt(0.55, QColor(0x1f, 0x24, 0x2b));
     base.setColorAt(1, kBgBottom);
-    p.fillRect(image.rect(), base);
+    p.fillRect(all, base);
 
     // Two wide, faint glows: cool blue at the upper left, teal at the lower right.
     QRadialGradient glow(QPointF(w * 0.12, h * 0.05), w * 0.75);
     glow.setColorAt(0, QColor(0x5c, 0xa2, 0xff, 34));
     glow.setColorAt(1, QColor(0x5c, 0xa2, 0xff, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(all, glow);
     QRadialGradient teal(QPointF(w * 0.95, h * 1.05), w * 0.6);
     teal.setColorAt(0, QColor(0x3d, 0xc0, 0xb0, 22));
     teal.setColorAt(1, QColor(0x3d, 0xc0, 0xb0, 0));
-    p.fillRect(image.rect(), teal);
+    p.fillRect(all, teal);
 
     // A thin arc of light, like the rim of an eclipse, sweeping across the lower half.
     QPainterPath arc;
@@ -196,11 +209,12 @@ QImage DrawBackground()
     return image;
 }
 
-QImage DrawPreviewArea()
+QImage DrawPreviewArea(int scale)
 {
     const int w = 264, h = 196;
-    QImage image = Transparent(w, h);
+    QImage image = Transparent(w, h, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     const QRectF frame(0.5, 0.5, w - 1, h - 1);
@@ -249,12 +263,13 @@ QImage DrawPreviewArea()
     return image;
 }
 
-QImage DrawPreviewButton(int id)
+QImage DrawPreviewButton(int id, int scale)
 {
     const bool play = id == 202 || id == 203;
     const bool hot = id == 203 || id == 192;
-    QImage art = Transparent(18, 18);
+    QImage art = Transparent(18, 18, scale);
     QPainter p(&art);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(9, 9);
     if (hot) {
@@ -275,12 +290,13 @@ QImage DrawPreviewButton(int id)
     return FlattenOnKey(art, under);
 }
 
-QImage DrawListButton(int id)
+QImage DrawListButton(int id, int scale)
 {
     // 135/136 Remove, 137/138 Add, 139/140 Remove all; the even id of each pair is the hot look.
     const bool hot = id % 2 == 0;
-    QImage image = Transparent(50, 50);
+    QImage image = Transparent(50, 50, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     const QPointF c(25, 25);
     PaintDisc(p, c, 21, hot, kBlue, kBlueDeep, kRing, 1.5);
 
@@ -312,15 +328,16 @@ QImage DrawListButton(int id)
     return image;
 }
 
-QImage DrawStartStopButton(int id)
+QImage DrawStartStopButton(int id, int scale)
 {
     // 145/146 Stop hot/normal, 147/148 Start hot/normal.
     const bool start = id == 147 || id == 148;
     const bool hot = id == 145 || id == 147;
     const QColor accent = start ? kGreen : kCoral;
     const QColor deep = start ? kGreenDeep : kCoralDeep;
-    QImage image = Transparent(77, 76);
+    QImage image = Transparent(77, 76, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     const QPointF c(38.5, 38);
     PaintDisc(p, c, 33, hot, accent, deep, WithAlpha(accent, 210), 2.2);
 
@@ -343,37 +360,46 @@ QImage DrawStartStopButton(int id)
 QList<QImage> DrawApplicationIcon()
 {
     QList<QImage> images;
-    for (const int size : {16, 24, 32, 48}) {
-        QImage image = Transparent(size, size);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        const qreal s = size;
-        const qreal inset = s <= 16 ? 0.5 : s / 32.0;
-        const QRectF tile(inset, inset, s - 2 * inset, s - 2 * inset);
-        QLinearGradient fill(0, 0, 0, s);
-        fill.setColorAt(0, kBlue.lighter(112));
-        fill.setColorAt(1, kBlueDeep.darker(115));
-        p.setPen(s >= 32 ? QPen(QColor(255, 255, 255, 60), 1) : Qt::NoPen);
-        p.setBrush(fill);
-        p.drawRoundedRect(tile, s * 0.22, s * 0.22);
-
-        // A play symbol with a curved arrow around it: a video that turns into another.
-        const QPointF c(s / 2.0, s / 2.0);
-        if (s >= 24) {
-            p.setBrush(Qt::NoBrush);
-            p.setPen(RoundPen(QColor(255, 255, 255, 200), s / 16.0));
-            const qreal r = s * 0.31;
-            p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 30 * 16, 280 * 16);
-        }
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawPath(PlayTriangle(c + QPointF(s * 0.02, 0), s >= 24 ? s * 0.32 : s * 0.5));
-        images.append(image);
-    }
+    for (const int size : {16, 24, 32, 48})
+        images.append(DrawApplicationIconAt(size));
     return images;
 }
 
-QImage DrawSliderTrack()
+QImage DrawApplicationIconAt(int size)
+{
+    QImage image = Transparent(size, size);
+    QPainter p(&image);
+    PaintApplicationIcon(p, size);
+    return image;
+}
+
+void PaintApplicationIcon(QPainter &p, int size)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    const qreal inset = s <= 16 ? 0.5 : s / 32.0;
+    const QRectF tile(inset, inset, s - 2 * inset, s - 2 * inset);
+    QLinearGradient fill(0, 0, 0, s);
+    fill.setColorAt(0, kBlue.lighter(112));
+    fill.setColorAt(1, kBlueDeep.darker(115));
+    p.setPen(s >= 32 ? QPen(QColor(255, 255, 255, 60), std::max(1.0, s / 48.0)) : Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(tile, s * 0.22, s * 0.22);
+
+    // A play symbol with a curved arrow around it: a video that turns into another.
+    const QPointF c(s / 2.0, s / 2.0);
+    if (s >= 24) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(RoundPen(QColor(255, 255, 255, 200), s / 16.0));
+        const qreal r = s * 0.31;
+        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 30 * 16, 280 * 16);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(PlayTriangle(c + QPointF(s * 0.02, 0), s >= 24 ? s * 0.32 : s * 0.5));
+}
+
+QImage DrawSliderTrack(int scale)
 {
     // Exact rows, top to bottom: a dark edge, eight light rows, a dark edge, a white line.
     QImage image(6, 11, QImage::Format_RGB32);
@@ -386,10 +412,10 @@ QImage DrawSliderTrack()
         for (int x = 0; x < 6; ++x)
             image.setPixel(x, y, c);
     }
-    return image;
+    return Enlarged(image, scale);
 }
 
-QImage DrawSliderRange()
+QImage DrawSliderRange(int scale)
 {
     static const QRgb rows[7] = {qRgb(136, 199, 255),
                                  qRgb(136, 199, 255),
@@ -403,14 +429,15 @@ QImage DrawSliderRange()
         for (int x = 0; x < 3; ++x)
             image.setPixel(x, y, rows[y]);
     }
-    return image;
+    return Enlarged(image, scale);
 }
 
-QImage DrawSliderThumb(bool left)
+QImage DrawSliderThumb(bool left, int scale)
 {
     // 13 x 18; only the top 17 rows are shown, the last row stays empty.
-    QImage image = Transparent(13, 18);
+    QImage image = Transparent(13, 18, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient face(0, 0, 0, 17);
     face.setColorAt(0, QColor(0xf6, 0xf7, 0xf9));
@@ -437,10 +464,11 @@ QImage DrawSliderThumb(bool left)
     return image;
 }
 
-QImage DrawSkinDownArrow(bool enabled)
+QImage DrawSkinDownArrow(bool enabled, int scale)
 {
-    QImage image = Transparent(9, 5);
+    QImage image = Transparent(9, 5, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(enabled ? QColor(0xc9, 0xd2, 0xda) : QColor(0x5a, 0x63, 0x6d));

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 #include <cstdio>
@@ -44,30 +46,64 @@ int main(int argc, char *argv[])
     };
 
     bool ok = true;
-    ok &= Save(DrawBackground().convertToFormat(QImage::Format_RGB888), path(185, "png"), err);
-    ok &= Save(DrawPreviewArea(), path(191, "png"), err);
-    for (const int id : {192, 202, 203, 210})
+    // Every picture twice: as the program's pixels ("185.png") and with twice the pixels each way
+    // ("185@2x.png"), which Qt's high-DPI rules pick on screens scaled above 100 %.
+    for (const int scale : {1, 2}) {
+        const auto name = [&](const QString &base) {
+            return out.filePath(scale == 1 ? base + QStringLiteral(".png")
+                                           : base + QStringLiteral("@2x.png"));
+        };
+        const auto id = [&](int number) {
+            return name(QString::number(number));
+        };
+        const auto rgb = [](const QImage &image) {
+            return image.convertToFormat(QImage::Format_RGB888);
+        };
+        ok &= Save(rgb(DrawBackground(scale)), id(185), err);
+        ok &= Save(DrawPreviewArea(scale), id(191), err);
+        for (const int n : {192, 202, 203, 210})
+            ok &= Save(rgb(DrawPreviewButton(n, scale)), id(n), err);
+        for (int n = 135; n <= 140; ++n)
+            ok &= Save(DrawListButton(n, scale), id(n), err);
+        for (int n = 145; n <= 148; ++n)
+            ok &= Save(DrawStartStopButton(n, scale), id(n), err);
+        ok &= Save(rgb(DrawSliderTrack(scale)), id(212), err);
+        ok &= Save(rgb(DrawSliderRange(scale)), id(213), err);
+        ok &= Save(DrawSliderThumb(true, scale), id(214), err);
+        ok &= Save(DrawSliderThumb(false, scale), id(215), err);
+        // The skin's own pictures are named, not numbered: no window asks for them by id.
+        ok &= Save(DrawSkinDownArrow(true, scale), name(QStringLiteral("skin-down-arrow")), err);
         ok &= Save(
-            DrawPreviewButton(id).convertToFormat(QImage::Format_RGB888), path(id, "png"), err);
-    for (int id = 135; id <= 140; ++id)
-        ok &= Save(DrawListButton(id), path(id, "png"), err);
-    for (int id = 145; id <= 148; ++id)
-        ok &= Save(DrawStartStopButton(id), path(id, "png"), err);
-    ok &= Save(DrawSliderTrack().convertToFormat(QImage::Format_RGB888), path(212, "png"), err);
-    ok &= Save(DrawSliderRange().convertToFormat(QImage::Format_RGB888), path(213, "png"), err);
-    ok &= Save(DrawSliderThumb(true), path(214, "png"), err);
-    ok &= Save(DrawSliderThumb(false), path(215, "png"), err);
-    // The skin's own pictures are named, not numbered: no window asks for them by id.
-    ok &= Save(DrawSkinDownArrow(true), out.filePath(QStringLiteral("skin-down-arrow.png")), err);
-    ok &= Save(DrawSkinDownArrow(false),
-               out.filePath(QStringLiteral("skin-down-arrow-disabled.png")),
-               err);
+            DrawSkinDownArrow(false, scale), name(QStringLiteral("skin-down-arrow-disabled")), err);
+    }
 
     const QList<QImage> appIcon = DrawApplicationIcon();
     ok &= Save(appIcon.last(), path(128, "png"), err);
+    ok &= Save(DrawApplicationIconAt(appIcon.last().width() * 2),
+               out.filePath(QStringLiteral("128@2x.png")),
+               err);
     // Each size once more as its own PNG, for the desktop's icon theme (installed as hicolor).
     for (const QImage &size : appIcon)
         ok &= Save(size, out.filePath(QStringLiteral("128-%1.png").arg(size.width())), err);
+    // The large sizes software centres and launchers show, and the scalable one.
+    for (const int size : {64, 128, 256})
+        ok &= Save(
+            DrawApplicationIconAt(size), out.filePath(QStringLiteral("128-%1.png").arg(size)), err);
+    {
+        QSvgGenerator svg;
+        svg.setFileName(out.filePath(QStringLiteral("128.svg")));
+        svg.setSize(QSize(256, 256));
+        svg.setViewBox(QRect(0, 0, 256, 256));
+        svg.setTitle(QStringLiteral("Tavrel"));
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            err << "cannot write 128.svg\n";
+            ok = false;
+        } else {
+            PaintApplicationIcon(painter, 256);
+            painter.end();
+        }
+    }
     QFile ico(path(128, "ico"));
     if (!ico.open(QIODevice::WriteOnly) || ico.write(EncodeIco(appIcon)) < 0) {
         err << "cannot write " << ico.fileName() << "\n";

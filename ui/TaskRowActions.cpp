@@ -1,0 +1,119 @@
+#include "TaskRowActions.h"
+
+#include "CLogDialog.h"
+#include "CTaskListCtrl.h"
+#include "CTavrelDlg.h"
+#include "ConversionBatch.h"
+#include "ShellActions.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QUrl>
+
+TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, ConversionBatch *batch)
+    : QObject(page)
+    , m_page(page)
+    , m_list(list)
+    , m_batch(batch)
+{
+    // The list's own context-menu events, which tell a right click from the menu key.
+    m_list->installEventFilter(this);
+    m_list->viewport()->installEventFilter(this);
+    connect(m_batch, &ConversionBatch::busyChanged, this, &TaskRowActions::OnBusyChanged);
+    connect(m_batch, &ConversionBatch::taskOutput, this, &TaskRowActions::OnTaskOutput);
+}
+
+TaskRowActions::~TaskRowActions() = default;
+
+void TaskRowActions::OnBusyChanged(bool busy)
+{
+    if (busy) {
+        m_logs.StartBatch();
+        m_outputs.clear();
+    } else {
+        m_logs.FinishRun();
+    }
+}
+
+void TaskRowActions::OnTaskOutput(int index, const QByteArray &text)
+{
+    const ConversionTask task = m_page->tasks().at(index);
+    m_logs.Append(index, task.sourcePath, text);
+    m_outputs.insert(index, Output{task.sourcePath, m_batch->OutputPath()});
+}
+
+QString TaskRowActions::MadeOutput(int row) const
+{
+    const ConversionTask task = m_page->tasks().at(row);
+    if (task.failed || !(task.finished == 1 || task.wmvPercent == 100))
+        return QString();
+    // The name the file really got; else the output the batch named while the task ran.
+    QString path = task.outputFile;
+    const auto it = m_outputs.constFind(row);
+    if (path.isEmpty() && it != m_outputs.constEnd() && it->source == task.sourcePath)
+        path = it->path;
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
+}
+
+QMenu *TaskRowActions::BuildMenu(int row)
+{
+    auto *menu = new QMenu(m_list);
+    const ConversionTask task = m_page->tasks().at(row);
+    QAction *log
+        = menu->addAction(QStringLiteral("Show log…"), this, [this, row] { ShowLog(row); });
+    log->setEnabled(m_logs.HasLog(row, task.sourcePath));
+
+    const QString made = MadeOutput(row);
+    const auto *edit = qobject_cast<QLineEdit *>(m_page->Control(IDC_OUTPUT_DIR));
+    const QString folder = !made.isEmpty() ? QFileInfo(made).path()
+                           : edit          ? edit->text()
+                                           : m_page->Destination();
+    QAction *open = menu->addAction(QStringLiteral("Open output folder"), this, [folder] {
+        ShellActions::OpenUrl(QUrl::fromLocalFile(folder));
+    });
+    open->setEnabled(!folder.isEmpty() && QFileInfo(folder).isDir());
+    QAction *play = menu->addAction(QStringLiteral("Play output"), this, [made] {
+        ShellActions::OpenUrl(QUrl::fromLocalFile(made));
+    });
+    play->setEnabled(!made.isEmpty());
+    menu->addSeparator();
+    QAction *remove = menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
+    remove->setEnabled(!m_page->IsBusy());
+    return menu;
+}
+
+CLogDialog *TaskRowActions::ShowLog(int row)
+{
+    const ConversionTask task = m_page->tasks().at(row);
+    if (!m_logs.HasLog(row, task.sourcePath))
+        return nullptr;
+    auto *dialog = new CLogDialog(QFileInfo(task.sourcePath).fileName(),
+                                  m_logs.Text(row, task.sourcePath),
+                                  m_logs.FilePath(row, task.sourcePath),
+                                  m_page);
+    dialog->show();
+    return dialog;
+}
+
+bool TaskRowActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ContextMenu
+        || (watched != m_list && watched != m_list->viewport()))
+        return QObject::eventFilter(watched, event);
+    auto *request = static_cast<QContextMenuEvent *>(event);
+    // By the pointer: the row under it (the press has made it current); by the keyboard: the
+    // current row, with the menu at its first cell.
+    const QPoint inViewport = m_list->viewport()->mapFromGlobal(request->globalPos());
+    const bool byKey = request->reason() == QContextMenuEvent::Keyboard;
+    const int row = byKey ? m_list->GetSelectionMark() : m_list->rowAt(inViewport.y());
+    if (m_page->tasks().isValidIndex(row)) {
+        const QPoint at = byKey ? m_list->CellBounds(row, 0).center() : inViewport;
+        QMenu *menu = BuildMenu(row);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_list->viewport()->mapToGlobal(at));
+    }
+    return true;
+}

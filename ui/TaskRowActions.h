@@ -1,0 +1,57 @@
+#pragma once
+
+#include "TaskLogStore.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+class CLogDialog;
+class CTaskListCtrl;
+class CTavrelDlg;
+class ConversionBatch;
+class QMenu;
+
+/// The task list's row menu and the per-task logs behind it. Keeps every task's output of its
+/// last run (TaskLogStore) and the output file it went to, as the batch reports them. A right
+/// click or the menu key on a row opens: "Show log…" (when the task has a log), "Open output
+/// folder", "Play output" (when the run made a file) and "Remove".
+class TaskRowActions : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TaskRowActions)
+
+public:
+    /// A child of page; list is the page's task list, batch the page's batch.
+    TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, ConversionBatch *batch);
+    ~TaskRowActions() override;
+
+    /// The menu for row (with the actions enabled as they apply), owned by the caller.
+    QMenu *BuildMenu(int row);
+    /// Opens the log of row in a CLogDialog and returns it; nullptr when the row has none.
+    CLogDialog *ShowLog(int row);
+
+    TaskLogStore &logs() { return m_logs; }
+
+    /// A chunk of output of task index of the running batch.
+    void OnTaskOutput(int index, const QByteArray &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void OnBusyChanged(bool busy);
+    /// The output file of row's last run when that run made one; else empty.
+    QString MadeOutput(int row) const;
+
+    CTavrelDlg *m_page;
+    CTaskListCtrl *m_list;
+    ConversionBatch *m_batch;
+    TaskLogStore m_logs;
+    struct Output
+    {
+        QString source;
+        QString path;
+    };
+    QHash<int, Output> m_outputs;
+};

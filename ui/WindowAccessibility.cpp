@@ -1,0 +1,74 @@
+#include "WindowAccessibility.h"
+
+#include "CImageButton.h"
+#include "CRangeSlider.h"
+#include "CTaskListCtrl.h"
+#include "CTavrelDlg.h"
+#include "ControlTable.h"
+#include "LabelledComboAccessible.h"
+
+#include <QLabel>
+
+const char *const kEmptyListHint = "Add videos with + or drop them here";
+
+namespace {
+
+/// The skin's accent, the colour its own focused buttons and fields are framed in.
+const QColor kFocusFrameColor(0x4a, 0x90, 0xb8);
+
+/// A label's text as a name: without its mnemonic marks and the trailing colon.
+QString NameFromLabel(QString text)
+{
+    text.remove(QLatin1Char('&'));
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+void InstallWindowAccessibleInterfaces()
+{
+    LabelledComboAccessible::Install();
+}
+
+void SetUpWindowAccessibility(CTavrelDlg &page)
+{
+    InstallWindowAccessibleInterfaces();
+    for (const ControlEntry &entry : ControlTable()) {
+        QWidget *control = page.Control(entry.id);
+        if (!control)
+            continue;
+        if (!entry.accessibleName.isEmpty())
+            control->setAccessibleName(entry.accessibleName);
+        if (entry.buddy != 0) {
+            auto *label = qobject_cast<QLabel *>(control);
+            QWidget *named = page.Control(entry.buddy);
+            if (label && named) {
+                label->setBuddy(named);
+                named->setAccessibleName(NameFromLabel(label->text()));
+            }
+        }
+    }
+    for (const ImageButtonSpec &spec : ImageButtonTable()) {
+        auto *button = qobject_cast<CImageButton *>(page.Control(spec.id));
+        if (!button)
+            continue;
+        button->setAccessibleName(spec.accessibleName);
+        button->setAccessibleDescription(spec.tooltip);
+        button->SetFocusFrameColor(kFocusFrameColor);
+    }
+    if (auto *slider = qobject_cast<CRangeSlider *>(page.Control(IDC_RANGE_SLIDER)))
+        slider->SetFocusFrameColor(kFocusFrameColor);
+    if (auto *list = qobject_cast<CTaskListCtrl *>(page.Control(IDC_TASK_LIST)))
+        list->SetEmptyText(QString::fromLatin1(kEmptyListHint));
+
+    const QList<int> &order = TabOrderIds();
+    for (int i = 1; i < order.size(); ++i) {
+        QWidget *before = page.Control(order.at(i - 1));
+        QWidget *after = page.Control(order.at(i));
+        if (before && after)
+            QWidget::setTabOrder(before, after);
+    }
+}
