@@ -20,10 +20,6 @@ CVideoEdit::CVideoEdit(QWidget *parent)
     setPalette(black);
     setAutoFillBackground(true);
 
-    connect(
-        m_converter, &FfmpegConverter::ConversionFinished, this, &CVideoEdit::ConversionFinished);
-    connect(
-        m_converter, &FfmpegConverter::ConversionProgress, this, &CVideoEdit::ConversionProgress);
     connect(m_clipPlayer, &ClipPlayer::ended, this, &CVideoEdit::PlaybackEnded);
 }
 
@@ -39,69 +35,14 @@ double CVideoEdit::GetMediaDuration(const QString &path)
     return m_converter->GetMediaDuration(path);
 }
 
-MediaItemList CVideoEdit::VideoCodecList() const
-{
-    return m_converter->VideoCodecList();
-}
-
-MediaItemList CVideoEdit::AudioCodecList() const
-{
-    return m_converter->AudioCodecList();
-}
-
 MediaItemList CVideoEdit::WmvProfileList() const
 {
     return m_converter->WmvProfileList();
 }
 
-void CVideoEdit::SetOutputWidth(int width)
-{
-    m_converter->SetOutputWidth(width);
-}
-
-void CVideoEdit::SetOutputHeight(int height)
-{
-    m_converter->SetOutputHeight(height);
-}
-
 void CVideoEdit::SetOutputBitDepth(int bits)
 {
     m_converter->SetOutputBitDepth(bits);
-}
-
-void CVideoEdit::SetOutputFormat(int format)
-{
-    m_converter->SetOutputFormat(format);
-}
-
-void CVideoEdit::SetFrameRate(double fps)
-{
-    m_converter->SetFrameRate(fps);
-}
-
-void CVideoEdit::SetWmvProfileIndex(int index)
-{
-    m_converter->SetWmvProfileIndex(index);
-}
-
-void CVideoEdit::SetVideoCodecIndex(int index)
-{
-    m_converter->SetVideoCodecIndex(index);
-}
-
-void CVideoEdit::SetAudioCodecIndex(int index)
-{
-    m_converter->SetAudioCodecIndex(index);
-}
-
-void CVideoEdit::SetUseVideoCodec(bool use)
-{
-    m_converter->SetUseVideoCodec(use);
-}
-
-void CVideoEdit::SetUseAudioCodec(bool use)
-{
-    m_converter->SetUseAudioCodec(use);
 }
 
 void CVideoEdit::SetStartupFlag(bool flag)
@@ -124,56 +65,11 @@ bool CVideoEdit::AddAudioClip(const QString &path, double t1, double t2)
     return m_converter->AddAudioClip(path, t1, t2);
 }
 
-const QList<MediaClip> &CVideoEdit::VideoClips() const
-{
-    return m_converter->VideoClips();
-}
-
-const QList<MediaClip> &CVideoEdit::AudioClips() const
-{
-    return m_converter->AudioClips();
-}
-
-bool CVideoEdit::StartConversion(const QString &outputPath)
-{
-    return m_converter->StartConversion(outputPath);
-}
-
-void CVideoEdit::StopConversion()
-{
-    m_converter->StopConversion();
-}
-
-bool CVideoEdit::IsConverting() const
-{
-    return m_converter->IsConverting();
-}
-
-bool CVideoEdit::LastConversionSucceeded() const
-{
-    return m_converter->LastConversionSucceeded();
-}
-
-QString CVideoEdit::LastConversionError() const
-{
-    return m_converter->LastConversionError();
-}
-
-QString CVideoEdit::LastFfmpegLine() const
-{
-    return m_converter->LastFfmpegLine();
-}
-
-void CVideoEdit::SetFfmpegProgram(const QString &program)
-{
-    m_converter->SetFfmpegProgram(program);
-}
-
 bool CVideoEdit::StartPlayback()
 {
     StopPlayback();
-    const QList<MediaClip> &videoClips = VideoClips();
-    const QList<MediaClip> &audioClips = AudioClips();
+    const QList<MediaClip> &videoClips = m_converter->VideoClips();
+    const QList<MediaClip> &audioClips = m_converter->AudioClips();
     if (videoClips.isEmpty() && audioClips.isEmpty())
         return false;
     const MediaClip clip = videoClips.isEmpty() ? audioClips.first() : videoClips.first();

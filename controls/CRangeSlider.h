@@ -19,7 +19,9 @@ class CRangeChangedEvent : public QEvent
 public:
     CRangeChangedEvent(int wParam, int lParam);
 
-    /// 0 the left end changed, 1 the right end, 2 both ends.
+    /// What the user moved: 0 the left thumb, or the right end alone by Shift+arrow; 1 the right
+    /// thumb; 2 the whole selection (bar or arrow). Not always the end that changed: receivers
+    /// read both ends.
     int wParam() const { return m_wParam; }
     /// 1 when a mouse drag has just ended (the button was released), 0 otherwise.
     int lParam() const { return m_lParam; }
@@ -69,7 +71,6 @@ public:
 
     /// Stores values negated (the scale then runs from right to left). Off by default.
     void SetInverted(bool inverted);
-    bool IsInverted() const { return m_inverted; }
 
     // Read-only views of the internal state, for the window that hosts the slider and for tests.
     double MinValue() const { return m_minValue; }

@@ -66,7 +66,6 @@ public:
 
     /// The images that cells may show by index; not owned, nullptr for none.
     void SetImageList(const CellImageList *images);
-    const CellImageList *GetImageList() const { return m_images; }
 
     /// Full-row selection paints every column of a selected row as selected; without it only
     /// column 0, and only behind its text. On by default.
@@ -74,7 +73,6 @@ public:
     bool FullRowSelect() const { return m_fullRowSelect; }
     /// Selected rows are painted as selected also while the list lacks the focus. On by default.
     void SetShowSelAlways(bool on);
-    bool ShowSelAlways() const { return m_showSelAlways; }
 
     /// A hint drawn in the middle of the list while it has no rows; empty for none.
     void SetEmptyText(const QString &text);

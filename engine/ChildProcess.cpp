@@ -13,6 +13,26 @@
 #include <sys/prctl.h>
 #endif
 
+namespace {
+
+/*
+ * Writing to a pipe whose reader has gone (a "q" for an encoder that has just exited) must fail
+ * with an error, not end the program. Every child is started after PrepareChildProcess, so this
+ * is the one place that decides it, once.
+ */
+void IgnoreSigpipe()
+{
+#ifdef SIGPIPE
+    static const bool ignored = [] {
+        std::signal(SIGPIPE, SIG_IGN);
+        return true;
+    }();
+    Q_UNUSED(ignored);
+#endif
+}
+
+} // namespace
+
 void PrepareChildProcess(QProcess &process)
 {
     IgnoreSigpipe();
@@ -35,16 +55,5 @@ void PrepareChildProcess(QProcess &process)
     });
 #else
     Q_UNUSED(process)
-#endif
-}
-
-void IgnoreSigpipe()
-{
-#ifdef SIGPIPE
-    static const bool ignored = [] {
-        std::signal(SIGPIPE, SIG_IGN);
-        return true;
-    }();
-    Q_UNUSED(ignored);
 #endif
 }

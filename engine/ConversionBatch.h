@@ -73,8 +73,6 @@ public:
     /// Sets the busy state and emits busyChanged when it changes. Start and Stop do this; it is
     /// public so that the window's guards can be checked without running a batch.
     void SetBusy(bool busy);
-    /// 1 while the media component makes a WMV file.
-    int WmvConverting() const { return m_wmvConverting; }
     /// Tick (TickCount, ms) when the current WMV conversion started.
     quint32 WmvStartTick() const { return m_wmvStartTick; }
     /// Output file of the task being converted (or last converted).

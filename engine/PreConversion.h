@@ -63,6 +63,7 @@ void OnConversionProgress(int index,
                           MediaConverter &media);
 
 /// Handler of the media component's ConversionFinished event for task index, the task being
-/// converted: ends the pre-conversion wait (preconvDone 1) or the WMV wait (wmvConverting 0).
-/// A conversion that failed marks the task failed with the reason.
+/// converted: ends the pre-conversion wait (preconvDone 1) or the WMV wait (sets the caller's
+/// wmvConverting, the batch's flag, to 0). A conversion that failed marks the task failed with
+/// the reason, and a half-written intermediate file is deleted.
 void OnConversionFinished(int index, TaskArray &tasks, MediaConverter &media, int &wmvConverting);

@@ -26,8 +26,6 @@ public:
     void Acquire(const QString &reason);
     /// Closes the lock (or drops the pending request).
     void Release();
-    /// True while the session manager's lock is held.
-    bool IsHeld() const { return m_lock.isValid(); }
 
 signals:
     /// The session manager granted the lock.

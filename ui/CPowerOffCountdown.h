@@ -19,8 +19,6 @@ public:
     /// seconds: how long the countdown runs (at least 1).
     explicit CPowerOffCountdown(QWidget *parent = nullptr, int seconds = 60);
 
-    /// Seconds left.
-    int SecondsLeft() const { return m_secondsLeft; }
     QPushButton *PowerOffNowButton() const { return m_powerOffNow; }
     QPushButton *CancelButton() const { return m_cancel; }
 

@@ -16,19 +16,11 @@
 
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 CTavrelApp::CTavrelApp(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tavrel"));
     setApplicationVersion(QStringLiteral(TAVREL_VERSION));
-#ifdef Q_OS_UNIX
-    // Writing "q" to an encoder that has already exited must fail harmlessly, not end Tavrel.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
     // Logout, kill or a closed terminal: the batch stops and its files are cleaned up first.
     auto *terminationSignals = new TerminationSignals(this);
     connect(terminationSignals,

@@ -38,7 +38,6 @@ public:
 
     /// The source files added as tasks when the window opens; read from the command line when
     /// the application is made (relative paths against the working directory of that moment).
-    QStringList StartupFiles() const { return m_startupFiles; }
     void SetStartupFiles(const QStringList &files) { m_startupFiles = files; }
 
 private:

@@ -98,8 +98,6 @@ void CTavrelDlg::CreateControls()
         QWidget *control = CreateControl(entry);
         control->setObjectName(QStringLiteral("control%1").arg(entry.id));
         control->setProperty("controlId", entry.id);
-        if (!entry.rect.isNull())
-            control->setGeometry(entry.rect);
         m_controls.insert(entry.id, control);
     }
     // The settings frame is created among the controls it surrounds; it must lie beneath them
@@ -260,6 +258,8 @@ void CTavrelDlg::SetUpControls()
     m_media->SetStartupFlag(true);
     m_picture->StartFade(IDB_PREVIEW_AREA, kPictureStepDelay);
 
+    // Placed once, from the table, after the fade has started: the fade sizes the picture to its
+    // image, and the table's rectangle is what the page shows.
     MoveControlsToTable();
     Control(IDC_UNUSED_BUTTON1)->hide();
     Control(IDC_UNUSED_BUTTON2)->hide();

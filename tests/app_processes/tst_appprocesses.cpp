@@ -2,7 +2,7 @@
 // converts through Start): two programs converting the same clip into one folder at once, and
 // what is left when the program is told to end (SIGTERM, SIGINT, SIGHUP) or killed mid-batch.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "PartFile.h"
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -206,9 +207,13 @@ void tst_EncoderRun::stopWhileTheEncoderIsSilent()
     QTimer window;
     connect(&window, &QTimer::timeout, this, [&] { ++ticks; });
     window.start(10);
+    // Once the run pumps, the encoder's process id is read; Stop follows 400 ms later, whether
+    // or not the id showed up in time.
     qint64 pid = 0;
-    QTimer::singleShot(300, [&] { pid = m_run->ProcessId(); });
-    PressStopSoon(*m_run, 400);
+    QTimer::singleShot(0, m_run.get(), [&] {
+        auto stop = qScopeGuard([&] { PressStopSoon(*m_run, 400); });
+        QTRY_VERIFY_WITH_TIMEOUT((pid = m_run->ProcessId()) > 0, 30000);
+    });
 
     run(helperCommand(arguments), tasks);
 

@@ -1,7 +1,7 @@
 // The batch without a window: real conversions of short generated clips through the encoder in
 // app/ and the real media component; output names; Stop in each kind of task; failing tasks.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "BatchTexts.h"

@@ -3,7 +3,7 @@
 // they get them; nothing half-written, nothing of another batch touched, no intermediate left;
 // untrusted sources that fail without reaching other files.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "ConversionBatch.h"

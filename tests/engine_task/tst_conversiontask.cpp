@@ -108,20 +108,9 @@ void tst_ConversionTask::newTask()
     QCOMPARE(task.outputWmv, 1);
     QCOMPARE(task.wmvProfile, 3);
     QCOMPARE(task.mpeg4Profile, 0);
-    // The defaults a new task gets: AVC, 320x240, 29.97, 1200 kbps, 4:3, stereo, 64 kbps,
-    // 48000 Hz, 100 %.
-    const int expected[] = {1, 0, 0, 3, 0, 1, 4, 2, 1};
-    const int actual[] = {task.videoType,
-                          task.videoSize,
-                          task.frameRate,
-                          task.videoBitrate,
-                          task.aspect,
-                          task.channels,
-                          task.audioBitrate,
-                          task.sampleRate,
-                          task.volume};
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(actual[i], expected[i]);
+    // Every setting starts on its list's default item.
+    for (const SettingTable &table : SettingTables())
+        QCOMPARE(task.*table.field, table.defaultIndex);
     QCOMPARE(task.finished, 0);
     QCOMPARE(task.sizeKB, 0);
     QCOMPARE(task.preconvPhase, 0);
@@ -150,48 +139,50 @@ void tst_ConversionTask::taskArrayIgnoresIndexesOutOfRange()
 
 void tst_ConversionTask::resetTaskProgressClearsOnlyProgress()
 {
+    // A task as the user set it up (trimmed, its own settings, already pre-converted) ...
+    ConversionTask before = NewConversionTask(QStringLiteral("/v/a.rm"), 60.0, 0, 0);
+    before.trimStart = 5.0;
+    before.videoBitrate = 5;
+    before.preconvPhase = 2;
+    before.preconvDone = 1;
+    before.preconvPercent = 100.0;
+    before.intermediatePath = QStringLiteral("/tmp/a_12345.avi");
+    // ... and after a run that finished it, one that failed it and one that was stopped.
+    ConversionTask finished = before;
+    finished.finished = 1;
+    finished.sizeKB = 900;
+    finished.speed = 3.5;
+    finished.encodedTime = 55.0;
+    finished.wmvPercent = 100;
+    finished.outputFile = QStringLiteral("/out/a_2.mp4");
+    ConversionTask failed = before;
+    failed.failed = 1;
+    failed.failureReason = QStringLiteral("Conversion failed!");
+    ConversionTask stopped = before;
+    stopped.stopped = 1;
+    stopped.keptSeconds = 12.0;
+    stopped.outputFile = QStringLiteral("/out/a_2.mp4");
+
     TaskArray tasks;
     QList<QList<int>> repaints;
     tasks.setCellInvalidator([&repaints](int first, int last, int column) {
         repaints.append({first, last, column});
     });
-
-    ConversionTask done = NewConversionTask(QStringLiteral("/v/a.rm"), 60.0, 0, 0);
-    done.trimStart = 5.0;
-    done.videoBitrate = 5;
-    done.finished = 1;
-    done.sizeKB = 900;
-    done.speed = 3.5;
-    done.encodedTime = 55.0;
-    done.wmvPercent = 100;
-    done.failed = 1;
-    done.failureReason = QStringLiteral("Conversion failed!");
-    done.preconvPhase = 2;
-    done.preconvDone = 1;
-    done.preconvPercent = 100.0;
-    done.intermediatePath = QStringLiteral("/tmp/a_12345.avi");
-    done.stopped = 1;
-    done.keptSeconds = 12.0;
-    done.outputFile = QStringLiteral("/out/a_2.mp4");
-    tasks.append(done);
-    tasks.append(NewConversionTask(QStringLiteral("/v/b.avi"), 10.0, 1, 0));
+    tasks.append(finished);
+    tasks.append(failed);
+    tasks.append(stopped);
 
     ResetTaskProgress(tasks);
 
-    ConversionTask expected = done;
-    expected.finished = 0;
-    expected.sizeKB = 0;
-    expected.speed = 0.0;
-    expected.encodedTime = 0.0;
-    expected.wmvPercent = 0;
-    expected.failed = 0;
-    expected.failureReason.clear();
-    expected.stopped = 0;
-    expected.keptSeconds = 0.0;
-    expected.outputFile.clear();
-    QCOMPARE(tasks.at(0), expected);
-    const QList<QList<int>> expectedRepaints = {
-        {0, 0, ProgressColumn}, {0, 0, OutputColumn}, {1, 1, ProgressColumn}, {1, 1, OutputColumn}};
+    // The next Start finds them as they were set up, their progress and output cells repainted.
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(tasks.at(i), before);
+    const QList<QList<int>> expectedRepaints = {{0, 0, ProgressColumn},
+                                                {0, 0, OutputColumn},
+                                                {1, 1, ProgressColumn},
+                                                {1, 1, OutputColumn},
+                                                {2, 2, ProgressColumn},
+                                                {2, 2, OutputColumn}};
     QCOMPARE(repaints, expectedRepaints);
 }
 

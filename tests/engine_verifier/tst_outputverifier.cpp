@@ -1,6 +1,6 @@
 // The output check: real files made with ffmpeg, whole, cut short, without picture or sound.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "OutputVerifier.h"
 

@@ -1,7 +1,7 @@
 // The installed program: `cmake --install` into a temporary prefix, then the copy there started
 // through its bin link from another folder, the way the menu entry starts it.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
-#include "CVideoEdit.h"
+#include "FfmpegConverter.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -103,11 +103,11 @@ void TestMediaConvert::wmvConversion()
     QFETCH(QString, videoCodec);
     QFETCH(double, frameRate);
 
-    CVideoEdit media;
+    FfmpegConverter media;
     QVERIFY(profile < media.WmvProfileList().Count());
     const QString output = m_dir.filePath(QStringLiteral("out_%1.wmv").arg(profile));
-    QSignalSpy progress(&media, &CVideoEdit::ConversionProgress);
-    QSignalSpy finished(&media, &CVideoEdit::ConversionFinished);
+    QSignalSpy progress(&media, &FfmpegConverter::ConversionProgress);
+    QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
     QVERIFY(progress.isValid() && finished.isValid());
 
     // The batch's order: format and profile, then the clips.
@@ -182,10 +182,10 @@ void TestMediaConvert::refusedStarts()
     QFETCH(QString, program);
     QFETCH(QString, reasonPart);
 
-    CVideoEdit media;
+    FfmpegConverter media;
     media.SetFfmpegProgram(program);
-    QSignalSpy progress(&media, &CVideoEdit::ConversionProgress);
-    QSignalSpy finished(&media, &CVideoEdit::ConversionFinished);
+    QSignalSpy progress(&media, &FfmpegConverter::ConversionProgress);
+    QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
     media.SetOutputFormat(format);
     if (!videoClip.isEmpty())
         QVERIFY(media.AddVideoClip(videoClip, 0, 2, 0));
@@ -224,9 +224,9 @@ void TestMediaConvert::failedConversions()
     QFETCH(QString, reasonPart);
 
     qputenv("TAVREL_FAKE_MODE", mode.toLatin1());
-    CVideoEdit media;
+    FfmpegConverter media;
     media.SetFfmpegProgram(program);
-    QSignalSpy finished(&media, &CVideoEdit::ConversionFinished);
+    QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
     media.SetOutputFormat(WmvOutputFormat);
     media.AddVideoClip(m_rm, 0, 2, 0);
     media.AddAudioClip(m_rm, 0, 2);
@@ -241,10 +241,10 @@ void TestMediaConvert::failedConversions()
 void TestMediaConvert::stopEndsWithoutFinishedEvent()
 {
     qputenv("TAVREL_FAKE_MODE", "hang");
-    CVideoEdit media;
+    FfmpegConverter media;
     media.SetFfmpegProgram(fakeConverter());
-    QSignalSpy progress(&media, &CVideoEdit::ConversionProgress);
-    QSignalSpy finished(&media, &CVideoEdit::ConversionFinished);
+    QSignalSpy progress(&media, &FfmpegConverter::ConversionProgress);
+    QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
     media.SetOutputFormat(WmvOutputFormat);
     media.AddVideoClip(m_rm, 0, 2, 0);
     const QString output = m_dir.filePath(QStringLiteral("stopped.wmv"));
@@ -267,10 +267,10 @@ void TestMediaConvert::stopEndsWithoutFinishedEvent()
 void TestMediaConvert::silentConverterStillReportsTwiceASecond()
 {
     qputenv("TAVREL_FAKE_MODE", "silent");
-    CVideoEdit media;
+    FfmpegConverter media;
     media.SetFfmpegProgram(fakeConverter());
-    QSignalSpy progress(&media, &CVideoEdit::ConversionProgress);
-    QSignalSpy finished(&media, &CVideoEdit::ConversionFinished);
+    QSignalSpy progress(&media, &FfmpegConverter::ConversionProgress);
+    QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
     media.SetOutputFormat(WmvOutputFormat);
     media.AddVideoClip(m_rm, 0, 2, 0);
     QVERIFY(media.StartConversion(m_dir.filePath(QStringLiteral("silent.wmv"))));

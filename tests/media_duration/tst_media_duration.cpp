@@ -1,8 +1,9 @@
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "CVideoEdit.h"
 #include "CodecCatalog.h"
+#include "FfmpegConverter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -129,9 +130,9 @@ void TestMediaDuration::codecListsNameInstalledEncoders()
         }
         QCOMPARE(listed.names(), expected);
     };
-    CVideoEdit media;
-    check(CandidateVideoCodecs(), media.VideoCodecList());
-    check(CandidateAudioCodecs(), media.AudioCodecList());
+    FfmpegConverter converter;
+    check(CandidateVideoCodecs(), converter.VideoCodecList());
+    check(CandidateAudioCodecs(), converter.AudioCodecList());
 }
 
 void TestMediaDuration::codecNamesCarryTheSearchedTexts()

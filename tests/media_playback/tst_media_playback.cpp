@@ -1,4 +1,4 @@
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "CVideoEdit.h"

@@ -2,12 +2,12 @@
 // black bars (or within a box without bars), never stretched, whatever the source's pixel aspect
 // and rotation. Real sources made here are converted for real and the results read back.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
-#include "CVideoEdit.h"
 #include "CommandLine.h"
 #include "EncoderRun.h"
+#include "FfmpegConverter.h"
 #include "MediaProbe.h"
 #include "ProfileFile.h"
 #include "TaskArray.h"
@@ -143,8 +143,8 @@ QString tst_PictureShape::convertWithProfile(const QString &source, int profile,
 
 QString tst_PictureShape::convertToWmv(const QString &source, int profile)
 {
-    CVideoEdit media;
-    QSignalSpy finished(&media, &CVideoEdit::ConversionFinished);
+    FfmpegConverter media;
+    QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
     if (!finished.isValid())
         return {};
     const QString output = m_work.filePath(QStringLiteral("out%1.wmv").arg(++m_outputs));

@@ -1,7 +1,7 @@
 // Pre-conversions for real: a RealMedia file goes through PreConvert, the media component and
 // ffmpeg into an intermediate file, with the events routed as the main window routes them.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "CVideoEdit.h"
@@ -23,7 +23,7 @@ namespace {
 class ListOverride : public MediaConverter
 {
 public:
-    explicit ListOverride(CVideoEdit &media)
+    explicit ListOverride(FfmpegConverter &media)
         : m_media(media)
     {}
     QStringList video;
@@ -58,7 +58,7 @@ public:
     QString LastConversionError() const override { return m_media.LastConversionError(); }
 
 private:
-    CVideoEdit &m_media;
+    FfmpegConverter &m_media;
 };
 
 } // namespace
@@ -78,7 +78,7 @@ private slots:
 
 private:
     /// Routes the component's events to the handlers, as the main window does.
-    void wire(CVideoEdit &media, MediaConverter &handlersMedia);
+    void wire(FfmpegConverter &media, MediaConverter &handlersMedia);
     ConversionTask taskFor(const QString &source, const QString &title, double start, double end);
 
     QTemporaryDir m_dir;
@@ -123,13 +123,15 @@ void TestPreconvertRun::cleanup()
     QDir().mkpath(m_programDir);
 }
 
-void TestPreconvertRun::wire(CVideoEdit &media, MediaConverter &handlersMedia)
+void TestPreconvertRun::wire(FfmpegConverter &media, MediaConverter &handlersMedia)
 {
-    connect(
-        &media, &CVideoEdit::ConversionProgress, this, [this, &handlersMedia](double p, double t) {
-            OnConversionProgress(0, p, t, m_startTick, m_tasks, handlersMedia);
-        });
-    connect(&media, &CVideoEdit::ConversionFinished, this, [this, &handlersMedia] {
+    connect(&media,
+            &FfmpegConverter::ConversionProgress,
+            this,
+            [this, &handlersMedia](double p, double t) {
+                OnConversionProgress(0, p, t, m_startTick, m_tasks, handlersMedia);
+            });
+    connect(&media, &FfmpegConverter::ConversionFinished, this, [this, &handlersMedia] {
         OnConversionFinished(0, m_tasks, handlersMedia, m_wmvConverting);
     });
 }
@@ -171,9 +173,9 @@ void TestPreconvertRun::preconvertsForReal()
     QFETCH(double, frameRate);
 
     CVideoEdit media;
-    ListOverride override(media);
+    ListOverride override(media.Converter());
     MediaConverter &used = realLists ? static_cast<MediaConverter &>(media.Converter()) : override;
-    wire(media, used);
+    wire(media.Converter(), used);
     ConversionTask task = taskFor(m_rm, QStringLiteral("holiday"), 0.5, 2.5);
     QCOMPARE(task.needsPreconversion, 1);
     m_tasks.append(task);
@@ -223,7 +225,7 @@ void TestPreconvertRun::preconvertsForReal()
 void TestPreconvertRun::stopRemovesTheIntermediate()
 {
     CVideoEdit media;
-    wire(media, media.Converter());
+    wire(media.Converter(), media.Converter());
     m_tasks.append(taskFor(m_longRm, QStringLiteral("long"), 0.0, 60.0));
     // Stop is pressed while the first progress is shown (the list asks for the cell then).
     m_tasks.setCellInvalidator([this](int first, int, int) {
@@ -240,7 +242,7 @@ void TestPreconvertRun::stopRemovesTheIntermediate()
     QCOMPARE(task.preconvDone, 0);
     QCOMPARE(task.preconvPhase, 1);
     QVERIFY(!task.intermediatePath.isEmpty());
-    QVERIFY(!media.IsConverting());
+    QVERIFY(!media.Converter().IsConverting());
     QVERIFY(!QFile::exists(task.intermediatePath));
     QCOMPARE(QDir(m_programDir).entryList(QDir::Files), QStringList());
 }
@@ -248,8 +250,8 @@ void TestPreconvertRun::stopRemovesTheIntermediate()
 void TestPreconvertRun::refusedStartLeavesPhaseOne()
 {
     CVideoEdit media;
-    media.SetFfmpegProgram(QStringLiteral("tavrel-no-such-converter"));
-    wire(media, media.Converter());
+    media.Converter().SetFfmpegProgram(QStringLiteral("tavrel-no-such-converter"));
+    wire(media.Converter(), media.Converter());
     m_tasks.append(taskFor(m_rm, QStringLiteral("refused"), 0.0, 3.0));
 
     PartFile intermediate;

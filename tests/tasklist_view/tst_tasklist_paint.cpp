@@ -1,9 +1,8 @@
 #include "TaskListHost.h"
+#include "TaskRowStates.h"
 
 #include "ProgressText.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QTest>
 
@@ -72,7 +71,7 @@ private slots:
     void parentThatDoesNotAnswer();
     void recordDefaultsWithoutParent();
     void imageAndStrip();
-    void pictureOfEveryState();
+    void barsOfEveryState();
 
 private:
     QImage grabList();
@@ -419,54 +418,11 @@ void tst_TaskListPaint::imageAndStrip()
     QVERIFY(glyphs.left() >= drawn.right() + 1 + 2);
 }
 
-void tst_TaskListPaint::pictureOfEveryState()
+void tst_TaskListPaint::barsOfEveryState()
 {
     // The cells exactly as the main window answers them, for every state a task can be in.
-    struct Row
-    {
-        const char *name;
-        ConversionTask task;
-    };
-    auto task = [](const char *file) {
-        ConversionTask t = NewConversionTask(QString::fromLatin1(file), 754.0, 0, 0);
-        t.trimStart = 12.0;
-        return t;
-    };
-    QList<Row> rows;
-    rows.append({"waiting", task("/videos/waiting clip.avi")});
-    ConversionTask pre = task("/videos/concert.rmvb");
-    pre.preconvPhase = 1;
-    pre.preconvPercent = 64.0;
-    pre.preconvRemaining = 41.0;
-    rows.append({"pre-converting", pre});
-    ConversionTask second = pre;
-    second.preconvPhase = 2;
-    second.encodedTime = 300.0;
-    second.speed = 3.1;
-    second.sizeKB = 5120;
-    rows.append({"encoding the intermediate file", second});
-    ConversionTask encoding = task("/videos/Tom & Jerry.mpg");
-    encoding.encodedTime = 120.5;
-    encoding.speed = 2.4;
-    encoding.sizeKB = 3900;
-    rows.append({"encoding (selected)", encoding});
-    ConversionTask finished = task("/videos/finished.mov");
-    finished.finished = 1;
-    rows.append({"finished", finished});
-    ConversionTask failed = task("/videos/broken.avi");
-    failed.failed = 1;
-    failed.failureReason = QStringLiteral("The encoder stopped with exit code 1");
-    rows.append({"failed", failed});
-    ConversionTask wmv = task("/videos/holiday.wmv");
-    wmv.outputWmv = 1;
-    wmv.wmvPercent = 37;
-    rows.append({"WMV converting", wmv});
-    ConversionTask wmvDone = wmv;
-    wmvDone.wmvPercent = 100;
-    rows.append({"WMV finished", wmvDone});
-
+    const QList<TaskRowState> rows = EveryTaskRowState();
     TaskListHost host;
-    host.list->setFont(QApplication::font()); // readable, smoothed text for people
     host.insertTaskColumns();
     host.list->SetItemCount(int(rows.size()));
     host.sizeListForRows(rows.size() + 0.5, 614);
@@ -478,14 +434,8 @@ void tst_TaskListPaint::pictureOfEveryState()
             info,
             ComputeTaskCell(rows.at(info.item).task, info.item, info.subItem, now - 95000, now));
     };
-    host.list->SelectRow(3);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
-
-    const QImage image = host.list->grab().toImage();
-    const QString path = QDir::current().absoluteFilePath(QStringLiteral("tasklist-states.png"));
-    QVERIFY(image.save(path));
-    qInfo("picture of every row state: %s", qPrintable(path));
 
     // The failed row has no bar; finished rows have a full one.
     const QImage cells

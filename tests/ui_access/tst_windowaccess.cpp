@@ -3,7 +3,7 @@
 // of the layout with a visible focus on the self-drawn controls, the question before closing
 // mid-batch, the desktop notice at the end of a batch, and Help that always answers.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "AppSettings.h"
 #include "BatchState.h"

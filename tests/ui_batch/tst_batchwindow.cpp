@@ -3,7 +3,7 @@
 // through their seams, Stop follows the task (not the output type shown), closing or destroying
 // the window mid-batch leaves no encoder; Browse and Help. Tasks go into the list directly.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "AppSettings.h"
 #include "BatchState.h"

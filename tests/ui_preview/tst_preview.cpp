@@ -2,7 +2,7 @@
 // marked task and its list cells, a finished drag shows one second at the new cut, and the play
 // button plays exactly the trimmed part.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "CMainFrameDlg.h"
@@ -13,6 +13,7 @@
 #include "CellInfo.h"
 #include "ControlTable.h"
 #include "ConversionBatch.h"
+#include "FfmpegConverter.h"
 #include "ProgressText.h"
 #include "ShellActions.h"
 
@@ -167,12 +168,12 @@ void tst_Preview::rangeChanges()
     }
     if (previewedEnd < 0) {
         QVERIFY(!page()->IsPreviewBusy());
-        QVERIFY(media()->VideoClips().isEmpty());
+        QVERIFY(media()->Converter().VideoClips().isEmpty());
     } else {
         const double t = previewedEnd == 0 ? left : right;
         QVERIFY(page()->IsPreviewBusy());
-        QCOMPARE(media()->VideoClips(), (QList<MediaClip>{{m_clip, t, t + 1.0}}));
-        QVERIFY(media()->AudioClips().isEmpty());
+        QCOMPARE(media()->Converter().VideoClips(), (QList<MediaClip>{{m_clip, t, t + 1.0}}));
+        QVERIFY(media()->Converter().AudioClips().isEmpty());
         waitForStillToEnd();
     }
     if (how == "hold")
@@ -196,16 +197,16 @@ void tst_Preview::stillPreviews()
 {
     // A second release while the first still plays stores the range but shows nothing new.
     drag(0, 40);
-    const QList<MediaClip> first = media()->VideoClips();
+    const QList<MediaClip> first = media()->Converter().VideoClips();
     drag(0, 30);
-    QCOMPARE(media()->VideoClips(), first);
+    QCOMPARE(media()->Converter().VideoClips(), first);
     QVERIFY(page()->tasks().at(1).trimStart > first.constFirst().start);
     waitForStillToEnd();
     QVERIFY(!media()->IsPlaying());
 
     // Past the file's end: the span 1.0 to 1.0.
     page()->PreviewStill(m_clip, 1000.0);
-    QCOMPARE(media()->VideoClips(), (QList<MediaClip>{{m_clip, 1.0, 1.0}}));
+    QCOMPARE(media()->Converter().VideoClips(), (QList<MediaClip>{{m_clip, 1.0, 1.0}}));
     media()->StopPlayback();
     page()->OnPlaybackEnded(0.0);
 
@@ -237,8 +238,8 @@ void tst_Preview::playPreviewPlaysTheTrimmedPart()
     page()->OnPreviewPlay();
     QCOMPARE(g_previewPlaying, 1);
     const QList<MediaClip> clip{{m_clip, 5.5, 6.5}};
-    QCOMPARE(media()->VideoClips(), clip);
-    QCOMPARE(media()->AudioClips(), clip);
+    QCOMPARE(media()->Converter().VideoClips(), clip);
+    QCOMPARE(media()->Converter().AudioClips(), clip);
     QVERIFY(media()->IsPlaying());
     // The trimmed second plays to its end; the last picture stays until Stop.
     QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 15000);

@@ -2,7 +2,7 @@
 // program (in the build folder's top, next to app/ and the skin file), so its own folder is what
 // the program's folder is at run time.
 
-#include "../media_support/MediaFixtures.h"
+#include "MediaFixtures.h"
 
 #include "BatchState.h"
 #include "CMainFrameDlg.h"

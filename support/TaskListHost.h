@@ -1,5 +1,8 @@
 #pragma once
 
+// Header-only (tavrel_support): for the task-list tests and the picture tool, which link the
+// controls themselves.
+
 #include "CTaskListCtrl.h"
 
 #include <QHeaderView>

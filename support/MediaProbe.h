@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the encoder tests need to know about real media files, found out with the installed
-// ffmpeg and ffprobe. Shared by the encoder test folders (compiled into each).
+// What the encoder tests and benchmarks need to know about real media files, found out with the
+// installed ffmpeg and ffprobe (part of the tavrel_support library).
 
 /// Writes a test clip: an AVI with moving, slightly noisy pictures (MPEG-4, high quality) and
 /// stereo noise of amplitude 0.05 at 48000 Hz in both channels (independent, so downmixes and

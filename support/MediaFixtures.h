@@ -1,8 +1,8 @@
 #pragma once
 
-// Real media files for the media and pre-conversion tests, made with the installed ffmpeg from
-// its generated test picture and tone, and read back with ffprobe. Header-only: every test
-// folder that needs it includes it by relative path.
+// Real media files for the media and pre-conversion tests and the benchmarks, made with the
+// installed ffmpeg from its generated test picture and tone, and read back with ffprobe.
+// Header-only, in the tavrel_support library.
 
 #include <QByteArray>
 #include <QJsonArray>

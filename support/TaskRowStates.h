@@ -1,0 +1,59 @@
+#pragma once
+
+// One task in every state a row of the task list can show, as the main window's tasks hold
+// them: for the task-list tests and the picture tool. Header-only; its users link tavrel_engine.
+
+#include "ConversionTask.h"
+
+#include <QList>
+#include <QString>
+
+struct TaskRowState
+{
+    QString name;
+    ConversionTask task;
+};
+
+/// Waiting, pre-converting, encoding the intermediate, encoding, finished, failed, WMV
+/// converting and WMV finished, in that order.
+inline QList<TaskRowState> EveryTaskRowState()
+{
+    auto task = [](const char *file) {
+        ConversionTask t = NewConversionTask(QString::fromLatin1(file), 754.0, 0, 0);
+        t.trimStart = 12.0;
+        return t;
+    };
+    QList<TaskRowState> rows;
+    rows.append({QStringLiteral("waiting"), task("/videos/waiting clip.avi")});
+    ConversionTask pre = task("/videos/concert.rmvb");
+    pre.preconvPhase = 1;
+    pre.preconvPercent = 64.0;
+    pre.preconvRemaining = 41.0;
+    rows.append({QStringLiteral("pre-converting"), pre});
+    ConversionTask second = pre;
+    second.preconvPhase = 2;
+    second.encodedTime = 300.0;
+    second.speed = 3.1;
+    second.sizeKB = 5120;
+    rows.append({QStringLiteral("encoding the intermediate file"), second});
+    ConversionTask encoding = task("/videos/Tom & Jerry.mpg");
+    encoding.encodedTime = 120.5;
+    encoding.speed = 2.4;
+    encoding.sizeKB = 3900;
+    rows.append({QStringLiteral("encoding"), encoding});
+    ConversionTask finished = task("/videos/finished.mov");
+    finished.finished = 1;
+    rows.append({QStringLiteral("finished"), finished});
+    ConversionTask failed = task("/videos/broken.avi");
+    failed.failed = 1;
+    failed.failureReason = QStringLiteral("The encoder stopped with exit code 1");
+    rows.append({QStringLiteral("failed"), failed});
+    ConversionTask wmv = task("/videos/holiday.wmv");
+    wmv.outputWmv = 1;
+    wmv.wmvPercent = 37;
+    rows.append({QStringLiteral("WMV converting"), wmv});
+    ConversionTask wmvDone = wmv;
+    wmvDone.wmvPercent = 100;
+    rows.append({QStringLiteral("WMV finished"), wmvDone});
+    return rows;
+}
