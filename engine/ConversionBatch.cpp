@@ -152,14 +152,9 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
     }
 
     // The encoder writes a part file of its own; the final name is taken only by a good file.
-    const QString planned = MakeOutputPath(outputDirectory, task.title, false, task.sourcePath);
-    m_outputPath = planned;
     PartFile part;
-    QString error;
-    if (!part.CreateFor(planned, &error)) {
-        m_tasks->fail(index, error);
+    if (!CreatePartFile(index, task, outputDirectory, false, part))
         return Outcome::Failed;
-    }
     const QString commandLine = BuildCommandLine(m_profiles, task, part.Path());
     m_encodeStartTick = TickCount();
     m_phase = Phase::Encoding;
@@ -180,6 +175,17 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
     return PlaceOutput(task, index, part, outputDirectory, false, stopped);
 }
 
+bool ConversionBatch::CreatePartFile(
+    int index, const ConversionTask &task, const QString &outputDirectory, bool wmv, PartFile &part)
+{
+    m_outputPath = MakeOutputPath(outputDirectory, task.title, wmv, task.sourcePath);
+    QString error;
+    if (part.CreateFor(m_outputPath, &error))
+        return true;
+    m_tasks->fail(index, error);
+    return false;
+}
+
 ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &outputDirectory)
 {
     const ConversionTask task = m_tasks->at(index);
@@ -189,14 +195,9 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
     m_media->AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     m_media->AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
 
-    const QString planned = MakeOutputPath(outputDirectory, task.title, true, task.sourcePath);
-    m_outputPath = planned;
     PartFile part;
-    QString error;
-    if (!part.CreateFor(planned, &error)) {
-        m_tasks->fail(index, error);
+    if (!CreatePartFile(index, task, outputDirectory, true, part))
         return Outcome::Failed;
-    }
     m_wmvConverting = 1;
     if (!m_media->StartConversion(part.Path())) {
         m_wmvConverting = 0;

@@ -114,6 +114,13 @@ private:
     void OnConverterOutput(const QByteArray &text);
     Outcome ConvertMp4(int index, const QString &outputDirectory);
     Outcome ConvertWmv(int index, const QString &outputDirectory);
+    /// Creates the part file for task index's planned output name (kept in m_outputPath) in
+    /// outputDirectory; when it cannot be made, fails the task with the reason and returns false.
+    bool CreatePartFile(int index,
+                        const ConversionTask &task,
+                        const QString &outputDirectory,
+                        bool wmv,
+                        PartFile &part);
     /// The end of every run, finished or stopped: the part file is checked (OutputVerifier) and
     /// moved to the first free output name only when it plays; otherwise it is deleted and the
     /// task fails (or, stopped, keeps nothing). Marks the task finished, failed or stopped.

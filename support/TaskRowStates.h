@@ -4,6 +4,8 @@
 // them: for the task-list tests and the picture tool. Header-only; its users link tavrel_engine.
 
 #include "ConversionTask.h"
+#include "ProgressText.h"
+#include "TaskListHost.h"
 
 #include <QList>
 #include <QString>
@@ -56,4 +58,19 @@ inline QList<TaskRowState> EveryTaskRowState()
     wmvDone.wmvPercent = 100;
     rows.append({QStringLiteral("WMV finished"), wmvDone});
     return rows;
+}
+
+/// Shows rows in host's list the way the main window answers its cells, with now as the tick
+/// count: rows.size() + 0.5 rows visible (the last half cut), 614 pixels wide.
+inline void ShowTaskRowStates(TaskListHost &host, const QList<TaskRowState> &rows, quint32 now)
+{
+    host.list->SetItemCount(int(rows.size()));
+    host.sizeListForRows(rows.size() + 0.5, 614);
+    host.fill = [rows, now](CellInfo &info) {
+        if (info.item < 0 || info.item >= rows.size())
+            return;
+        ApplyTaskCell(
+            info,
+            ComputeTaskCell(rows.at(info.item).task, info.item, info.subItem, now - 95000, now));
+    };
 }

@@ -424,16 +424,7 @@ void tst_TaskListPaint::barsOfEveryState()
     const QList<TaskRowState> rows = EveryTaskRowState();
     TaskListHost host;
     host.insertTaskColumns();
-    host.list->SetItemCount(int(rows.size()));
-    host.sizeListForRows(rows.size() + 0.5, 614);
-    const quint32 now = 60000;
-    host.fill = [&](CellInfo &info) {
-        if (info.item < 0 || info.item >= rows.size())
-            return;
-        ApplyTaskCell(
-            info,
-            ComputeTaskCell(rows.at(info.item).task, info.item, info.subItem, now - 95000, now));
-    };
+    ShowTaskRowStates(host, rows, 60000);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
 

@@ -55,16 +55,7 @@ QImage TaskListPicture()
     const QList<ColumnSpec> &columns = ColumnTable();
     for (int i = 0; i < columns.size(); ++i)
         host.list->InsertColumn(i, columns[i].heading, columns[i].alignment, columns[i].width);
-    host.list->SetItemCount(int(rows.size()));
-    host.sizeListForRows(rows.size() + 0.5, 614);
-    const quint32 now = 60000;
-    host.fill = [&](CellInfo &info) {
-        if (info.item < 0 || info.item >= rows.size())
-            return;
-        ApplyTaskCell(
-            info,
-            ComputeTaskCell(rows.at(info.item).task, info.item, info.subItem, now - 95000, now));
-    };
+    ShowTaskRowStates(host, rows, 60000);
     host.list->SelectRow(3);
     host.show();
     WaitUntil([&host] { return host.list->isVisible(); }, 5000);
