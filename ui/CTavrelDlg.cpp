@@ -241,7 +241,7 @@ void CTavrelDlg::SetUpControls()
 {
     for (QComboBox *combo : std::as_const(m_settingCombos))
         g_skin.SetWindowKind(combo, 1);
-    for (const ImageButtonSpec &entry : ImageButtonTable())
+    for (const ImageButtonEntry &entry : ImageButtonTable())
         g_skin.SetWindowUnskinned(Control(entry.id), 1);
 
     InsertColumns();
@@ -272,14 +272,14 @@ void CTavrelDlg::SetUpControls()
 
 void CTavrelDlg::InsertColumns()
 {
-    const QList<ColumnSpec> &columns = ColumnTable();
+    const QList<ColumnEntry> &columns = ColumnTable();
     for (int i = 0; i < columns.size(); ++i)
         m_taskList->InsertColumn(i, columns[i].heading, columns[i].alignment, columns[i].width);
 }
 
 void CTavrelDlg::SetUpImageButtons()
 {
-    for (const ImageButtonSpec &entry : ImageButtonTable()) {
+    for (const ImageButtonEntry &entry : ImageButtonTable()) {
         auto *button = ControlAs<CImageButton>(entry.id);
         if (entry.icons) {
             button->SetIconPair(entry.hotImage, entry.normalImage);
@@ -291,7 +291,7 @@ void CTavrelDlg::SetUpImageButtons()
         button->UseParentBackground(false);
         button->SetHoverBorder(false, true);
     }
-    for (const ImageButtonSpec &entry : ImageButtonTable())
+    for (const ImageButtonEntry &entry : ImageButtonTable())
         ControlAs<CImageButton>(entry.id)->SetTipText(entry.tooltip, true);
 }
 

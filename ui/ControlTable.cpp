@@ -187,9 +187,9 @@ const QList<int> &SettingComboIds()
     return ids;
 }
 
-const QList<ImageButtonSpec> &ImageButtonTable()
+const QList<ImageButtonEntry> &ImageButtonTable()
 {
-    static const QList<ImageButtonSpec> table = {
+    static const QList<ImageButtonEntry> table = {
         {IDC_ADD,
          true,
          IDI_ADD_HOT,
@@ -236,9 +236,9 @@ const QList<ImageButtonSpec> &ImageButtonTable()
     return table;
 }
 
-const QList<ColumnSpec> &ColumnTable()
+const QList<ColumnEntry> &ColumnTable()
 {
-    static const QList<ColumnSpec> table = {
+    static const QList<ColumnEntry> table = {
         {QStringLiteral("Source"), Qt::AlignLeft, 120},
         {QStringLiteral("Begin Time"), Qt::AlignHCenter, 70},
         {QStringLiteral("End Time"), Qt::AlignHCenter, 70},

@@ -104,7 +104,7 @@ const QList<int> &SettingComboIds();
 /// The look of one image button: the image shown while the pointer is over it or it is pressed,
 /// the one shown otherwise, and its tooltip. Icons for the large buttons, bitmaps (transparent
 /// where pure green) for the two preview buttons.
-struct ImageButtonSpec
+struct ImageButtonEntry
 {
     int id;
     bool icons; ///< true: icon pair; false: bitmap pair
@@ -115,10 +115,10 @@ struct ImageButtonSpec
 };
 
 /// The seven configured image buttons, in the order the page sets them up.
-const QList<ImageButtonSpec> &ImageButtonTable();
+const QList<ImageButtonEntry> &ImageButtonTable();
 
 /// One column of the task list.
-struct ColumnSpec
+struct ColumnEntry
 {
     QString heading;
     Qt::Alignment alignment; ///< Qt::AlignLeft or Qt::AlignHCenter
@@ -126,4 +126,4 @@ struct ColumnSpec
 };
 
 /// The five task-list columns in order (Source, Begin Time, End Time, Output, Progress).
-const QList<ColumnSpec> &ColumnTable();
+const QList<ColumnEntry> &ColumnTable();

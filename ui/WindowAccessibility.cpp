@@ -51,12 +51,12 @@ void SetUpWindowAccessibility(CTavrelDlg &page)
             }
         }
     }
-    for (const ImageButtonSpec &spec : ImageButtonTable()) {
-        auto *button = qobject_cast<CImageButton *>(page.Control(spec.id));
+    for (const ImageButtonEntry &entry : ImageButtonTable()) {
+        auto *button = qobject_cast<CImageButton *>(page.Control(entry.id));
         if (!button)
             continue;
-        button->setAccessibleName(spec.accessibleName);
-        button->setAccessibleDescription(spec.tooltip);
+        button->setAccessibleName(entry.accessibleName);
+        button->setAccessibleDescription(entry.tooltip);
         button->SetFocusFrameColor(kFocusFrameColor);
     }
     if (auto *slider = qobject_cast<CRangeSlider *>(page.Control(IDC_RANGE_SLIDER)))

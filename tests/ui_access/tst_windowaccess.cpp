@@ -166,10 +166,10 @@ void tst_WindowAccess::namesAndRoles()
     // Where the name comes from: the table's own name, the image button's action, the label
     // that names the control, or the control's own text.
     QString expected = entry.accessibleName.isEmpty() ? entry.text : entry.accessibleName;
-    for (const ImageButtonSpec &spec : ImageButtonTable()) {
-        if (spec.id == id) {
-            expected = spec.accessibleName;
-            QCOMPARE(iface->text(QAccessible::Description), spec.tooltip);
+    for (const ImageButtonEntry &button : ImageButtonTable()) {
+        if (button.id == id) {
+            expected = button.accessibleName;
+            QCOMPARE(iface->text(QAccessible::Description), button.tooltip);
         }
     }
     for (const ControlEntry &label : ControlTable()) {

@@ -220,7 +220,7 @@ void tst_MainWindow::columns()
     QVERIFY(openFrame());
     auto *list = control<CTaskListCtrl>(IDC_TASK_LIST);
     QVERIFY(list);
-    const QList<ColumnSpec> &columns = ColumnTable();
+    const QList<ColumnEntry> &columns = ColumnTable();
     QCOMPARE(list->GetColumnCount(), int(columns.size()));
     for (int column = 0; column < columns.size(); ++column) {
         QCOMPARE(list->model()->headerData(column, Qt::Horizontal).toString(),
@@ -285,11 +285,11 @@ void tst_MainWindow::startScreen()
 void tst_MainWindow::imageButtons()
 {
     QVERIFY(openFrame());
-    for (const ImageButtonSpec &spec : ImageButtonTable()) {
-        auto *button = control<CImageButton>(spec.id);
+    for (const ImageButtonEntry &entry : ImageButtonTable()) {
+        auto *button = control<CImageButton>(entry.id);
         QVERIFY(button);
-        const QByteArray what = spec.tooltip.toUtf8();
-        QCOMPARE(button->TipText(), spec.tooltip);
+        const QByteArray what = entry.tooltip.toUtf8();
+        QCOMPARE(button->TipText(), entry.tooltip);
         QVERIFY(button->IsTipActive());
         QVERIFY(button->ParentBackground());
         QVERIFY(!button->HoverBorder());

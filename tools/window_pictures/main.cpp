@@ -52,7 +52,7 @@ QImage TaskListPicture()
     const QList<TaskRowState> rows = EveryTaskRowState();
     TaskListHost host;
     host.list->setFont(QApplication::font()); // readable, smoothed text for people
-    const QList<ColumnSpec> &columns = ColumnTable();
+    const QList<ColumnEntry> &columns = ColumnTable();
     for (int i = 0; i < columns.size(); ++i)
         host.list->InsertColumn(i, columns[i].heading, columns[i].alignment, columns[i].width);
     ShowTaskRowStates(host, rows, 60000);
