@@ -118,9 +118,9 @@ void FfmpegConverter::SetOutputHeight(int height)
     m_outputHeight = height;
 }
 
-void FfmpegConverter::SetOutputBitDepth(int bits)
+void FfmpegConverter::SetOutputBitDepth(int)
 {
-    m_outputBitDepth = bits;
+    // Every output is planar YUV whatever depth is asked for: nothing to keep.
 }
 
 void FfmpegConverter::SetOutputFormat(int format)
@@ -245,8 +245,10 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
 
     const double videoDuration
         = request.hasVideoClip ? ReadMediaDurationResponsively(request.videoClip.path) : 0.0;
-    const double audioDuration
-        = request.hasAudioClip ? ReadMediaDurationResponsively(request.audioClip.path) : 0.0;
+    // The sound's length counts only without a picture (expectedLength).
+    const double audioDuration = request.hasAudioClip && !request.hasVideoClip
+                                     ? ReadMediaDurationResponsively(request.audioClip.path)
+                                     : 0.0;
     m_conversionTotal = request.expectedLength(videoDuration, audioDuration);
     m_lastPosition = 0.0;
     m_progress.reset();

@@ -89,7 +89,6 @@ private:
 
     int m_outputWidth = 320;
     int m_outputHeight = 240;
-    int m_outputBitDepth = 24;
     int m_outputFormat = WmvOutputFormat;
     double m_frameRate = 25.0;
     int m_wmvProfileIndex = 0;

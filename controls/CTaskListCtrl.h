@@ -76,7 +76,6 @@ public:
 
     /// A hint drawn in the middle of the list while it has no rows; empty for none.
     void SetEmptyText(const QString &text);
-    QString EmptyText() const { return m_emptyText; }
 
     /// The bounds of cell (item, subItem) in viewport coordinates; an empty rectangle for a row or
     /// column out of range.

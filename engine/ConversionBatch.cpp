@@ -162,8 +162,6 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
     m_encoder.RunEncoder(commandLine, index, m_encodeStartTick, *m_tasks);
     m_encoder.SetPartFile(QString());
     const bool stopped = Stopped();
-    if (!stopped)
-        m_encoder.SendEncoderQuit();
     if (m_encoder.WasForced()) {
         // An encoder that did not finish on "q" left no finished file, stopped or not.
         if (!m_abandoned && m_tasks)

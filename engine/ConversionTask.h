@@ -47,6 +47,12 @@ struct ConversionTask
     bool operator==(const ConversionTask &) const = default;
 };
 
+/// Whether the task's last run made its file: an MP4 finished, or a WMV at 100 %.
+inline bool IsConverted(const ConversionTask &task)
+{
+    return task.finished == 1 || task.wmvPercent == 100;
+}
+
 /// 1 when the text of path from its last full stop on contains "rm" (".rm", ".rmvb"), compared
 /// case-sensitively; such sources are pre-converted before the encoder reads them.
 int NeedsPreconversion(const QString &path);

@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -114,7 +113,7 @@ void EncoderRun::ReadOutput(int taskIndex,
                             EncoderMessageLog &log)
 {
     QProcess &process = *m_process;
-    char buffer[ChunkBytes + 1];
+    char buffer[ChunkBytes];
     for (;;) {
         while (m_outputOpen && process.bytesAvailable() == 0
                && process.state() != QProcess::NotRunning) {
@@ -124,7 +123,6 @@ void EncoderRun::ReadOutput(int taskIndex,
         }
         if (!m_outputOpen)
             return; // SendEncoderQuit closed it
-        std::memset(buffer, 0, sizeof buffer);
         const qint64 count = process.read(buffer, ChunkBytes);
         if (count <= 0)
             return; // the encoder has ended and everything it wrote is read

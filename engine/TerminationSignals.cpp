@@ -28,7 +28,10 @@ extern "C" void OnSignal(int signalNumber)
 TerminationSignals::TerminationSignals(QObject *parent)
     : QObject(parent)
 {
-    if (s_pipe[0] >= 0 || ::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    // One pipe for the program: a second object leaves the first one's pipe alone.
+    if (s_pipe[0] >= 0)
+        return;
+    if (::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         s_pipe[0] = s_pipe[1] = -1;
         return;
     }

@@ -26,7 +26,7 @@ void BatchNotifier::OnBusyChanged(bool busy)
         const ConversionTask task = m_tasks.at(i);
         if (task.failed)
             ++failed;
-        else if (task.finished == 1 || task.wmvPercent == 100)
+        else if (IsConverted(task))
             ++converted;
     }
     DesktopNotifier::Notify(BatchNoticeText(converted, failed));

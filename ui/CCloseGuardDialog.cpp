@@ -1,6 +1,5 @@
 #include "CCloseGuardDialog.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

@@ -16,7 +16,6 @@ class CCloseGuardDialog : public QDialog
 public:
     explicit CCloseGuardDialog(QWidget *parent = nullptr);
 
-    QPushButton *stopButton() const { return m_stop; }
     QPushButton *keepButton() const { return m_keep; }
 
 protected:

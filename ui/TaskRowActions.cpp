@@ -30,31 +30,24 @@ TaskRowActions::~TaskRowActions() = default;
 
 void TaskRowActions::OnBusyChanged(bool busy)
 {
-    if (busy) {
+    if (busy)
         m_logs.StartBatch();
-        m_outputs.clear();
-    } else {
+    else
         m_logs.FinishRun();
-    }
 }
 
 void TaskRowActions::OnTaskOutput(int index, const QByteArray &text)
 {
-    const ConversionTask task = m_page->tasks().at(index);
-    m_logs.Append(index, task.sourcePath, text);
-    m_outputs.insert(index, Output{task.sourcePath, m_batch->OutputPath()});
+    m_logs.Append(index, m_page->tasks().at(index).sourcePath, text);
 }
 
 QString TaskRowActions::MadeOutput(int row) const
 {
     const ConversionTask task = m_page->tasks().at(row);
-    if (task.failed || !(task.finished == 1 || task.wmvPercent == 100))
+    if (task.failed || !IsConverted(task))
         return QString();
-    // The name the file really got; else the output the batch named while the task ran.
-    QString path = task.outputFile;
-    const auto it = m_outputs.constFind(row);
-    if (path.isEmpty() && it != m_outputs.constEnd() && it->source == task.sourcePath)
-        path = it->path;
+    // The batch names the file it placed before it marks the task converted.
+    const QString &path = task.outputFile;
     return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
 

@@ -2,9 +2,7 @@
 
 #include "TaskLogStore.h"
 
-#include <QHash>
 #include <QObject>
-#include <QPointer>
 
 class CLogDialog;
 class CTaskListCtrl;
@@ -13,7 +11,7 @@ class ConversionBatch;
 class QMenu;
 
 /// The task list's row menu and the per-task logs behind it. Keeps every task's output of its
-/// last run (TaskLogStore) and the output file it went to, as the batch reports them. A right
+/// last run (TaskLogStore), as the batch reports it. A right
 /// click or the menu key on a row opens: "Show log…" (when the task has a log), "Open output
 /// folder", "Play output" (when the run made a file) and "Remove".
 class TaskRowActions : public QObject
@@ -48,10 +46,4 @@ private:
     CTaskListCtrl *m_list;
     ConversionBatch *m_batch;
     TaskLogStore m_logs;
-    struct Output
-    {
-        QString source;
-        QString path;
-    };
-    QHash<int, Output> m_outputs;
 };

@@ -35,7 +35,6 @@ void InstallWindowAccessibleInterfaces()
 
 void SetUpWindowAccessibility(CTavrelDlg &page)
 {
-    InstallWindowAccessibleInterfaces();
     for (const ControlEntry &entry : ControlTable()) {
         QWidget *control = page.Control(entry.id);
         if (!control)
