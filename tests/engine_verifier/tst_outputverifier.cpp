@@ -80,8 +80,10 @@ void tst_OutputVerifier::verdicts()
     // The source side of the check sees what the file has.
     const SourceStreams streams = ProbeSourceStreams(m_dir.filePath(file));
     QCOMPARE(streams.ok, file != "none.mp4" && file != "cut.mp4");
-    if (streams.ok)
+    if (streams.ok) {
         QCOMPARE(streams.video, file != "sound.mp4");
+        QCOMPARE(streams.audio, file != "picture.mp4");
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_OutputVerifier)

@@ -186,6 +186,7 @@ void TestMediaConvert::refusedStarts()
     media.SetFfmpegProgram(program);
     QSignalSpy progress(&media, &FfmpegConverter::ConversionProgress);
     QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
+    QVERIFY(progress.isValid() && finished.isValid());
     media.SetOutputFormat(format);
     if (!videoClip.isEmpty())
         QVERIFY(media.AddVideoClip(videoClip, 0, 2, 0));
@@ -245,6 +246,7 @@ void TestMediaConvert::stopEndsWithoutFinishedEvent()
     media.SetFfmpegProgram(fakeConverter());
     QSignalSpy progress(&media, &FfmpegConverter::ConversionProgress);
     QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
+    QVERIFY(progress.isValid() && finished.isValid());
     media.SetOutputFormat(WmvOutputFormat);
     media.AddVideoClip(m_rm, 0, 2, 0);
     const QString output = m_dir.filePath(QStringLiteral("stopped.wmv"));
@@ -271,6 +273,7 @@ void TestMediaConvert::silentConverterStillReportsTwiceASecond()
     media.SetFfmpegProgram(fakeConverter());
     QSignalSpy progress(&media, &FfmpegConverter::ConversionProgress);
     QSignalSpy finished(&media, &FfmpegConverter::ConversionFinished);
+    QVERIFY(progress.isValid() && finished.isValid());
     media.SetOutputFormat(WmvOutputFormat);
     media.AddVideoClip(m_rm, 0, 2, 0);
     QVERIFY(media.StartConversion(m_dir.filePath(QStringLiteral("silent.wmv"))));

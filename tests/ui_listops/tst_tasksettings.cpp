@@ -84,6 +84,7 @@ void tst_ListOperations::settingHandlers()
     page()->Batch().SetBusy(true);
     chooseInCombo(comboId, choice);
     QCOMPARE(page()->tasks().at(1), before);
+    QCOMPARE(before.*(table->field), table->defaultIndex); // so a write would have shown
     page()->Batch().SetBusy(false);
 
     chooseInCombo(comboId, choice);
