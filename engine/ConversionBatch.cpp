@@ -3,6 +3,7 @@
 #include "BatchState.h"
 #include "BatchTexts.h"
 #include "CommandLine.h"
+#include "EncoderEnvironment.h"
 #include "MediaConverter.h"
 #include "OutputPath.h"
 #include "OutputVerifier.h"
@@ -158,9 +159,9 @@ ConversionBatch::Outcome ConversionBatch::ConvertMp4(int index, const QString &o
     const QString commandLine = BuildCommandLine(m_profiles, task, part.Path());
     m_encodeStartTick = TickCount();
     m_phase = Phase::Encoding;
-    m_encoder.SetPartFile(part.Path());
+    m_encoder.SetRunVariables(EncoderTaskVariables(task, part.Path()));
     m_encoder.RunEncoder(commandLine, index, m_encodeStartTick, *m_tasks);
-    m_encoder.SetPartFile(QString());
+    m_encoder.SetRunVariables({});
     const bool stopped = Stopped();
     if (m_encoder.WasForced()) {
         // An encoder that did not finish on "q" left no finished file, stopped or not.

@@ -88,9 +88,10 @@ bool EncoderRun::StartProcess(const QString &commandLine, QString &reason)
     process.setArguments(parts.mid(1));
     process.setWorkingDirectory(workingDir);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    if (!m_partFile.isEmpty()) {
+    if (!m_variables.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TAVREL_PART_FILE"), m_partFile);
+        for (auto it = m_variables.cbegin(); it != m_variables.cend(); ++it)
+            environment.insert(it.key(), it.value());
         process.setProcessEnvironment(environment);
     }
     PrepareChildProcess(process);

@@ -3,6 +3,7 @@
 #include "TaskArray.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QObject>
 #include <QString>
 
@@ -70,10 +71,9 @@ public:
     /// killed, in milliseconds. The defaults suit FFmpeg writing out a file; tests shorten them.
     void SetEndTimeouts(int quitGraceMs, int terminateGraceMs);
 
-    /// The part file the following runs write (empty: none). The encoder learns it through the
-    /// environment (TAVREL_PART_FILE) and may write over that one existing file, which the caller
-    /// created exclusively for the run, despite the template's "-n".
-    void SetPartFile(const QString &path) { m_partFile = path; }
+    /// Environment variables added for the following runs (EncoderTaskVariables): the part file
+    /// the encoder may write over, and what the task asks of the adapter.
+    void SetRunVariables(const QMap<QString, QString> &variables) { m_variables = variables; }
 
     /// True when the last run's encoder did not end on "q" and had to be terminated or killed:
     /// whatever it left is not a finished file.
@@ -110,7 +110,7 @@ private:
     /// True while RunEncoder is on the stack: the process must outlive it.
     bool m_inRun = false;
     bool m_forced = false;
-    QString m_partFile;
+    QMap<QString, QString> m_variables;
     int m_quitGraceMs = 5000;
     int m_terminateGraceMs = 3000;
 };

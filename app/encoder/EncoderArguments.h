@@ -65,10 +65,6 @@ QStringList SecureInputs(const QStringList &arguments);
 /// The values of every "-i" option, in order.
 QStringList InputFiles(const QStringList &arguments);
 
-/// The name of the environment variable through which Tavrel names the part file it created for
-/// this run: the one existing file the encoder may write over.
-inline constexpr const char *PartFileVariable = "TAVREL_PART_FILE";
-
 /// When the output (the last argument) is exactly partFile, "-n" (never overwrite) becomes "-y":
 /// the caller created that file exclusively for this run and it is empty. Otherwise unchanged.
 QStringList AllowWritingPartFile(const QStringList &arguments, const QString &partFile);

@@ -5,6 +5,7 @@
 // readable regular file and read through the safe-input whitelists (SafeMediaInput.h).
 
 #include "EncoderArguments.h"
+#include "EncoderEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
