@@ -1,16 +1,14 @@
 #include "FfmpegConverter.h"
 
-#include "BatchState.h"
+#include "BackgroundCall.h"
 #include "ChildProcess.h"
 #include "MediaDuration.h"
 #include "MediaFrameRate.h"
-#include "PumpMessages.h"
+#include "ProgramDir.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -22,9 +20,6 @@ namespace {
 // last position is reported again so that listeners still hear at least twice a second.
 constexpr int HeartbeatMs = 200;
 constexpr int SilentProgressMs = 400;
-// Starting waits in slices with events handled between them, this long at most in all.
-constexpr int StartWaitMs = 10000;
-constexpr int StartSliceMs = 20;
 // A killed ffmpeg is waited for this long at most; one still there later deletes itself when it
 // has ended. (Killing is immediate on every platform; the wait lets a caller delete the output
 // right after a stop on systems that keep files of a running process locked.)
@@ -243,17 +238,14 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     if (program.isEmpty())
         return refuseConversion(tr("The converter %1 was not found.").arg(m_ffmpegProgram));
 
-    const double videoDuration
-        = request.hasVideoClip ? ReadMediaDurationResponsively(request.videoClip.path) : 0.0;
-    // The sound's length counts only without a picture (expectedLength).
-    const double audioDuration = request.hasAudioClip && !request.hasVideoClip
-                                     ? ReadMediaDurationResponsively(request.audioClip.path)
-                                     : 0.0;
-    m_conversionTotal = request.expectedLength(videoDuration, audioDuration);
+    // The clips' own length now; the files' durations (a clip to its file's end, or past it)
+    // are read off this thread and refine it when they come.
+    m_conversionTotal = request.expectedLength(0.0, 0.0);
     m_lastPosition = 0.0;
     m_progress.reset();
     m_errorBuffer.clear();
     m_outputPath = outputPath;
+    m_suspended = false;
 
     auto *process = new QProcess(this);
     process->setProcessChannelMode(QProcess::SeparateChannels);
@@ -264,8 +256,11 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     connect(process, &QProcess::readyReadStandardOutput, this, &FfmpegConverter::onProgressOutput);
     connect(process, &QProcess::readyReadStandardError, this, &FfmpegConverter::onErrorOutput);
     connect(process, &QProcess::finished, this, &FfmpegConverter::onProcessFinished);
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart && m_process == process)
+            onStartFailed();
+    });
 
-    // The conversion counts as running from here: a Stop while it starts reaches it.
     m_process = process;
     const quint64 serial = ++m_conversionSerial;
     m_lastSucceeded = false;
@@ -273,27 +268,31 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     m_sinceProgress.start();
     m_heartbeat->start();
     process->start(QIODevice::ReadOnly);
-    const QDeadlineTimer deadline(StartWaitMs);
-    const QPointer<FfmpegConverter> self(this);
-    while (m_process == process && process->state() == QProcess::Starting
-           && !deadline.hasExpired()) {
-        PumpMessagesWaiting(StartSliceMs);
-        if (!self)
-            return false; // a handler took the converter away with its owner
-    }
-    if (m_process != process) {
-        // Handled meanwhile: it ended and reported so (a true start), or it was stopped, or a
-        // handler started another conversion.
-        return m_stoppedSerial != serial;
-    }
-    if (process->state() != QProcess::Running) {
-        const QString error = process->state() == QProcess::Starting
-                                  ? tr("the program did not start in time")
-                                  : process->errorString();
-        dispose(detachProcess());
-        return refuseConversion(tr("The converter could not be started: %1").arg(error));
-    }
+
+    const MediaClip clip = request.hasVideoClip ? request.videoClip : request.audioClip;
+    RunInBackground<double>(
+        this,
+        [path = clip.path] { return ReadMediaDuration(path); },
+        [this, serial, request](double fileDuration) {
+            if (serial != m_conversionSerial || !m_process || fileDuration <= 0.0)
+                return;
+            const double video = request.hasVideoClip ? fileDuration : 0.0;
+            const double audio = request.hasVideoClip ? 0.0 : fileDuration;
+            m_conversionTotal = request.expectedLength(video, audio);
+        });
     return true;
+}
+
+void FfmpegConverter::onStartFailed()
+{
+    QProcess *process = detachProcess();
+    const QString error = process ? process->errorString() : QString();
+    dispose(process);
+    m_lastSucceeded = false;
+    m_lastError = tr("The converter could not be started: %1").arg(error);
+    // Never from inside StartConversion: its caller learns of the end as of any other.
+    QMetaObject::invokeMethod(
+        this, [this] { emit ConversionFinished(); }, Qt::QueuedConnection);
 }
 
 QProcess *FfmpegConverter::detachProcess()
@@ -324,12 +323,24 @@ void FfmpegConverter::StopConversion()
     QProcess *process = detachProcess();
     if (!process)
         return;
-    m_stoppedSerial = m_conversionSerial;
     // Killed rather than asked to finish: the output is abandoned anyway, and the caller may
     // delete the file right after this returns.
     dispose(process);
     m_lastSucceeded = false;
     m_lastError = tr("The conversion was stopped.");
+}
+
+void FfmpegConverter::SuspendConversion(bool suspend)
+{
+    if (!m_process || suspend == m_suspended)
+        return;
+    if (!SuspendChildProcess(m_process->processId(), suspend))
+        return;
+    m_suspended = suspend;
+    if (suspend)
+        m_heartbeat->stop();
+    else
+        m_heartbeat->start();
 }
 
 void FfmpegConverter::emitProgress(double position)

@@ -17,10 +17,9 @@ class QTimer;
 /// output and the AVI/MPEG intermediates of the pre-conversion). No widget: the batch and its
 /// tests use it directly; CVideoEdit owns one and forwards to it.
 ///
-/// All calls and all signals happen on the user-interface thread. Starting waits for the process
-/// in short slices with events handled between them (at most a few seconds in all); stopping
-/// kills the process and waits only briefly. Clip times are seconds; the second time of a clip
-/// is its end.
+/// All calls and all signals happen on the user-interface thread; nothing waits for the process:
+/// its start, output and end arrive as signals. Stopping kills the process and waits only
+/// briefly. Clip times are seconds; the second time of a clip is its end.
 class FfmpegConverter : public MediaConverter
 {
     Q_OBJECT
@@ -56,13 +55,15 @@ public:
     const QList<MediaClip> &VideoClips() const { return m_videoClips; }
     const QList<MediaClip> &AudioClips() const { return m_audioClips; }
 
-    /// Starts one ffmpeg run for the first clips. Events are handled while the process starts:
-    /// a conversion that ends (or is stopped) meanwhile has already reported so when this
-    /// returns; true unless it was refused, could not be started, or was stopped while starting.
+    /// Starts one ffmpeg run for the first clips and returns at once (see MediaConverter). The
+    /// length the progress is measured against is the clips' own; where it depends on the file
+    /// (a clip to the end of its file, or past it), the file's duration is read off this thread
+    /// and taken as soon as it is known.
     bool StartConversion(const QString &outputPath) override;
     void StopConversion() override;
+    void SuspendConversion(bool suspend) override;
     /// True while an ffmpeg run is going on.
-    bool IsConverting() const { return m_process != nullptr; }
+    bool IsConverting() const override { return m_process != nullptr; }
 
     bool LastConversionSucceeded() const override { return m_lastSucceeded; }
     QString LastConversionError() const override { return m_lastError; }
@@ -81,6 +82,7 @@ private:
     void onErrorOutput();
     void onProcessFinished(int exitCode, QProcess::ExitStatus status);
     void onHeartbeat();
+    void onStartFailed();
     void emitProgress(double position);
     /// Detaches the running process (no more signals from it); returns it, or nullptr.
     QProcess *detachProcess();
@@ -113,7 +115,7 @@ private:
     double m_lastPosition = 0.0;
     QElapsedTimer m_sinceProgress;
     quint64 m_conversionSerial = 0;
-    quint64 m_stoppedSerial = 0;
+    bool m_suspended = false;
     bool m_lastSucceeded = true;
     QString m_lastError;
     QString m_lastFfmpegLine;

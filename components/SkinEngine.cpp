@@ -1,6 +1,6 @@
 #include "SkinEngine.h"
 
-#include "BatchState.h"
+#include "ProgramDir.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -38,9 +38,25 @@ QString EmptyRangeReason(double trimStart, double trimEnd, double fileDuration)
         "The selected part of the file is empty: its end is not after its start.");
 }
 
-QString BatchProgressCaption(const QString &caption, int number, int count, int percent)
+QString StallReason(int seconds)
 {
-    // One pass over the template: a caption holding "%2" is not filled in again.
+    const QString time = seconds >= 60 && seconds % 60 == 0
+                             ? (seconds == 60 ? QStringLiteral("1 minute")
+                                              : QStringLiteral("%1 minutes").arg(seconds / 60))
+                             : (seconds == 1 ? QStringLiteral("1 second")
+                                             : QStringLiteral("%1 seconds").arg(seconds));
+    return QStringLiteral("The conversion made no progress for %1 and was ended.").arg(time);
+}
+
+QString BatchProgressCaption(const QString &caption, const BatchProgress &progress)
+{
+    const QString done = QString::number(progress.done);
+    const QString total = QString::number(progress.total);
+    // One pass over each template: a caption holding "%2" is not filled in again.
+    if (progress.paused)
+        return QStringLiteral("%1 \u2013 Paused, %2 of %3 done").arg(caption, done, total);
+    if (progress.running > 1)
+        return QStringLiteral("%1 \u2013 %2 of %3 done").arg(caption, done, total);
     return QStringLiteral("%1 \u2013 %2 of %3, %4 %")
-        .arg(caption, QString::number(number), QString::number(count), QString::number(percent));
+        .arg(caption, QString::number(progress.done + 1), total, QString::number(progress.percent));
 }

@@ -19,6 +19,25 @@ QString FinishedMessageText(int failed, int total);
 /// says the file could not be read.
 QString EmptyRangeReason(double trimStart, double trimEnd, double fileDuration);
 
-/// The frame's caption while a batch runs: "<caption> – <number> of <count>, <percent> %".
-/// number counts from 1; percent is the current task's, 0 to 100.
-QString BatchProgressCaption(const QString &caption, int number, int count, int percent);
+/// Why a job was ended by the watchdog: "The conversion made no progress for <time> and was
+/// ended.", the time in whole minutes when it is a whole number of them ("2 minutes"), else in
+/// seconds ("90 seconds").
+QString StallReason(int seconds);
+
+/// Where a running batch stands, for the frame's caption.
+struct BatchProgress
+{
+    int done = 0;    ///< tasks of the batch that have ended (finished, failed or stopped)
+    int total = 0;   ///< tasks of the batch, those still waiting included
+    int running = 0; ///< jobs working now
+    int percent = 0; ///< the running task's percent (one job), 0 to 100
+    bool paused = false;
+
+    bool operator==(const BatchProgress &) const = default;
+};
+
+/// The frame's caption while a batch runs. With one job: "<caption> – <number> of <count>,
+/// <percent> %", number counting from 1 (the running task's place among the batch's tasks).
+/// With several: "<caption> – <done> of <count> done". Paused: "<caption> – Paused, <done> of
+/// <count> done".
+QString BatchProgressCaption(const QString &caption, const BatchProgress &progress);

@@ -52,8 +52,26 @@ void PrepareChildProcess(QProcess &process)
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent)
             ::_exit(127);
+        ::setpgid(0, 0);
     });
+#elif defined(Q_OS_UNIX)
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
 #else
     Q_UNUSED(process)
+#endif
+}
+
+bool SuspendChildProcess(qint64 processId, bool suspend)
+{
+#ifdef Q_OS_UNIX
+    if (processId <= 0)
+        return false;
+    // The group first; a child that could not make its own group gets the signal alone.
+    const int signal = suspend ? SIGSTOP : SIGCONT;
+    return ::kill(-pid_t(processId), signal) == 0 || ::kill(pid_t(processId), signal) == 0;
+#else
+    Q_UNUSED(processId)
+    Q_UNUSED(suspend)
+    return false;
 #endif
 }

@@ -1,96 +1,119 @@
 #pragma once
 
-#include "EncoderRun.h"
+#include "BatchTexts.h"
+#include "ConversionJob.h"
 #include "ProfileFile.h"
 #include "SleepInhibitor.h"
 #include "TaskArray.h"
+#include "TaskLogStore.h"
 
+#include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 
-class MediaConverter;
-class PartFile;
+#include <memory>
 
-/// The batch: converts every task of a TaskArray, one after another in list order. A task with
-/// outputWmv 0 becomes an MP4 file made by the encoder (RunEncoder), after a pre-conversion
-/// through the media component when it needs one (PreConvert); a task with outputWmv 1 becomes a
-/// WMV file made by the media component itself. Output files are named by MakeOutputPath.
+/// The batch: a live queue that converts the tasks of a TaskArray. Start returns at once; from
+/// then on every task that is waiting, in list order, gets a job of its own (ConversionJob: an
+/// MP4 through the encoder, after a pre-conversion when the task needs one, or a WMV through a
+/// converter), up to Simultaneous() at a time, the next one starting when a job ends. Tasks added
+/// while it runs, and tasks taken back to waiting, join it. Tasks are addressed by id.
 ///
-/// Every run writes an exclusively created, hidden part file in the output folder (PartFile),
-/// never the final name. When the run ends, finished or stopped, the part file is checked in
-/// process (VerifyOutputFile: it opens, has picture and sound where the source has them, and a
-/// finished one lasts the range) and only then moved to the first free output name without ever
-/// replacing a file; otherwise it is deleted. No task is finished without such a file. A task's
-/// intermediate file (pre-conversion) is deleted when its task ends, however it ends.
+/// Start converts what is not converted: finished tasks keep their row and file and are
+/// skipped; failed and stopped ones are tried again. Stop ends every running job as Stop ends
+/// one (an encoder finishes its file, a converter is ended at once) and starts no other; Pause
+/// suspends every running job's programs and starts none until Resume. The batch ends, with the
+/// final message (or the power-off), when nothing is left to start and nothing runs; a paused
+/// batch is not at its end.
 ///
-/// Start runs the whole batch and returns when it is over; every wait in it handles events, so
-/// Stop, the converter's signals (connected here) and the window's handlers run re-entrantly
-/// inside it. The batch owns the batch state (busy, stop and unwinding, the task being converted,
-/// the start tick, the WMV wait) and the encoder run; g_stopRequested is its one program-wide
-/// part. It reports to the window only through its signals.
-///
-/// Tasks cannot be added or removed while IsRunning() (the window's handlers look at busy; after
-/// a Stop the loop touches no task again). While the batch runs, the computer is kept from
-/// sleeping through the session manager when there is one (SleepInhibitor).
+/// The batch keeps each task's log of its last run (Logs), fed with what its programs print and
+/// with the reasons of failures that no program explained. While it runs (not while paused) the
+/// computer is kept from sleeping through the session manager when there is one. It reports to
+/// the window only through its signals; nothing in it waits.
 class ConversionBatch : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY(ConversionBatch)
 
 public:
-    /// tasks and media must outlive the batch, or be given up with Abandon first. The batch
-    /// connects to media's signals itself, and reads the program's profile file (ProfileFile::
-    /// DefaultPath) once, here.
-    ConversionBatch(TaskArray &tasks, MediaConverter &media, QObject *parent = nullptr);
+    enum class State {
+        Idle,     ///< no batch: Start begins one
+        Running,  ///< jobs run and waiting tasks are started
+        Paused,   ///< jobs suspended, none started
+        Stopping, ///< Stop was pressed: the running jobs are ending, none is started
+    };
+    Q_ENUM(State)
+
+    /// tasks must outlive the batch, or be given up with Abandon first. converters makes the
+    /// converter of each pre-conversion and WMV job. The program's profile file (ProfileFile::
+    /// DefaultPath) is read once, here. The watchdog's limit comes from TAVREL_STALL_SECONDS
+    /// (seconds; default 120).
+    ConversionBatch(TaskArray &tasks, ConverterFactory converters, QObject *parent = nullptr);
     ~ConversionBatch() override;
 
-    /// Runs the batch into the folder outputDirectory (the output directory's text as the user
-    /// set it) and returns when it is over. Does nothing while a batch runs or unwinds, or when
-    /// there is no task. An empty or unusable folder gives an error message and nothing else.
-    /// When the batch ends without Stop and powerOffAtEnd is true, powerOffRequested is emitted
-    /// instead of the final message.
+    /// Starts a batch into the folder outputDirectory (the output directory's text as the user
+    /// set it) and returns at once. Does nothing unless idle, or when there is no task. An empty
+    /// or unusable folder gives an error message and nothing else. When the batch ends without
+    /// Stop and powerOffAtEnd is true, powerOffRequested is emitted instead of the final message.
     void Start(const QString &outputDirectory, bool powerOffAtEnd);
-
-    /// Stops the batch: sets g_stopRequested and acts on the task being converted. An encoder
-    /// run is told to finish ("q"); a pre-conversion is stopped at once (its intermediate file
-    /// goes with the task); a WMV conversion is stopped at once and the batch turns idle at once
-    /// (busyChanged(false)) while its loop unwinds. The stopped task keeps its output when what
-    /// was written plays (the row says "Stopped" and how much was kept), else nothing. No
-    /// further task starts.
+    /// Stops the batch (see above); the batch turns idle once every job has ended.
     void Stop();
+    /// Suspends the running batch, and resumes it.
+    void Pause();
+    void Resume();
 
-    /// The owner (with the tasks and the media component) is going away while Start may still
-    /// be running: stops, touches neither again, emits nothing more, and deletes itself once
-    /// Start has returned (at once when it is not running).
-    void Abandon();
+    /// Tasks were appended to the list: a running batch starts them as jobs become free.
+    void TasksAdded();
+    /// The task with that id was taken out of the list: a job working on it is stopped as Stop
+    /// stops one and keeps nothing; the batch goes on.
+    void TaskRemoved(TaskId id);
+    /// Takes the task back to waiting (its row loses its result) so that it is converted again:
+    /// by the running batch, or by the next Start. Nothing while a job works on it.
+    void ConvertAgain(TaskId id);
 
-    /// True from Start's beginning to the end of its unwinding; a Start meanwhile does nothing.
-    bool IsRunning() const { return m_running; }
-    /// True while the window shows the batch as running (Stop in Start's place); the window's
-    /// handlers do nothing then.
-    bool IsBusy() const { return m_busy; }
-    /// Sets the busy state and emits busyChanged when it changes. Start and Stop do this; it is
-    /// public so that the window's guards can be checked without running a batch.
-    void SetBusy(bool busy);
-    /// Tick (TickCount, ms) when the current WMV conversion started.
-    quint32 WmvStartTick() const { return m_wmvStartTick; }
-    /// Output file of the task being converted (or last converted).
-    QString OutputPath() const { return m_outputPath; }
+    /// How many jobs may run at once: 1 (one after another) up to MaxSimultaneous(). A change
+    /// takes effect at once for starting jobs; running ones are not stopped.
+    void SetSimultaneous(int count);
+    int Simultaneous() const { return m_simultaneous; }
+    /// The number of processor cores.
+    static int MaxSimultaneous();
+
+    State QueueState() const { return m_state; }
+    /// True unless idle: the window shows Stop in Start's place.
+    bool IsBusy() const { return m_state != State::Idle; }
+    bool IsPaused() const { return m_state == State::Paused; }
+    /// The job working on the task with that id, or nullptr.
+    const ConversionJob *Job(TaskId id) const;
+    /// The jobs working now, in the order they started.
+    QList<const ConversionJob *> Jobs() const;
+    /// Tick (TickCount, ms) from which the WMV task's "Used Time" counts; 0 when no job works on
+    /// it.
+    quint32 WmvStartTick(TaskId id) const;
+    /// Where the batch stands (for the caption).
+    BatchProgress Progress() const;
+
+    /// The program file of the last encoder run (empty before).
+    QString LastEncoderProgram() const { return m_lastEncoderProgram; }
     /// The profile file read when the batch was made; every task's command line comes from it.
     const ProfileFile &Profiles() const { return m_profiles; }
-    /// The encoder run the batch owns (for its program and process id).
-    const EncoderRun &Encoder() const { return m_encoder; }
-    /// Makes sure no encoder is left (EncoderRun::ShutDownEncoder), handling events meanwhile.
-    void ShutDownEncoder() { m_encoder.ShutDownEncoder(); }
+    /// Each task's log of its last run.
+    TaskLogStore &Logs() { return m_logs; }
+    const TaskLogStore &Logs() const { return m_logs; }
+
     /// Shortens the encoder's grace times after "q" and after terminate (milliseconds).
-    void SetEncoderEndTimeouts(int quitGraceMs, int terminateGraceMs)
-    {
-        m_encoder.SetEndTimeouts(quitGraceMs, terminateGraceMs);
-    }
+    void SetEncoderEndTimeouts(int quitGraceMs, int terminateGraceMs);
+    /// The watchdog's limit in seconds of running without progress; 0 turns it off.
+    void SetStallSeconds(int seconds) { m_settings.stallSeconds = seconds; }
+
+    /// The owner (with the tasks) is going away: every job is ended at once (programs killed,
+    /// their part files removed), the tasks are not touched again and no signal follows.
+    void Abandon();
 
 signals:
-    /// The batch began (true) or ended, or a WMV Stop made it idle (false).
+    void stateChanged(ConversionBatch::State state);
+    /// The batch began (true) or ended (false).
     void busyChanged(bool busy);
     /// A message box to show: text already centred (CenterMessageText); caption "Error" or
     /// "Information".
@@ -98,62 +121,36 @@ signals:
     /// The batch ended without Stop and the computer is to be powered off. finishedText is the
     /// final message, for when the power-off is cancelled.
     void powerOffRequested(const QString &finishedText);
-    /// The task being converted (number counts from 1, of count) and its percent done (0..100);
-    /// emitted when a task begins and whenever the percent changes.
-    void progressChanged(int number, int count, int percent);
-    /// A raw chunk of output of the program working on task index (the encoder's merged output,
-    /// or what the converter's ffmpeg prints for a pre-conversion or a WMV conversion).
-    void taskOutput(int index, const QByteArray &text);
+    /// The batch ended: how many of its tasks were converted and failed, and whether Stop ended
+    /// it. Emitted after the message (or the power-off request).
+    void finished(int converted, int failed, bool stopped);
+    /// Emitted when a job starts or ends and whenever the progress changes.
+    void progressChanged(const BatchProgress &progress);
+    /// A raw chunk of output of the program working on the task with that id.
+    void taskOutput(TaskId id, const QByteArray &text);
 
 private:
-    enum class Phase { Idle, Preconverting, Encoding, MakingWmv };
-    enum class Outcome { Converted, Failed, Stopped };
-
-    void OnConversionProgress(double position, double total);
-    void OnConversionFinished();
-    void OnConverterOutput(const QByteArray &text);
-    Outcome ConvertMp4(int index, const QString &outputDirectory);
-    Outcome ConvertWmv(int index, const QString &outputDirectory);
-    /// Creates the part file for task index's planned output name (kept in m_outputPath) in
-    /// outputDirectory; when it cannot be made, fails the task with the reason and returns false.
-    bool CreatePartFile(int index,
-                        const ConversionTask &task,
-                        const QString &outputDirectory,
-                        bool wmv,
-                        PartFile &part);
-    /// The end of every run, finished or stopped: the part file is checked (OutputVerifier) and
-    /// moved to the first free output name only when it plays; otherwise it is deleted and the
-    /// task fails (or, stopped, keeps nothing). Marks the task finished, failed or stopped.
-    /// task is the task as its conversion began: the file is placed also after Abandon.
-    Outcome PlaceOutput(const ConversionTask &task,
-                        int index,
-                        PartFile &part,
-                        const QString &outputDirectory,
-                        bool wmv,
-                        bool stopped);
-    /// Marks task index stopped, with the file it kept (empty: none) and that file's length.
-    void MarkStopped(int index, const QString &output, double keptSeconds);
+    void SetState(State state);
+    void Fill();
+    void StartJob(int index);
+    void OnJobEnded(TaskId id);
+    void End();
     void ReportProgress();
-    bool Stopped() const;
+    ConversionJob *FindJob(TaskId id) const;
 
     TaskArray *m_tasks;
-    MediaConverter *m_media;
     ProfileFile m_profiles;
-    EncoderRun m_encoder;
+    JobSettings m_settings;
     SleepInhibitor m_inhibitor;
+    TaskLogStore m_logs;
     QTimer m_progressTimer;
-
-    bool m_busy = false;
-    bool m_running = false;
-    bool m_abandoned = false;
-    Phase m_phase = Phase::Idle;
-    /// The task being converted, and when its encoder run or pre-conversion started (TickCount).
-    int m_index = 0;
-    quint32 m_encodeStartTick = 0;
-    int m_wmvConverting = 0;
-    quint32 m_wmvStartTick = 0;
-    QString m_outputPath;
-    int m_count = 0;
-    int m_lastNumber = -1;
-    int m_lastPercent = -1;
+    QList<ConversionJob *> m_jobs; ///< children of the batch
+    /// The tasks taking part in this batch: those queued at Start and those that joined since.
+    QSet<TaskId> m_members;
+    State m_state = State::Idle;
+    int m_simultaneous = 1;
+    bool m_powerOffAtEnd = false;
+    bool m_stopRequested = false;
+    QString m_lastEncoderProgram;
+    BatchProgress m_lastProgress;
 };

@@ -44,6 +44,7 @@ ConversionTask NewConversionTask(const QString &path,
     task.sourcePath = path;
     task.trimStart = 0.0;
     task.trimEnd = std::isfinite(duration) && duration > 0.0 ? duration : 0.0;
+    task.sourceDuration = task.trimEnd;
     task.baseName = BaseNameOf(path);
     task.title = task.baseName;
     ApplyDefaultSettings(task);

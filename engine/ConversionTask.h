@@ -2,6 +2,21 @@
 
 #include <QString>
 
+/// The stable identity of a task: given when it joins a TaskArray, never reused in that array,
+/// and unchanged when rows above it come or go. 0 means none.
+using TaskId = quint64;
+
+/// Where a task's conversion stands. Waiting tasks are converted by the next Start (or by the
+/// running batch); Finished ones are skipped until "Convert again".
+enum class TaskState {
+    Waiting,    ///< not converted yet (or taken back to convert again)
+    Converting, ///< a job works on it now
+    Paused,     ///< its job is suspended with the paused batch
+    Finished,   ///< its last run placed its output file (outputFile)
+    Failed,     ///< its last run failed (failureReason)
+    Stopped,    ///< Stop (or a removal) ended its last run; keptSeconds of it may be in outputFile
+};
+
 /// One entry of the conversion list: a source file, what the user chose for it, and the progress
 /// of its conversion. A plain value: copy it out of the TaskArray, change the copy, store it back.
 ///
@@ -24,7 +39,6 @@ struct ConversionTask
     int volume = 0;                ///< "Volume" index
     int mpeg4Profile = 0;          ///< profile n is section "profile<n>" of the profile file
     QString title;                 ///< output file name without extension; equal to baseName
-    int finished = 0;              ///< 1 once an encoder run ended without a stop
     int sizeKB = 0;                ///< output size the encoder last reported, kilobytes
     double speed = 0.0;            ///< seconds encoded per wall-clock second in the current run
     double encodedTime = 0.0;      ///< seconds of output the encoder last reported
@@ -37,20 +51,35 @@ struct ConversionTask
     double preconvRemaining = 0.0; ///< estimated seconds left in the pre-conversion
     int outputWmv = 0;        ///< 0: MP4 through the encoder; 1: WMV through the media component
     int wmvProfile = 0;       ///< index in the "WMV Profile" combo
-    int wmvPercent = 0;       ///< 0 to 100; 100 means finished
-    int failed = 0;           ///< 1 when the task's conversion failed
+    int wmvPercent = 0;       ///< 0 to 100: how far the WMV conversion has come
     QString failureReason;    ///< the encoder's or media component's message that explains it
-    int stopped = 0;          ///< 1 when Stop ended the task's conversion
     double keptSeconds = 0.0; ///< seconds a stopped conversion kept (0: nothing was kept)
     QString outputFile;       ///< full path of the file the conversion wrote, once it is known
+    TaskId id = 0;            ///< given by the TaskArray the task joins
+    TaskState state = TaskState::Waiting;
+    double sourceDuration = 0.0; ///< seconds the source lasts, read when it was added; 0 unknown
 
     bool operator==(const ConversionTask &) const = default;
 };
 
-/// Whether the task's last run made its file: an MP4 finished, or a WMV at 100 %.
+/// Whether the task's last run made its file.
 inline bool IsConverted(const ConversionTask &task)
 {
-    return task.finished == 1 || task.wmvPercent == 100;
+    return task.state == TaskState::Finished;
+}
+
+/// Whether a job works on the task now (converting, or suspended with the paused batch).
+inline bool IsInProgress(const ConversionTask &task)
+{
+    return task.state == TaskState::Converting || task.state == TaskState::Paused;
+}
+
+/// Whether the person may change the task's settings, title, profile, output type and range: not
+/// while a job works on it, and not once it has made its file (it would not be converted again
+/// with them; "Convert again" takes it back to waiting).
+inline bool CanChangeTask(const ConversionTask &task)
+{
+    return !IsInProgress(task) && !IsConverted(task);
 }
 
 /// 1 when the text of path from its last full stop on contains "rm" (".rm", ".rmvb"), compared

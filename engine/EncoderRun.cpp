@@ -1,11 +1,10 @@
 #include "EncoderRun.h"
 
-#include "BatchState.h"
 #include "ChildProcess.h"
 #include "CommandLine.h"
-#include "EncoderMessageLog.h"
 #include "EncoderOutputParser.h"
-#include "PumpMessages.h"
+#include "ProgramDir.h"
+#include "TickCount.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,8 +15,6 @@
 
 namespace {
 
-/// Longest single wait for output before events are handled again.
-constexpr int ReadWaitMs = 20;
 /// Read size: at most 255 bytes a chunk, as the progress rules expect.
 constexpr qint64 ChunkBytes = 255;
 
@@ -56,32 +53,32 @@ QString ResolveEncoderProgram(const QString &program, const QString &appDir)
 
 EncoderRun::EncoderRun(QObject *parent)
     : QObject(parent)
-{}
+{
+    m_ladder.setSingleShot(true);
+    connect(&m_ladder, &QTimer::timeout, this, &EncoderRun::OnLadderStep);
+}
 
 EncoderRun::~EncoderRun()
 {
     // A run never leaves its process running; this is the last guard for an owner that goes
-    // away between runs.
+    // away in the middle of one.
     if (IsEncoderRunning()) {
+        m_process->disconnect(this);
         m_process->kill();
         m_process->waitForFinished(1000);
     }
 }
 
-bool EncoderRun::StartProcess(const QString &commandLine, QString &reason)
+QString EncoderRun::StartProcess(const QString &commandLine)
 {
     const QStringList parts = SplitCommandLine(commandLine);
-    if (parts.isEmpty()) {
-        reason = QStringLiteral("The profile gives no encoder command line.");
-        return false;
-    }
+    if (parts.isEmpty())
+        return QStringLiteral("The profile gives no encoder command line.");
     const QString appDir = AppDir();
     const QString workingDir = QFileInfo(appDir).isDir() ? appDir : QDir::currentPath();
     const QString program = ResolveEncoderProgram(parts.first(), workingDir);
-    if (program.isEmpty()) {
-        reason = QStringLiteral("The encoder \"%1\" was not found.").arg(parts.first());
-        return false;
-    }
+    if (program.isEmpty())
+        return QStringLiteral("The encoder \"%1\" was not found.").arg(parts.first());
     m_program = program;
     QProcess &process = *m_process;
     process.setProgram(program);
@@ -95,140 +92,139 @@ bool EncoderRun::StartProcess(const QString &commandLine, QString &reason)
         process.setProcessEnvironment(environment);
     }
     PrepareChildProcess(process);
-    process.start(QIODevice::ReadWrite);
-    while (process.state() == QProcess::Starting)
-        PumpMessagesWaiting(ReadWaitMs);
-    if (process.state() == QProcess::NotRunning && process.error() == QProcess::FailedToStart) {
-        reason = QStringLiteral("The encoder \"%1\" could not be started: %2")
-                     .arg(parts.first(), process.errorString());
-        return false;
-    }
-    return true;
-}
-
-/// The read loop: read a chunk, take its progress, handle events, look at the stop flag.
-/// While the encoder is silent it waits in short steps and handles events between them.
-void EncoderRun::ReadOutput(int taskIndex,
-                            quint32 startTick,
-                            TaskArray &tasks,
-                            EncoderMessageLog &log)
-{
-    QProcess &process = *m_process;
-    char buffer[ChunkBytes];
-    for (;;) {
-        while (m_outputOpen && process.bytesAvailable() == 0
-               && process.state() != QProcess::NotRunning) {
-            PumpMessagesWaiting(ReadWaitMs);
-            if (g_stopRequested)
-                return;
-        }
-        if (!m_outputOpen)
-            return; // SendEncoderQuit closed it
-        const qint64 count = process.read(buffer, ChunkBytes);
-        if (count <= 0)
-            return; // the encoder has ended and everything it wrote is read
-        const QByteArray chunk(buffer, count);
-        emit outputReceived(chunk);
-        log.feed(chunk);
-        ParseEncoderOutput(chunk, taskIndex, startTick, tasks);
-        PumpMessages();
-        if (g_stopRequested)
+    connect(&process, &QProcess::readyReadStandardOutput, this, &EncoderRun::OnReadyRead);
+    connect(&process, &QProcess::readChannelFinished, this, &EncoderRun::OnOutputEnded);
+    connect(&process, &QProcess::finished, this, &EncoderRun::OnProcessFinished);
+    connect(&process, &QProcess::errorOccurred, this, [this, name = parts.first()](auto error) {
+        if (error != QProcess::FailedToStart || !m_running || !m_failure.isEmpty())
             return;
-    }
+        m_failure = QStringLiteral("The encoder \"%1\" could not be started: %2")
+                        .arg(name, m_process->errorString());
+        OnStartFailed();
+    });
+    process.start(QIODevice::ReadWrite);
+    return {};
 }
 
-/// Waits, handling events, until the encoder has ended. One that keeps running is told to
-/// finish, then terminated, then killed, each after its grace time.
-void EncoderRun::WaitForEnd()
+void EncoderRun::Start(const QString &commandLine, TaskId id, quint32 startTick, TaskArray &tasks)
 {
-    QProcess &process = *m_process;
-    const quint32 waitStart = TickCount();
-    bool terminated = false;
-    bool killed = false;
-    quint32 terminateTick = 0;
-    quint32 killTick = 0;
-    while (process.state() != QProcess::NotRunning) {
-        const quint32 now = TickCount();
-        if (!m_quitSent) {
-            if (now - waitStart >= quint32(m_quitGraceMs))
-                SendEncoderQuit();
-        } else if (!terminated) {
-            if (now - m_quitTick >= quint32(m_quitGraceMs)) {
-                process.terminate();
-                terminated = true;
-                m_forced = true;
-                terminateTick = now;
-            }
-        } else if (!killed) {
-            if (now - terminateTick >= quint32(m_terminateGraceMs)) {
-                process.kill();
-                killed = true;
-                killTick = now;
-            }
-        } else if (now - killTick >= quint32(m_terminateGraceMs)) {
-            break; // a killed process that never reports its end: nothing more to do
-        }
-        PumpMessagesWaiting(ReadWaitMs);
-    }
-}
-
-void EncoderRun::RunEncoder(const QString &commandLine,
-                            int taskIndex,
-                            quint32 startTick,
-                            TaskArray &tasks)
-{
-    if (m_inRun)
+    if (m_running)
         return;
     // Each run gets a fresh process: a closed read channel stays closed on a QProcess. It is
     // also a child of the run, so that observers can tell an encoder from other processes.
+    if (m_process)
+        m_process.release()->deleteLater();
     m_process = std::make_unique<QProcess>(this);
-    m_inRun = true;
+    m_tasks = &tasks;
+    m_task = id;
+    m_startTick = startTick;
+    m_running = true;
+    m_suspended = false;
     m_outputOpen = true;
     m_inputOpen = true;
     m_quitSent = false;
+    m_terminated = false;
+    m_killed = false;
     m_forced = false;
-    EncoderMessageLog log;
-    QString reason;
-    if (!StartProcess(commandLine, reason)) {
-        m_outputOpen = false;
-        m_inputOpen = false;
-        m_inRun = false;
-        // A run stopped while the encoder was starting is no failure; its task (and the window
-        // that holds it) may already be gone.
-        if (!g_stopRequested)
-            tasks.fail(taskIndex, reason);
-        return;
-    }
-    ReadOutput(taskIndex, startTick, tasks, log);
-    if (g_stopRequested)
-        SendEncoderQuit(); // Stop normally has done so already
-    WaitForEnd();
-    m_inRun = false;
-
-    // An encoder that was told to finish may end any way it likes; otherwise its end is judged.
-    if (g_stopRequested || m_quitSent)
-        return;
-    const QString message = log.lastMessage();
-    if (m_process->exitStatus() == QProcess::CrashExit) {
-        tasks.fail(taskIndex, message.isEmpty() ? QStringLiteral("The encoder crashed.") : message);
-    } else if (m_process->exitCode() != 0) {
-        tasks.fail(
-            taskIndex,
-            message.isEmpty()
-                ? QStringLiteral("The encoder ended with exit code %1.").arg(m_process->exitCode())
-                : message);
+    m_failure.clear();
+    m_log.clear();
+    const QString reason = StartProcess(commandLine);
+    if (!reason.isEmpty()) {
+        m_failure = reason;
+        OnStartFailed();
     }
 }
 
+void EncoderRun::OnStartFailed()
+{
+    m_outputOpen = false;
+    m_inputOpen = false;
+    // Never from inside Start: the caller learns of the end as of any other.
+    QMetaObject::invokeMethod(this, &EncoderRun::Conclude, Qt::QueuedConnection);
+}
+
+/// Each chunk in turn: emitted, parsed, then a look whether a listener told the run to finish.
+void EncoderRun::OnReadyRead()
+{
+    QProcess *process = m_process.get();
+    char buffer[ChunkBytes];
+    while (m_outputOpen && process->bytesAvailable() > 0) {
+        const qint64 count = process->read(buffer, ChunkBytes);
+        if (count <= 0)
+            return;
+        const QByteArray chunk(buffer, count);
+        emit outputReceived(chunk);
+        m_log.feed(chunk);
+        if (m_tasks)
+            ParseEncoderOutput(chunk, m_task, m_startTick, *m_tasks);
+    }
+}
+
+void EncoderRun::OnOutputEnded()
+{
+    // An encoder that closed its output but goes on running is told to finish after a grace
+    // time, then terminated and killed like any other.
+    if (IsEncoderRunning() && !m_quitSent && !m_ladder.isActive())
+        m_ladder.start(m_quitGraceMs);
+}
+
+void EncoderRun::OnProcessFinished()
+{
+    OnReadyRead(); // what it wrote last, if no readyRead brought it yet
+    Conclude();
+}
+
+void EncoderRun::OnLadderStep()
+{
+    if (!IsEncoderRunning())
+        return;
+    if (!m_quitSent) {
+        SendEncoderQuit();
+    } else if (!m_terminated) {
+        m_terminated = true;
+        m_forced = true;
+        m_process->terminate();
+        m_ladder.start(m_terminateGraceMs);
+    } else if (!m_killed) {
+        m_killed = true;
+        m_process->kill();
+        m_ladder.start(m_terminateGraceMs);
+    } else {
+        Conclude(); // a killed process that never reports its end: nothing more to do
+    }
+}
+
+void EncoderRun::Conclude()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_ladder.stop();
+    m_outputOpen = false;
+    m_inputOpen = false;
+    m_tasks = nullptr;
+    // An encoder that was told to finish may end any way it likes; otherwise its end is judged.
+    if (m_failure.isEmpty() && !m_quitSent && m_process) {
+        const QString message = m_log.lastMessage();
+        if (m_process->exitStatus() == QProcess::CrashExit)
+            m_failure = message.isEmpty() ? QStringLiteral("The encoder crashed.") : message;
+        else if (m_process->exitCode() != 0)
+            m_failure = message.isEmpty() ? QStringLiteral("The encoder ended with exit code %1.")
+                                                .arg(m_process->exitCode())
+                                          : message;
+    }
+    emit finished();
+}
+
 void EncoderRun::ParseEncoderOutput(const QByteArray &chunk,
-                                    int taskIndex,
+                                    TaskId id,
                                     quint32 startTick,
                                     TaskArray &tasks)
 {
     const quint32 now = TickCount();
     const EncoderProgress progress = ParseEncoderChunk(chunk);
     bool quit = false;
-    tasks.update(taskIndex, ProgressColumn, [&](ConversionTask &task) {
+    tasks.updateTask(id, ProgressColumn, [&](ConversionTask &task) {
         if (progress.sizeFound)
             task.sizeKB = progress.sizeKB;
         if (progress.timeFound) {
@@ -247,7 +243,7 @@ void EncoderRun::ParseEncoderOutput(const QByteArray &chunk,
 
 void EncoderRun::SendEncoderQuit()
 {
-    if (!m_process)
+    if (!m_process || !m_running)
         return;
     if (m_outputOpen) {
         m_outputOpen = false;
@@ -258,12 +254,48 @@ void EncoderRun::SendEncoderQuit()
     if (m_inputOpen) {
         m_inputOpen = false;
         m_quitSent = true;
-        m_quitTick = TickCount();
+        if (m_suspended)
+            Suspend(false); // a stopped process could not read its "q"
         if (m_process->state() != QProcess::NotRunning) {
             m_process->write("q", 1);
             m_process->closeWriteChannel();
+            m_ladder.start(m_quitGraceMs);
         }
     }
+}
+
+void EncoderRun::Kill()
+{
+    if (!m_running)
+        return;
+    m_quitSent = true;
+    m_forced = true;
+    m_outputOpen = false;
+    m_inputOpen = false;
+    m_tasks = nullptr;
+    if (IsEncoderRunning()) {
+        if (m_suspended)
+            Suspend(false);
+        m_killed = true;
+        m_process->kill();
+        m_ladder.start(m_terminateGraceMs);
+    }
+}
+
+void EncoderRun::Suspend(bool suspend)
+{
+    if (suspend == m_suspended || !IsEncoderRunning())
+        return;
+    if (suspend && m_quitSent)
+        return; // finishing its file: it is not held up
+    if (!SuspendChildProcess(m_process->processId(), suspend))
+        return;
+    m_suspended = suspend;
+    const quint32 now = TickCount();
+    if (suspend)
+        m_suspendTick = now;
+    else
+        m_startTick += now - m_suspendTick; // the pause does not count towards the speed
 }
 
 bool EncoderRun::IsEncoderRunning() const
@@ -284,14 +316,6 @@ int EncoderRun::ExitCode() const
 bool EncoderRun::Crashed() const
 {
     return m_process && m_process->exitStatus() == QProcess::CrashExit;
-}
-
-void EncoderRun::ShutDownEncoder()
-{
-    if (!IsEncoderRunning())
-        return;
-    SendEncoderQuit();
-    WaitForEnd();
 }
 
 void EncoderRun::SetEndTimeouts(int quitGraceMs, int terminateGraceMs)

@@ -1,25 +1,24 @@
 #pragma once
 
+#include "EncoderMessageLog.h"
 #include "TaskArray.h"
 
 #include <QByteArray>
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
-class EncoderMessageLog;
 class QProcess;
 
-/// One encoder at a time: starts the encoder of a command line, reads its merged output
-/// (standard output and error in one stream) chunk by chunk, takes the progress into the task
-/// and ends the process by the stop ladder ("q", then terminate, then kill). The batch owns one
-/// and passes the task index and the start tick of each run; nothing of it is program-wide.
-///
-/// Everything happens on the user-interface thread; every wait handles events, so Stop and the
-/// window's other handlers run re-entrantly inside RunEncoder. The object owns its QProcess;
-/// when it is destroyed no encoder is left running.
+/// One run of the encoder: starts the encoder of a command line, reads its merged output
+/// (standard output and error in one stream) chunk by chunk as it arrives, takes the progress
+/// into the task, and ends the process by the stop ladder ("q", then terminate, then kill), each
+/// step after its grace time. Nothing waits: everything happens in slots on the user-interface
+/// thread, and finished() says when the run is over. The object owns its QProcess; when it is
+/// destroyed no encoder is left running.
 class EncoderRun : public QObject
 {
     Q_OBJECT
@@ -27,57 +26,64 @@ class EncoderRun : public QObject
 
 public:
     explicit EncoderRun(QObject *parent = nullptr);
+    /// Kills an encoder that still runs (the last guard of an owner that goes away mid-run).
     ~EncoderRun() override;
 
-    /// Runs the encoder of commandLine (a command line of BuildCommandLine) for task taskIndex
-    /// and returns when its output has ended, or once g_stopRequested is seen after a chunk.
-    /// startTick (TickCount) is when the run began; the speed is measured from it. The program is
-    /// looked up in the app folder first, then on the PATH, and runs there; no shell is involved.
+    /// Starts the encoder of commandLine (a command line of BuildCommandLine) for the task with
+    /// that id in tasks, which must outlive the run (or see Kill). startTick (TickCount) is when
+    /// the run began; the speed is measured from it. The program is looked up in the app folder
+    /// first, then on the PATH, and runs there; no shell is involved. Returns at once; finished()
+    /// follows exactly once, from the event loop (also when the encoder cannot be started). A
+    /// call while a run is under way does nothing.
     ///
-    /// The loop reads a chunk (at most 255 bytes), emits it (outputReceived), takes its progress
-    /// (ParseEncoderOutput), handles events and looks at the stop flag, in that order. A task
-    /// that needs a pre-conversion is told to finish ("q") once the trimmed length is encoded.
-    /// When RunEncoder returns no encoder is left running.
-    ///
-    /// An encoder that cannot be started, crashes or exits with a non-zero status marks the task
-    /// failed (FailTask) with its last message (or why it could not start), unless the run was
-    /// told to finish (Stop or the pre-conversion rule): then its ending is no failure. A call
-    /// made while a run is under way (from a handler inside it) does nothing.
-    void RunEncoder(const QString &commandLine, int taskIndex, quint32 startTick, TaskArray &tasks);
+    /// Each chunk (at most 255 bytes) is emitted (outputReceived), then its progress is taken
+    /// (ParseEncoderOutput), then the run looks whether it was told to finish meanwhile, in that
+    /// order. A task that needs a pre-conversion is told to finish ("q") once the trimmed length
+    /// is encoded.
+    void Start(const QString &commandLine, TaskId id, quint32 startTick, TaskArray &tasks);
 
-    /// Takes the progress of one chunk of output into task taskIndex (see ParseEncoderChunk):
-    /// size into sizeKB; time into encodedTime, and the speed (seconds encoded per second since
-    /// startTick, unsigned 32-bit milliseconds; unchanged when no millisecond has passed). Sends
-    /// "q" when the task needs a pre-conversion, some output exists and the time has reached
-    /// trimEnd - trimStart. Always repaints the task's progress cell.
+    /// Takes the progress of one chunk of output into the task with that id (see
+    /// ParseEncoderChunk): size into sizeKB; time into encodedTime, and the speed (seconds
+    /// encoded per second since startTick, unsigned 32-bit milliseconds; unchanged when no
+    /// millisecond has passed). Sends "q" when the task needs a pre-conversion, some output
+    /// exists and the time has reached trimEnd - trimStart. Always repaints the task's progress
+    /// cell.
     void ParseEncoderOutput(const QByteArray &chunk,
-                            int taskIndex,
+                            TaskId id,
                             quint32 startTick,
                             TaskArray &tasks);
 
-    /// Stops reading the encoder's output, writes the one byte "q" to its input and closes the
-    /// input. Each step happens once per run; with no encoder, or one that has exited, it does
-    /// nothing harmful. The encoder's later output is discarded.
+    /// Tells the encoder to finish: stops reading its output (the rest is discarded), writes the
+    /// one byte "q" to its input and closes the input, then starts the stop ladder. Once per run;
+    /// harmless with no encoder or one that has exited.
     void SendEncoderQuit();
+    /// Ends the run at once: kills the encoder and forgets the task; finished() still follows.
+    void Kill();
+    /// Suspends or resumes the encoder and whatever it started (its process group). While
+    /// suspended the speed's clock stands still: the time spent suspended is not counted.
+    void Suspend(bool suspend);
 
-    /// True while an encoder process runs.
+    /// True from Start until finished() was emitted.
+    bool IsRunning() const { return m_running; }
+    /// True while an encoder process exists.
     bool IsEncoderRunning() const;
-
-    /// Makes sure no encoder is left: tells a running encoder to finish, terminates it after a
-    /// grace time and kills it after another, handling events while it waits.
-    void ShutDownEncoder();
 
     /// How long the encoder gets after "q" before it is terminated, and after that before it is
     /// killed, in milliseconds. The defaults suit FFmpeg writing out a file; tests shorten them.
     void SetEndTimeouts(int quitGraceMs, int terminateGraceMs);
-
     /// Environment variables added for the following runs (EncoderTaskVariables): the part file
     /// the encoder may write over, and what the task asks of the adapter.
     void SetRunVariables(const QMap<QString, QString> &variables) { m_variables = variables; }
 
+    /// After finished(): why the run failed (the encoder could not start, crashed or ended with a
+    /// non-zero status: its last message, or the reason), empty when it did not fail. An encoder
+    /// that was told to finish ("q") may end any way it likes: that is no failure.
+    QString FailureReason() const { return m_failure; }
     /// True when the last run's encoder did not end on "q" and had to be terminated or killed:
     /// whatever it left is not a finished file.
     bool WasForced() const { return m_forced; }
+    /// True when the last run was told to finish (Stop, Kill or the pre-conversion rule).
+    bool WasToldToFinish() const { return m_quitSent; }
 
     /// The program file of the last run that found one (empty before).
     QString Program() const { return m_program; }
@@ -90,27 +96,40 @@ public:
 
 signals:
     /// A raw chunk of the encoder's merged output, as read (at most 255 bytes), before its
-    /// progress is taken. Emitted inside RunEncoder, on the user-interface thread.
+    /// progress is taken.
     void outputReceived(const QByteArray &chunk);
+    /// The run is over and no encoder is left; see FailureReason and WasForced.
+    void finished();
 
 private:
-    bool StartProcess(const QString &commandLine, QString &reason);
-    void ReadOutput(int taskIndex, quint32 startTick, TaskArray &tasks, EncoderMessageLog &log);
-    void WaitForEnd();
+    QString StartProcess(const QString &commandLine);
+    void OnReadyRead();
+    void OnOutputEnded();
+    void OnProcessFinished();
+    void OnStartFailed();
+    void OnLadderStep();
+    void Conclude();
 
     std::unique_ptr<QProcess> m_process;
+    QTimer m_ladder;
+    EncoderMessageLog m_log;
+    QMap<QString, QString> m_variables;
     QString m_program;
-    /// The program's two ends of the encoder's channels, as the read loop and SendEncoderQuit
-    /// see them: the output is read until it ends or is closed, the input takes one "q".
+    QString m_failure;
+    TaskArray *m_tasks = nullptr;
+    TaskId m_task = 0;
+    quint32 m_startTick = 0;
+    quint32 m_suspendTick = 0;
+    bool m_running = false;
+    bool m_suspended = false;
+    /// The program's two ends of the encoder's channels: the output is read until it ends or is
+    /// closed, the input takes one "q".
     bool m_outputOpen = false;
     bool m_inputOpen = false;
-    /// Whether the current run was told to finish, and when (TickCount()).
     bool m_quitSent = false;
-    quint32 m_quitTick = 0;
-    /// True while RunEncoder is on the stack: the process must outlive it.
-    bool m_inRun = false;
+    bool m_terminated = false;
+    bool m_killed = false;
     bool m_forced = false;
-    QMap<QString, QString> m_variables;
     int m_quitGraceMs = 5000;
     int m_terminateGraceMs = 3000;
 };

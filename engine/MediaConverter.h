@@ -15,9 +15,8 @@ enum MediaOutputFormat {
 
 /// What engine code needs of the media component's converter (FfmpegConverter implements it;
 /// the widget CVideoEdit forwards to one): format properties, clips and conversions. Everything
-/// is called on the user-interface thread, and its signals come there while the caller handles
-/// events. The batch connects to them directly (OnConversionProgress/OnConversionFinished of
-/// PreConversion.h).
+/// is called on the user-interface thread, and its signals come there from the event loop. Each
+/// job of the batch has a converter of its own and connects to its signals.
 class MediaConverter : public QObject
 {
     Q_OBJECT
@@ -60,12 +59,18 @@ public:
     virtual bool AddVideoClip(const QString &path, double t1, double t2, int n) = 0;
     virtual bool AddAudioClip(const QString &path, double t1, double t2) = 0;
 
-    /// Starts converting the clips into outputPath. false (and nothing started) when there is no
-    /// clip, a source is missing, the format is unknown or the converter cannot be started; true
-    /// when the conversion runs on and will report progress and its end.
+    /// Starts converting the clips into outputPath and returns at once. false (and nothing
+    /// started) when there is no clip, a source is missing, the format is unknown or the
+    /// converter's program is not found; true when the conversion is under way: it reports
+    /// progress and its end (ConversionFinished, also when its program then fails to start).
     virtual bool StartConversion(const QString &outputPath) = 0;
     /// Ends a running conversion at once; no end event follows. Safe when none runs.
     virtual void StopConversion() = 0;
+    /// Suspends (true) or resumes (false) a running conversion's process. While suspended no
+    /// progress is made; StopConversion still works.
+    virtual void SuspendConversion(bool suspend) = 0;
+    /// True while a conversion is under way.
+    virtual bool IsConverting() const = 0;
 
     /// Whether the last conversion (or attempt to start one) ended with a complete output file.
     virtual bool LastConversionSucceeded() const = 0;

@@ -110,3 +110,17 @@ OutputVerdict VerifyOutputFile(const QString &path, const OutputExpectation &exp
     verdict.ok = verdict.reason.isEmpty();
     return verdict;
 }
+
+OutputVerdict VerifyConversionOutput(const QString &source,
+                                     const QString &output,
+                                     double seconds,
+                                     bool stopped)
+{
+    const SourceStreams streams = ProbeSourceStreams(source);
+    OutputExpectation expected;
+    expected.video = !streams.ok || streams.video;
+    expected.audio = streams.ok && streams.audio;
+    expected.seconds = seconds;
+    expected.stopped = stopped;
+    return VerifyOutputFile(output, expected);
+}

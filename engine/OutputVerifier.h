@@ -38,5 +38,13 @@ SourceStreams ProbeSourceStreams(const QString &path);
 /// only has to open and hold some of the picture (or of the sound when no picture is expected).
 OutputVerdict VerifyOutputFile(const QString &path, const OutputExpectation &expected);
 
+/// VerifyOutputFile for the output of a conversion of source: a picture is expected unless the
+/// source is known to have none, sound when the source has it, and a finished (not stopped) run
+/// lasts seconds. Blocks while it reads both files: run it off the user-interface thread.
+OutputVerdict VerifyConversionOutput(const QString &source,
+                                     const QString &output,
+                                     double seconds,
+                                     bool stopped);
+
 /// The tolerance of VerifyOutputFile for an expected length, in seconds.
 double OutputLengthTolerance(double seconds);

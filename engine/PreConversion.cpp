@@ -1,15 +1,11 @@
 #include "PreConversion.h"
 
-#include "BatchState.h"
 #include "MediaConverter.h"
 #include "OutputPath.h"
-#include "PartFile.h"
-#include "PumpMessages.h"
+#include "ProgramDir.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryFile>
 
 #include <cmath>
@@ -27,8 +23,6 @@ constexpr int IntermediateHeight = 240;
 constexpr int IntermediateBitDepth = 24;
 constexpr double AviFrameRate = 25.0;
 constexpr double MpegFrameRate = 23.976;
-// The wait of PreConvert sleeps until an event arrives, at most this long.
-constexpr int WaitSliceMs = 100;
 // Below this many seconds of source the rate is too unsteady to predict the rest from.
 constexpr double SteadyRateSeconds = 20.0;
 
@@ -103,16 +97,11 @@ QString IntermediateFileName(const QString &title, const QString &unique, bool a
     return IntermediateFolder() + FitFileName(safeTitle, suffix);
 }
 
-void PreConvert(
-    int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media, PartFile &intermediate)
+bool SetUpIntermediateConversion(MediaConverter &media, const ConversionTask &task)
 {
-    if (!tasks.isValidIndex(index))
-        return;
     const IntermediateCodecs codecs
         = ChooseIntermediateCodecs(media.VideoCodecList(), media.AudioCodecList());
     const bool avi = codecs.avi();
-
-    const ConversionTask task = tasks.at(index);
     media.ResetClips();
     media.SetOutputWidth(IntermediateWidth);
     media.SetOutputHeight(IntermediateHeight);
@@ -127,106 +116,26 @@ void PreConvert(
     }
     media.AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     media.AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
-
-    // Exclusively created under a random name: two windows pre-converting files of the same
-    // title can never write into one file, and no file of anyone else is ever replaced.
-    QString error;
-    const bool created = intermediate.Create(
-        [&task, avi](int) {
-            const quint64 random = QRandomGenerator::system()->generate64();
-            return IntermediateFileName(task.title, QString::number(random, 36), avi);
-        },
-        &error);
-    tasks.update(index, NoColumn, [&intermediate](ConversionTask &t) {
-        t.intermediatePath = intermediate.Path();
-        t.preconvPhase = 1;
-        t.preconvDone = 0;
-    });
-    if (!created) {
-        tasks.fail(index, error);
-        return;
-    }
-    startTick = TickCount();
-
-    if (!media.StartConversion(intermediate.Path())) {
-        intermediate.Remove();
-        // A Stop while the converter was starting is no failure of the task.
-        if (!g_stopRequested)
-            tasks.fail(index, media.LastConversionError());
-        return;
-    }
-
-    // The media component's events arrive while events are dispatched here; the wait sleeps
-    // until the next one instead of spinning, leaving the processor to the converter.
-    for (;;) {
-        if (g_stopRequested)
-            return;
-        if (tasks.at(index).preconvDone == 1)
-            return;
-        PumpMessagesWaiting(WaitSliceMs);
-    }
+    return avi;
 }
 
-void OnConversionProgress(int index,
-                          double position,
-                          double total,
-                          quint32 startTick,
-                          TaskArray &tasks,
-                          MediaConverter &media)
+void ApplyPreconversionProgress(ConversionTask &task,
+                                double position,
+                                double total,
+                                quint32 elapsedMs)
 {
-    if (!tasks.isValidIndex(index))
-        return;
     position = Finite(position);
     total = Finite(total);
-
-    if (tasks.at(index).outputWmv == 1) {
-        tasks.update(index, ProgressColumn, [&](ConversionTask &task) {
-            task.wmvPercent
-                = total > 0.0 ? int(std::clamp(100.0 / total * position + 0.5, 0.0, 100.0)) : 0;
-        });
-        return;
-    }
-
-    const quint32 elapsedMs = TickCount() - startTick;
     const double rate = elapsedMs > 0 ? position * 1000.0 / double(elapsedMs) : 0.0;
-    tasks.update(index, ProgressColumn, [&](ConversionTask &task) {
-        task.preconvPosition = position;
-        task.preconvPercent = total > 0.0 ? std::clamp(100.0 / total * position, 0.0, 100.0) : 0.0;
-        const double left = std::max(0.0, total - position);
-        task.preconvRemaining = rate > 0.0 && position > SteadyRateSeconds ? left / rate : left;
-    });
-    PumpMessages();
-
-    if (g_stopRequested) {
-        media.StopConversion();
-        QFile::remove(tasks.at(index).intermediatePath);
-    }
+    task.preconvPosition = position;
+    task.preconvPercent = total > 0.0 ? std::clamp(100.0 / total * position, 0.0, 100.0) : 0.0;
+    const double left = std::max(0.0, total - position);
+    task.preconvRemaining = rate > 0.0 && position > SteadyRateSeconds ? left / rate : left;
 }
 
-void OnConversionFinished(int index, TaskArray &tasks, MediaConverter &media, int &wmvConverting)
+int WmvPercent(double position, double total)
 {
-    media.StopConversion();
-    if (!tasks.isValidIndex(index))
-        return;
-    const bool succeeded = media.LastConversionSucceeded();
-
-    if (tasks.at(index).outputWmv == 1) {
-        wmvConverting = 0;
-        if (!succeeded)
-            tasks.fail(index, media.LastConversionError());
-        return;
-    }
-
-    QString intermediate;
-    tasks.update(index, ProgressColumn, [&intermediate](ConversionTask &task) {
-        task.preconvPhase = 2;
-        task.preconvDone = 1;
-        intermediate = task.intermediatePath;
-    });
-    if (!succeeded) {
-        // A half-written intermediate would be encoded as if it were the whole source.
-        tasks.fail(index, media.LastConversionError());
-        if (!intermediate.isEmpty())
-            QFile::remove(intermediate);
-    }
+    position = Finite(position);
+    total = Finite(total);
+    return total > 0.0 ? int(std::clamp(100.0 / total * position + 0.5, 0.0, 100.0)) : 0;
 }

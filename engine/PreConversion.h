@@ -1,12 +1,11 @@
 #pragma once
 
+#include "ConversionTask.h"
 #include "MediaItemList.h"
-#include "TaskArray.h"
 
 #include <QString>
 
 class MediaConverter;
-class PartFile;
 
 /// Indexes chosen for the AVI intermediate: -1 when no suitable codec is listed.
 struct IntermediateCodecs
@@ -41,29 +40,20 @@ QString IntermediateFolder();
 /// boundary so that the name fits the file system's limit in bytes.
 QString IntermediateFileName(const QString &title, const QString &unique, bool avi);
 
-/// Pre-converts task index through media into an intermediate AVI or MPEG file and waits,
-/// handling events, until the media component reports the end for that task (preconvDone 1) or
-/// g_stopRequested is set. startTick is set to the tick (TickCount) the conversion starts at;
-/// OnConversionProgress measures the rate from it. The intermediate is created in intermediate,
-/// exclusively, under a name with a random part that no other run (of this or another window)
-/// can share; the caller owns it and deletes it when the task ends, however it ends. A file
-/// that cannot be created or a refused start leaves preconvPhase 1 and marks the task failed
-/// with the reason.
-void PreConvert(
-    int index, quint32 &startTick, TaskArray &tasks, MediaConverter &media, PartFile &intermediate);
+/// Sets media up to write task's trimmed part into an AVI intermediate (when a video and an
+/// audio codec of its lists suit) or an MPEG one: frame size, depth, rate, format, codecs, and
+/// the task's clips. Returns true for AVI.
+bool SetUpIntermediateConversion(MediaConverter &media, const ConversionTask &task);
 
-/// Handler of the media component's ConversionProgress event (position and total in seconds)
-/// for task index, the task being converted: pre-conversion progress (rate measured from
-/// startTick, and the stop clean-up), or WMV percent.
-void OnConversionProgress(int index,
-                          double position,
-                          double total,
-                          quint32 startTick,
-                          TaskArray &tasks,
-                          MediaConverter &media);
+/// Takes a pre-conversion's progress report into task: position and total (seconds) of the
+/// source converted so far and in all, elapsedMs the milliseconds the pre-conversion has run
+/// (pauses not counted). The remaining time is measured from the rate once more than 20 seconds
+/// are done, the plain time left before that. Values that are no numbers count as 0.
+void ApplyPreconversionProgress(ConversionTask &task,
+                                double position,
+                                double total,
+                                quint32 elapsedMs);
 
-/// Handler of the media component's ConversionFinished event for task index, the task being
-/// converted: ends the pre-conversion wait (preconvDone 1) or the WMV wait (sets the caller's
-/// wmvConverting, the batch's flag, to 0). A conversion that failed marks the task failed with
-/// the reason, and a half-written intermediate file is deleted.
-void OnConversionFinished(int index, TaskArray &tasks, MediaConverter &media, int &wmvConverting);
+/// The WMV conversion's percent for a progress report: 0 when total is 0, else position of
+/// total rounded half up, within 0..100.
+int WmvPercent(double position, double total);

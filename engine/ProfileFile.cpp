@@ -1,7 +1,7 @@
 #include "ProfileFile.h"
 
-#include "BatchState.h"
 #include "CIniFile.h"
+#include "ProgramDir.h"
 
 #include <QDir>
 

@@ -8,6 +8,7 @@ namespace {
 const QString kFinished = QStringLiteral("    Finished");
 const QString kFailed = QStringLiteral("    Failed");
 const QString kStopped = QStringLiteral("    Stopped");
+const QString kPaused = QStringLiteral("    Paused");
 const COLORREF kBarColor = Rgb(154, 30, 28);
 
 /// The path's file name: what follows its last directory separator.
@@ -49,52 +50,26 @@ QString EncodeText(double percent, int sizeKB, int remaining)
            + FormatHms(remaining);
 }
 
-void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTick, quint32 now)
+/// The progress of a task that is waiting or being converted.
+void FillRunningProgress(TaskCell &cell,
+                         const ConversionTask &task,
+                         quint32 wmvStartTick,
+                         quint32 now)
 {
-    if (task.failed) {
-        // A failed run has no meaningful position. Its reason follows on the same line (its first
-        // line; the list cuts it where the cell ends) and shows whole in the tooltip.
-        const QString reason = task.failureReason.section(QLatin1Char('\n'), 0, 0).trimmed();
-        cell.text = reason.isEmpty() ? kFailed : kFailed + QStringLiteral(": ") + reason;
-        cell.toolTip = task.failureReason;
-        return;
-    }
-    if (task.stopped) {
-        cell.text = kStopped;
-        cell.toolTip = task.keptSeconds > 0.0
-                           ? QStringLiteral("Stopped: the first %1 were kept in %2.")
-                                 .arg(FormatHms(TruncateToInt(task.keptSeconds)),
-                                      FileNameOf(task.outputFile))
-                           : QStringLiteral("Stopped: nothing was kept.");
-        return;
-    }
-
     if (task.outputWmv != 0) {
         if (task.wmvPercent <= 0)
             return;
         cell.progressMax = 100;
         cell.barColor = kBarColor;
         cell.progressPos = task.wmvPercent;
-        if (task.wmvPercent == 100) {
-            cell.text = kFinished;
-        } else {
-            // Unsigned difference: right across a wrap of the tick count.
-            const quint32 usedSeconds = (now - wmvStartTick) / 1000u;
-            cell.text = QString::asprintf(
-                "    %d %%   Used Time:%u S", task.wmvPercent, unsigned(usedSeconds));
-        }
+        // Unsigned difference: right across a wrap of the tick count.
+        const quint32 usedSeconds = (now - wmvStartTick) / 1000u;
+        cell.text = QString::asprintf(
+            "    %d %%   Used Time:%u S", task.wmvPercent, unsigned(usedSeconds));
         return;
     }
 
     const double length = task.trimEnd - task.trimStart;
-    if (task.finished == 1) {
-        cell.text = kFinished;
-        cell.progressMax = 100;
-        cell.progressPos = 100;
-        cell.barColor = kBarColor;
-        return;
-    }
-
     if (task.needsPreconversion == 0) {
         if (!(task.encodedTime > 0.0) || task.sizeKB <= 0)
             return; // the encoder has not reported yet
@@ -134,6 +109,43 @@ void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTi
     }
     default:
         return;
+    }
+}
+
+void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTick, quint32 now)
+{
+    if (task.state == TaskState::Failed) {
+        // A failed run has no meaningful position. Its reason follows on the same line (its first
+        // line; the list cuts it where the cell ends) and shows whole in the tooltip.
+        const QString reason = task.failureReason.section(QLatin1Char('\n'), 0, 0).trimmed();
+        cell.text = reason.isEmpty() ? kFailed : kFailed + QStringLiteral(": ") + reason;
+        cell.toolTip = task.failureReason;
+        return;
+    }
+    if (task.state == TaskState::Stopped) {
+        cell.text = kStopped;
+        cell.toolTip = task.keptSeconds > 0.0
+                           ? QStringLiteral("Stopped: the first %1 were kept in %2.")
+                                 .arg(FormatHms(TruncateToInt(task.keptSeconds)),
+                                      FileNameOf(task.outputFile))
+                           : QStringLiteral("Stopped: nothing was kept.");
+        return;
+    }
+    if (task.state == TaskState::Finished) {
+        cell.text = kFinished;
+        cell.progressMax = 100;
+        cell.progressPos = 100;
+        cell.barColor = kBarColor;
+        return;
+    }
+    FillRunningProgress(cell, task, wmvStartTick, now);
+    if (task.state == TaskState::Paused) {
+        // The bar stays where the job was suspended; the words say why it does not move.
+        cell.text = kPaused;
+        if (cell.progressMax <= 0) {
+            cell.progressMax = 100;
+            cell.barColor = kBarColor;
+        }
     }
 }
 

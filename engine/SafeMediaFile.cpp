@@ -3,6 +3,7 @@
 #include "SafeMediaInput.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -50,7 +51,9 @@ SafeMediaFile::SafeMediaFile(const QString &path, int deadlineMs)
 
     // A FIFO or a device would block the open itself, before any deadline can help.
     if (!IsRegularFile(path)) {
-        m_error = QStringLiteral("The file could not be read: it is not a regular file.");
+        m_error = QFileInfo::exists(path)
+                      ? QStringLiteral("The file could not be read: it is not a regular file.")
+                      : QStringLiteral("The file could not be read: it does not exist.");
         return;
     }
     AVFormatContext *context = avformat_alloc_context();

@@ -3,6 +3,7 @@
 int TaskArray::append(const ConversionTask &task)
 {
     m_tasks.append(task);
+    m_tasks.last().id = ++m_lastId;
     return count() - 1;
 }
 
@@ -13,25 +14,42 @@ ConversionTask TaskArray::at(int index) const
 
 void TaskArray::store(int index, const ConversionTask &task)
 {
-    if (isValidIndex(index))
-        m_tasks[index] = task;
+    if (!isValidIndex(index))
+        return;
+    const TaskId id = m_tasks.at(index).id;
+    m_tasks[index] = task;
+    m_tasks[index].id = id;
+}
+
+int TaskArray::indexOf(TaskId id) const
+{
+    if (id == 0)
+        return -1;
+    // Lists hold tens or hundreds of tasks: a scan costs less than keeping an index up to date
+    // through every insertion and removal.
+    for (int i = 0; i < count(); ++i) {
+        if (m_tasks.at(i).id == id)
+            return i;
+    }
+    return -1;
 }
 
 bool TaskArray::update(int index, int column, const std::function<void(ConversionTask &)> &edit)
 {
     if (!isValidIndex(index))
         return false;
+    const TaskId id = m_tasks.at(index).id;
     edit(m_tasks[index]);
+    m_tasks[index].id = id;
     if (column != NoColumn)
         invalidateCells(index, index, column);
     return true;
 }
 
-void TaskArray::fail(int index, const QString &reason)
+void TaskArray::fail(TaskId id, const QString &reason)
 {
-    update(index, ProgressColumn, [&reason](ConversionTask &task) {
-        task.failed = 1;
-        task.finished = 0;
+    updateTask(id, ProgressColumn, [&reason](ConversionTask &task) {
+        task.state = TaskState::Failed;
         if (task.failureReason.isEmpty())
             task.failureReason
                 = reason.isEmpty() ? QStringLiteral("The conversion failed.") : reason;
@@ -56,22 +74,14 @@ void TaskArray::invalidateCells(int first, int last, int column) const
         m_invalidator(first, last, column);
 }
 
-void ResetTaskProgress(TaskArray &tasks)
+void ResetTaskProgress(ConversionTask &task)
 {
-    for (int i = 0; i < tasks.count(); ++i) {
-        ConversionTask task = tasks.at(i);
-        task.finished = 0;
-        task.sizeKB = 0;
-        task.speed = 0.0;
-        task.encodedTime = 0.0;
-        task.wmvPercent = 0;
-        task.failed = 0;
-        task.failureReason.clear();
-        task.stopped = 0;
-        task.keptSeconds = 0.0;
-        task.outputFile.clear();
-        tasks.store(i, task);
-        tasks.invalidateCells(i, i, ProgressColumn);
-        tasks.invalidateCells(i, i, OutputColumn);
-    }
+    task.state = TaskState::Waiting;
+    task.sizeKB = 0;
+    task.speed = 0.0;
+    task.encodedTime = 0.0;
+    task.wmvPercent = 0;
+    task.failureReason.clear();
+    task.keptSeconds = 0.0;
+    task.outputFile.clear();
 }

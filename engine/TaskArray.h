@@ -17,8 +17,10 @@ enum TaskColumn {
 };
 
 /// The conversion list in display order: row i of the task list shows task i. Tasks go in and
-/// out by value. The array also carries the way to ask the list for a repaint, so that engine
-/// code can report progress without knowing about widgets.
+/// out by value. Each task gets a stable id when it joins (TaskId): the window addresses tasks by
+/// row, the engine by id, since rows move when others are added or removed while a batch runs.
+/// The array also carries the way to ask the list for a repaint, so that engine code can report
+/// progress without knowing about widgets.
 class TaskArray
 {
 public:
@@ -28,20 +30,30 @@ public:
     int count() const { return int(m_tasks.size()); }
     bool isValidIndex(int index) const { return index >= 0 && index < count(); }
 
-    /// Appends a task; returns its index (count() - 1).
+    /// Appends a task and gives it a new id (the one it carries is replaced); returns its index
+    /// (count() - 1).
     int append(const ConversionTask &task);
-    /// A copy of the task at index; a default task for an index out of range.
+    /// A copy of the task at index; a default task (id 0) for an index out of range.
     ConversionTask at(int index) const;
-    /// Stores a whole task at index; ignored for an index out of range.
+    /// Stores a whole task at index, keeping the id of the task there; ignored out of range.
     void store(int index, const ConversionTask &task);
+    /// The row of the task with that id; -1 when no task has it (any more).
+    int indexOf(TaskId id) const;
+    /// A copy of the task with that id; a default task (id 0) when there is none.
+    ConversionTask find(TaskId id) const { return at(indexOf(id)); }
     /// Copies the task at index, lets edit change the copy, stores it back and asks the list to
     /// repaint column of that row (NoColumn: no repaint). Returns false, calling nothing, for an
     /// index out of range.
     bool update(int index, int column, const std::function<void(ConversionTask &)> &edit);
-    /// Marks the task at index failed (failed 1, finished 0) and repaints its progress cell. The
-    /// first reason stays: a later one is dropped while the task has one. An empty reason gives
-    /// "The conversion failed." when the task has none yet. Ignored out of range.
-    void fail(int index, const QString &reason);
+    /// update for the task with that id; false, calling nothing, when there is none.
+    bool updateTask(TaskId id, int column, const std::function<void(ConversionTask &)> &edit)
+    {
+        return update(indexOf(id), column, edit);
+    }
+    /// Marks the task with that id failed and repaints its progress cell. The first reason stays:
+    /// a later one is dropped while the task has one. An empty reason gives "The conversion
+    /// failed." when the task has none yet. Ignored when there is no such task.
+    void fail(TaskId id, const QString &reason);
     /// Removes the task at index (the tasks after it move up); ignored out of range.
     void removeAt(int index);
     void clear();
@@ -53,10 +65,10 @@ public:
 private:
     QList<ConversionTask> m_tasks;
     CellInvalidator m_invalidator;
+    TaskId m_lastId = 0;
 };
 
-/// Takes every task back to "waiting" at the start of a batch: clears finished, sizeKB, speed,
-/// encodedTime, wmvPercent, failed, failureReason, stopped, keptSeconds and outputFile, stores
-/// each task back and asks for its progress and output cells to be repainted. Trim range,
-/// settings and pre-conversion fields stay.
-void ResetTaskProgress(TaskArray &tasks);
+/// Takes a task back to Waiting before it is converted (again): clears sizeKB, speed,
+/// encodedTime, wmvPercent, failureReason, keptSeconds and outputFile. Trim range, settings and
+/// pre-conversion fields stay.
+void ResetTaskProgress(ConversionTask &task);

@@ -14,7 +14,7 @@ TaskLogStore::TaskLogStore(const QString &folder, qsizetype limitBytes, int keep
 
 TaskLogStore::~TaskLogStore()
 {
-    FinishRun();
+    FinishAll();
 }
 
 QString TaskLogStore::DefaultFolder()
@@ -30,20 +30,18 @@ QString TaskLogStore::DefaultFolder()
 #endif
 }
 
-void TaskLogStore::StartBatch()
+void TaskLogStore::StartRun(TaskId id, const QString &sourcePath)
 {
-    FinishRun();
-    m_runs.clear();
+    FinishRun(id);
+    m_runs.insert(id, Run{sourcePath, {}, {}, true});
 }
 
-void TaskLogStore::Append(int index, const QString &sourcePath, const QByteArray &text)
+void TaskLogStore::Append(TaskId id, const QByteArray &text)
 {
-    if (index != m_open || m_runs.value(index).source != sourcePath) {
-        FinishRun();
-        m_runs.insert(index, Run{sourcePath, {}, {}});
-        m_open = index;
-    }
-    QByteArray &kept = m_runs[index].text;
+    const auto it = m_runs.find(id);
+    if (it == m_runs.end() || !it->open)
+        return;
+    QByteArray &kept = it->text;
     kept += text;
     if (kept.size() > m_limit) {
         // Only the end is kept, from the first whole line inside the limit.
@@ -55,14 +53,27 @@ void TaskLogStore::Append(int index, const QString &sourcePath, const QByteArray
     }
 }
 
-void TaskLogStore::FinishRun()
+void TaskLogStore::FinishRun(TaskId id)
 {
-    if (m_open < 0)
+    const auto it = m_runs.find(id);
+    if (it == m_runs.end() || !it->open)
         return;
-    Run &run = m_runs[m_open];
-    m_open = -1;
-    run.file = WriteRun(run);
+    it->open = false;
+    it->file = WriteRun(*it);
     Prune();
+}
+
+void TaskLogStore::FinishAll()
+{
+    const QList<TaskId> ids = m_runs.keys();
+    for (TaskId id : ids)
+        FinishRun(id);
+}
+
+void TaskLogStore::Forget(TaskId id)
+{
+    FinishRun(id);
+    m_runs.remove(id);
 }
 
 QString TaskLogStore::WriteRun(const Run &run)
@@ -94,27 +105,12 @@ void TaskLogStore::Prune()
         QFile::remove(files.at(i).filePath());
 }
 
-const TaskLogStore::Run *TaskLogStore::RunFor(int index, const QString &sourcePath) const
+QByteArray TaskLogStore::Text(TaskId id) const
 {
-    const auto it = m_runs.constFind(index);
-    if (it == m_runs.constEnd() || it->source != sourcePath)
-        return nullptr;
-    return &*it;
+    return m_runs.value(id).text;
 }
 
-QByteArray TaskLogStore::Text(int index, const QString &sourcePath) const
+QString TaskLogStore::FilePath(TaskId id) const
 {
-    const Run *run = RunFor(index, sourcePath);
-    return run ? run->text : QByteArray();
-}
-
-QString TaskLogStore::FilePath(int index, const QString &sourcePath) const
-{
-    const Run *run = RunFor(index, sourcePath);
-    return run ? run->file : QString();
-}
-
-bool TaskLogStore::HasLog(int index, const QString &sourcePath) const
-{
-    return RunFor(index, sourcePath) != nullptr;
+    return m_runs.value(id).file;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConversionTask.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -8,11 +10,9 @@
 /// it, kept in memory (the last LimitBytes of it) and written to one file per run in a folder
 /// (normally DefaultFolder()), of which the newest KeepRuns files are kept.
 ///
-/// Output arrives in chunks for one task at a time (Append). A chunk for another task than the
-/// last one ends the last one's run; so does FinishRun. StartBatch forgets the previous batch's
-/// runs (their files stay), since each task runs afresh. Tasks are addressed by their index in
-/// the list together with their source path: a task that is not the one the run was made for
-/// (the list changed since) has no log.
+/// Tasks are addressed by id. Several runs may be open at once (jobs run side by side); output
+/// arrives in chunks for each (Append). A task's new run replaces its earlier one in memory (the
+/// earlier file stays).
 class TaskLogStore
 {
 public:
@@ -30,20 +30,25 @@ public:
     /// application's local data folder's "logs".
     static QString DefaultFolder();
 
-    /// A new batch begins: ends any open run and forgets the runs kept in memory.
-    void StartBatch();
-    /// Adds output of task `index`, made from `sourcePath`.
-    void Append(int index, const QString &sourcePath, const QByteArray &text);
-    /// Ends the open run, if any: its file is written and old files beyond KeepRuns are removed.
-    void FinishRun();
+    /// A run of task id, converting sourcePath, begins.
+    void StartRun(TaskId id, const QString &sourcePath);
+    /// Adds output to the open run of task id; nothing when it has none open.
+    void Append(TaskId id, const QByteArray &text);
+    /// Ends the run of task id, if open: its file is written and old files beyond KeepRuns are
+    /// removed.
+    void FinishRun(TaskId id);
+    /// Ends every open run.
+    void FinishAll();
+    /// Forgets the task's run (the task has gone); its file stays.
+    void Forget(TaskId id);
 
-    /// The last run's output of task index (at most LimitBytes, cut at a line start); empty when
-    /// that task has no run or the task at that index is now another source.
-    QByteArray Text(int index, const QString &sourcePath) const;
+    /// The last run's output of task id (at most LimitBytes, cut at a line start); empty when
+    /// it has none.
+    QByteArray Text(TaskId id) const;
     /// The file of that run; empty while the run is open or when there is none.
-    QString FilePath(int index, const QString &sourcePath) const;
+    QString FilePath(TaskId id) const;
     /// True when the task has a log (open or finished).
-    bool HasLog(int index, const QString &sourcePath) const;
+    bool HasLog(TaskId id) const { return m_runs.contains(id); }
 
     QString Folder() const { return m_folder; }
 
@@ -53,16 +58,15 @@ private:
         QString source;
         QByteArray text;
         QString file;
+        bool open = false;
     };
 
-    const Run *RunFor(int index, const QString &sourcePath) const;
     QString WriteRun(const Run &run);
     void Prune();
 
     QString m_folder;
     qsizetype m_limit;
     int m_keep;
-    QHash<int, Run> m_runs;
-    int m_open = -1;
+    QHash<TaskId, Run> m_runs;
     int m_sequence = 0;
 };

@@ -19,6 +19,10 @@ enum ResourceId : int {
     IDI_STOP = 146,               ///< 77 x 76, Stop, normal look
     IDI_START_HOT = 147,          ///< 77 x 76, Start, pointer over it
     IDI_START = 148,              ///< 77 x 76, Start, normal look
+    IDI_PAUSE_HOT = 149,          ///< 50 x 50, Pause, pointer over it
+    IDI_PAUSE = 150,              ///< 50 x 50, Pause, normal look
+    IDI_RESUME_HOT = 151,         ///< 50 x 50, Resume (while paused), pointer over it
+    IDI_RESUME = 152,             ///< 50 x 50, Resume, normal look
     IDB_BACKGROUND = 185,         ///< 464 x 282, opaque; stretched over the main window
     IDB_PREVIEW_AREA = 191,       ///< 264 x 196; faded in where the preview will play
     IDB_PREVIEW_STOP_HOT = 192,   ///< 18 x 18 on RGB(0, 255, 0)

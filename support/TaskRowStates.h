@@ -16,7 +16,7 @@ struct TaskRowState
     ConversionTask task;
 };
 
-/// Waiting, pre-converting, encoding the intermediate, encoding, finished, failed, WMV
+/// Waiting, pre-converting, encoding the intermediate, encoding, paused, finished, failed, WMV
 /// converting and WMV finished, in that order.
 inline QList<TaskRowState> EveryTaskRowState()
 {
@@ -43,11 +43,15 @@ inline QList<TaskRowState> EveryTaskRowState()
     encoding.speed = 2.4;
     encoding.sizeKB = 3900;
     rows.append({QStringLiteral("encoding"), encoding});
+    ConversionTask paused = encoding;
+    paused.sourcePath = QStringLiteral("/videos/paused.mp4");
+    paused.state = TaskState::Paused;
+    rows.append({QStringLiteral("paused"), paused});
     ConversionTask finished = task("/videos/finished.mov");
-    finished.finished = 1;
+    finished.state = TaskState::Finished;
     rows.append({QStringLiteral("finished"), finished});
     ConversionTask failed = task("/videos/broken.avi");
-    failed.failed = 1;
+    failed.state = TaskState::Failed;
     failed.failureReason = QStringLiteral("The encoder stopped with exit code 1");
     rows.append({QStringLiteral("failed"), failed});
     ConversionTask wmv = task("/videos/holiday.wmv");
@@ -56,6 +60,7 @@ inline QList<TaskRowState> EveryTaskRowState()
     rows.append({QStringLiteral("WMV converting"), wmv});
     ConversionTask wmvDone = wmv;
     wmvDone.wmvPercent = 100;
+    wmvDone.state = TaskState::Finished;
     rows.append({QStringLiteral("WMV finished"), wmvDone});
     return rows;
 }

@@ -14,6 +14,7 @@ namespace {
 const QString kDestinationKey = QStringLiteral("destination/Default");
 const QString kVersionKey = QStringLiteral("Version/Default");
 const QString kLastSourceFolderKey = QStringLiteral("lastSourceFolder/Default");
+const QString kSimultaneousKey = QStringLiteral("batch/Simultaneous");
 
 // The native format is the registry on Windows and an INI file ("Tavrel.conf") elsewhere.
 QSettings userSettings()
@@ -69,6 +70,20 @@ void WriteLastSourceFolder(const QString &sourcePath)
         return;
     QSettings settings = userSettings();
     settings.setValue(kLastSourceFolderKey, folder);
+    settings.sync();
+}
+
+int ReadSimultaneous()
+{
+    bool ok = false;
+    const int stored = userSettings().value(kSimultaneousKey).toInt(&ok);
+    return ok && stored >= 1 ? stored : 1;
+}
+
+void WriteSimultaneous(int count)
+{
+    QSettings settings = userSettings();
+    settings.setValue(kSimultaneousKey, std::max(1, count));
     settings.sync();
 }
 

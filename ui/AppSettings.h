@@ -30,6 +30,12 @@ QString AddDialogFolder();
 /// Remembers the folder of sourcePath for the next Add dialog.
 void WriteLastSourceFolder(const QString &sourcePath);
 
+/// How many videos the batch converts at once: group "batch", key "Simultaneous"; 1 (one after
+/// another) when none or no number of at least 1 is stored. Not limited to the cores here.
+int ReadSimultaneous();
+/// Stores count (at least 1) as the number of videos converted at once.
+void WriteSimultaneous(int count);
+
 /// The stored "Version" value, or an empty string when none is stored.
 QString ReadStoredVersion();
 

@@ -3,7 +3,6 @@
 #include <QObject>
 
 class ConversionBatch;
-class TaskArray;
 class QWidget;
 
 /// Announces the end of a batch on the desktop (DesktopNotifier) when the window is not the
@@ -15,12 +14,11 @@ class BatchNotifier : public QObject
     Q_DISABLE_COPY(BatchNotifier)
 
 public:
-    /// A child of page; tasks is the batch's task list.
-    BatchNotifier(ConversionBatch *batch, const TaskArray &tasks, QWidget *page);
+    /// A child of page.
+    BatchNotifier(ConversionBatch *batch, QWidget *page);
 
 private:
-    void OnBusyChanged(bool busy);
+    void OnFinished(int converted, int failed, bool stopped);
 
-    const TaskArray &m_tasks;
     QWidget *m_page;
 };

@@ -44,8 +44,8 @@ void BatchPresenter::OnPowerOffRequested(const QString &finishedText)
         ShellActions::Message(m_page, finishedText, QStringLiteral("Information"));
 }
 
-void BatchPresenter::OnProgressChanged(int number, int count, int percent)
+void BatchPresenter::OnProgressChanged(const BatchProgress &progress)
 {
     if (g_mainFrame && !m_caption.isEmpty())
-        g_mainFrame->setWindowTitle(BatchProgressCaption(m_caption, number, count, percent));
+        g_mainFrame->setWindowTitle(BatchProgressCaption(m_caption, progress));
 }

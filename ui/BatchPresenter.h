@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+struct BatchProgress;
+
 class ConversionBatch;
 class QWidget;
 
@@ -24,7 +26,7 @@ private:
     void OnBusyChanged(bool busy);
     void OnMessage(const QString &text, const QString &caption);
     void OnPowerOffRequested(const QString &finishedText);
-    void OnProgressChanged(int number, int count, int percent);
+    void OnProgressChanged(const BatchProgress &progress);
     bool WindowShown() const;
 
     QWidget *m_page;

@@ -1,7 +1,8 @@
 #include "CMainFrameDlg.h"
 
-#include "BatchState.h"
 #include "CTavrelDlg.h"
+#include "ConversionBatch.h"
+#include "ProgramDir.h"
 #include "ResourceImages.h"
 #include "ShellActions.h"
 #include "SkinDriver.h"
@@ -30,8 +31,6 @@ CMainFrameDlg::CMainFrameDlg(QWidget *parent)
 
 CMainFrameDlg::~CMainFrameDlg()
 {
-    if (m_page && m_page->IsBusy())
-        m_page->OnStop();
     if (g_mainFrame == this)
         g_mainFrame = nullptr;
 }
@@ -52,6 +51,10 @@ void CMainFrameDlg::OnInitDialog()
 
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &CMainFrameDlg::OnHelp);
+    connect(&m_page->Batch(), &ConversionBatch::busyChanged, this, [this](bool busy) {
+        if (!busy && m_closeWhenIdle)
+            close();
+    });
 }
 
 void CMainFrameDlg::OnHelp()
@@ -63,19 +66,25 @@ void CMainFrameDlg::OnHelp()
 
 void CMainFrameDlg::closeEvent(QCloseEvent *event)
 {
-    // A running batch is stopped first; the window then closes and ends the modal loop. When the
-    // person closed the window (the close came from the window system), they are asked first;
-    // a session logout, a signal or the program itself closes without asking.
+    // A running batch is stopped first, and the window closes (ending the modal loop) once its
+    // last job has ended, so that every kept file is checked and placed. When the person closed
+    // the window (the close came from the window system), they are asked first; a session
+    // logout, a signal or the program itself closes without asking.
     if (m_page && m_page->IsBusy()) {
-        // "Keep converting" keeps the window, unless the program closed it while it asked (a
-        // signal arrived meanwhile).
-        if (event->spontaneous() && !qApp->isSavingSession()
-            && !ShellActions::ConfirmStopAndClose(this) && isVisible()) {
+        // Asked once; "Keep converting" keeps the window, unless the program closed it while it
+        // asked (a signal arrived meanwhile and made it close once idle).
+        if (!m_closeWhenIdle && event->spontaneous() && !qApp->isSavingSession()
+            && !ShellActions::ConfirmStopAndClose(this) && isVisible() && !m_closeWhenIdle) {
             event->ignore();
             return;
         }
-        if (m_page && m_page->IsBusy())
+        m_closeWhenIdle = true;
+        if (m_page->IsBusy())
             m_page->OnStop();
+        if (m_page->IsBusy()) {
+            event->ignore();
+            return;
+        }
     }
     QDialog::closeEvent(event);
 }

@@ -20,7 +20,7 @@ public:
 
     /// Creates the window and its main page; sets g_mainFrame to this window.
     explicit CMainFrameDlg(QWidget *parent = nullptr);
-    /// Stops a batch that still runs, then destroys the page with its tasks.
+    /// Destroys the page with its tasks (a batch still running is ended at once).
     ~CMainFrameDlg() override;
 
     /// The main page (owned by this window).
@@ -39,6 +39,8 @@ private:
 
     CTavrelDlg *m_page = nullptr;
     QIcon m_icon;
+    /// A close was asked for while the batch ran: the window closes once it has ended.
+    bool m_closeWhenIdle = false;
 };
 
 /// The top-level window while it exists, else nullptr. The page writes the caption through it.

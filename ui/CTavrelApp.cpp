@@ -1,9 +1,9 @@
 #include "CTavrelApp.h"
 
-#include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
 #include "ConversionBatch.h"
+#include "ProgramDir.h"
 #include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
@@ -60,9 +60,7 @@ bool CTavrelApp::InitInstance()
     }
     if (m_terminated)
         m_exitCode = 0;
-    // A batch stopped by closing the window has waited for its encoder already; this is the
-    // last guard that no encoder outlives the window.
-    frame->page()->Batch().ShutDownEncoder();
+    // The window closed once its batch had ended; destroying it ends anything left at once.
     frame.reset();
     return false;
 }
@@ -79,7 +77,7 @@ void CTavrelApp::OnTerminationRequested()
     if (g_mainFrame && g_mainFrame->page() && g_mainFrame->page()->IsBusy())
         g_mainFrame->page()->OnStop();
     // Message boxes and the power-off countdown first, the main window last: each close ends
-    // its modal loop, and the batch (if any) unwinds below them.
+    // its modal loop. The main window closes once the stopped batch has ended.
     const QWidgetList windows = topLevelWidgets();
     for (QWidget *window : windows) {
         if (window != g_mainFrame && window->isVisible())

@@ -25,7 +25,7 @@ public:
 
     /// Start-up: PrepareProcess, then the top-level window runs modally (with the start-up files
     /// added as tasks) until it is closed (or the self-check runs) and is destroyed with its page
-    /// and tasks, after its batch has made sure no encoder is left (ShutDownEncoder). Returns
+    /// and tasks; a window with a batch running closes only once the batch has ended. Returns
     /// false: the application then ends.
     bool InitInstance();
     /// Ends the skin; returns the process's exit code: 0, or 1 after a failed self-check.

@@ -1,9 +1,9 @@
 #include "CTavrelDlg.h"
 
 #include "AppSettings.h"
+#include "BatchControls.h"
 #include "BatchNotifier.h"
 #include "BatchPresenter.h"
-#include "BatchState.h"
 #include "CFadePicture.h"
 #include "CImageButton.h"
 #include "CMainFrameDlg.h"
@@ -15,12 +15,14 @@
 #include "FfmpegConverter.h"
 #include "OutputTypeRules.h"
 #include "ProfileFile.h"
+#include "ProgramDir.h"
 #include "ProgressText.h"
 #include "ResourceImages.h"
 #include "SettingTables.h"
 #include "ShellActions.h"
 #include "SkinDriver.h"
 #include "TaskRowActions.h"
+#include "TickCount.h"
 #include "WindowAccessibility.h"
 
 #include <QApplication>
@@ -36,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -80,10 +83,8 @@ CTavrelDlg::CTavrelDlg(QWidget *parent)
 
 CTavrelDlg::~CTavrelDlg()
 {
-    if (m_batch->IsBusy())
-        OnStop();
-    // Start may still be on the stack below this destructor: the batch lets go of the tasks and
-    // the media component, unwinds on its own and deletes itself.
+    // The window closes only once its batch has ended; a page destroyed otherwise ends every
+    // job at once, before the tasks go.
     m_batch->Abandon();
     qApp->removeEventFilter(this);
     // Children go after this body; nothing may reach the list through the array meanwhile.
@@ -181,6 +182,8 @@ void CTavrelDlg::BindControls()
     m_helpButton = ControlAs<QPushButton>(IDC_HELP_BUTTON);
     m_startButton = ControlAs<CImageButton>(IDC_START);
     m_stopButton = ControlAs<CImageButton>(IDC_STOP);
+    m_pauseButton = ControlAs<CImageButton>(IDC_PAUSE);
+    m_simultaneousCombo = ControlAs<QComboBox>(IDC_SIMULTANEOUS);
 
     m_titleEdit->setMaxLength(kMaxTitleLength);
     // While a thumb is dragged its time shows beside it, as the list's time columns show it.
@@ -188,7 +191,16 @@ void CTavrelDlg::BindControls()
     m_tasks.setCellInvalidator([list = m_taskList](int first, int last, int column) {
         list->InvalidateCells(first, last, column, false);
     });
-    m_batch = new ConversionBatch(m_tasks, m_media->Converter(), this);
+    // Each job converts with a converter of its own, never with the preview's; they use the
+    // same ffmpeg program.
+    m_batch = new ConversionBatch(
+        m_tasks,
+        [media = m_media]() -> std::unique_ptr<MediaConverter> {
+            auto converter = std::make_unique<FfmpegConverter>();
+            converter->SetFfmpegProgram(media->Converter().FfmpegProgram());
+            return converter;
+        },
+        this);
 }
 
 // The page's message map: every control event goes to its one handler here. Combo boxes report
@@ -204,6 +216,10 @@ void CTavrelDlg::ConnectHandlers()
     connect(m_taskList, &CTaskListCtrl::listRightDoubleClicked, this, &CTavrelDlg::OnTaskListClick);
     connect(m_startButton, &QPushButton::clicked, this, &CTavrelDlg::OnStart);
     connect(m_stopButton, &QPushButton::clicked, this, &CTavrelDlg::OnStop);
+    connect(m_pauseButton, &QPushButton::clicked, this, &CTavrelDlg::OnPause);
+    auto *pauseKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    pauseKey->setContext(Qt::WindowShortcut);
+    connect(pauseKey, &QShortcut::activated, this, &CTavrelDlg::OnPause);
     connect(m_browseButton, &QPushButton::clicked, this, &CTavrelDlg::OnBrowse);
     connect(m_helpButton, &QPushButton::clicked, this, &CTavrelDlg::OpenHelp);
     connect(m_previewPlayButton, &QPushButton::clicked, this, &CTavrelDlg::OnPreviewPlay);
@@ -219,9 +235,13 @@ void CTavrelDlg::ConnectHandlers()
             OnSettingChanged(id);
         });
     }
-    connect(m_batch, &ConversionBatch::busyChanged, this, &CTavrelDlg::ShowBusy);
-    new BatchPresenter(m_batch, this); // after ShowBusy: the caption follows the buttons
-    new BatchNotifier(m_batch, m_tasks, this);
+    m_batchControls = new BatchControls(
+        m_batch, m_startButton, m_stopButton, m_pauseButton, m_simultaneousCombo);
+    // A job that starts or ends on the current task changes whether it can be edited.
+    connect(m_batch, &ConversionBatch::progressChanged, this, &CTavrelDlg::UpdateEditability);
+    connect(m_batch, &ConversionBatch::stateChanged, this, &CTavrelDlg::UpdateEditability);
+    new BatchPresenter(m_batch, this); // after the buttons: the caption follows them
+    new BatchNotifier(m_batch, this);
     new TaskRowActions(this, m_taskList, m_batch);
     connect(m_media, &CVideoEdit::PlaybackEnded, this, &CTavrelDlg::OnPlaybackEnded);
 }
@@ -241,6 +261,7 @@ void CTavrelDlg::SetUpControls()
 {
     for (QComboBox *combo : std::as_const(m_settingCombos))
         g_skin.SetWindowKind(combo, 1);
+    g_skin.SetWindowKind(m_simultaneousCombo, 1);
     for (const ImageButtonEntry &entry : ImageButtonTable())
         g_skin.SetWindowUnskinned(Control(entry.id), 1);
 
@@ -254,6 +275,7 @@ void CTavrelDlg::SetUpControls()
     ResetSettings();
 
     m_stopButton->hide();
+    m_pauseButton->hide();
     m_media->hide();
     m_media->SetStartupFlag(true);
     m_picture->StartFade(IDB_PREVIEW_AREA, kPictureStepDelay);
@@ -398,13 +420,25 @@ void CTavrelDlg::OnToZuneWmv()
 
 void CTavrelDlg::SwitchOutputType(int type)
 {
-    if (IsBusy() || m_outputType == type)
+    if (m_outputType == type)
         return;
+    const int marked = MarkedTask();
+    if (marked >= 0 && !CanChangeTask(m_tasks.at(marked))) {
+        // The task keeps its type, and the buttons show it.
+        m_toMpeg4Radio->setChecked(m_outputType == 0);
+        m_toWmvRadio->setChecked(m_outputType == 1);
+        return;
+    }
+    ShowOutputType(type);
+    m_tasks.update(marked, OutputColumn, [type](ConversionTask &task) { task.outputWmv = type; });
+}
+
+void CTavrelDlg::ShowOutputType(int type)
+{
     m_outputType = type;
     ApplyOutputType(type);
-
-    m_tasks.update(
-        MarkedTask(), OutputColumn, [type](ConversionTask &task) { task.outputWmv = type; });
+    m_toMpeg4Radio->setChecked(type == 0);
+    m_toWmvRadio->setChecked(type == 1);
 }
 
 int CTavrelDlg::MarkedTask() const
@@ -418,10 +452,14 @@ bool CTavrelDlg::IsBusy() const
     return m_batch->IsBusy();
 }
 
-void CTavrelDlg::ShowBusy(bool busy)
+bool CTavrelDlg::CurrentCanChange() const
 {
-    m_startButton->setVisible(!busy);
-    m_stopButton->setVisible(busy);
+    return m_tasks.isValidIndex(m_curTask) && CanChangeTask(m_tasks.at(m_curTask));
+}
+
+void CTavrelDlg::UpdateEditability()
+{
+    m_titleEdit->setReadOnly(m_tasks.isValidIndex(m_curTask) && !CurrentCanChange());
 }
 
 // --- handlers ---------------------------------------------------------------------------------
@@ -430,19 +468,20 @@ void CTavrelDlg::OnStart()
 {
     if (IsBusy())
         return;
-    // The batch runs in here, handling events; this window may be gone when it returns, so
-    // nothing may follow the call.
     m_batch->Start(m_outputDirEdit->text(), m_shutdownCheck->isChecked());
-}
-
-QString CTavrelDlg::BatchOutputPath() const
-{
-    return m_batch->OutputPath();
 }
 
 void CTavrelDlg::OnStop()
 {
     m_batch->Stop();
+}
+
+void CTavrelDlg::OnPause()
+{
+    if (m_batch->IsPaused())
+        m_batch->Resume();
+    else
+        m_batch->Pause();
 }
 
 void CTavrelDlg::OnBrowse()
@@ -467,8 +506,13 @@ void CTavrelDlg::OpenHelp()
 
 void CTavrelDlg::UpdateCurrentTask(int column, const std::function<void(ConversionTask &)> &edit)
 {
-    if (!IsBusy())
-        m_tasks.update(m_curTask, column, edit);
+    if (!m_tasks.isValidIndex(m_curTask))
+        return;
+    if (!CurrentCanChange()) {
+        ShowTask(m_curTask); // the controls show what the task holds, not the refused change
+        return;
+    }
+    m_tasks.update(m_curTask, column, edit);
 }
 
 void CTavrelDlg::OnSettingChanged(int comboId)
@@ -490,13 +534,16 @@ void CTavrelDlg::OnTitleChanged()
     });
 }
 
-// The one handler that works during a batch too: the profile decides whether the nine settings
-// can be edited, and a task that is still waiting takes the new profile.
+// The profile decides whether the nine settings can be edited.
 void CTavrelDlg::OnMpeg4ProfileChanged()
 {
     if (m_settingProfile == 1)
         return;
     const int profile = m_mpeg4ProfileCombo->currentIndex();
+    if (m_tasks.isValidIndex(m_curTask) && !CurrentCanChange()) {
+        ShowTask(m_curTask);
+        return;
+    }
     EnableSettingCombos(profile == 0);
     m_tasks.update(
         m_curTask, NoColumn, [profile](ConversionTask &task) { task.mpeg4Profile = profile; });
@@ -512,12 +559,11 @@ void CTavrelDlg::OnGetCellInfo(CellInfo *info)
 {
     if (!info || !m_tasks.isValidIndex(info->item))
         return;
-    ApplyTaskCell(*info,
-                  ComputeTaskCell(m_tasks.at(info->item),
-                                  info->item,
-                                  info->subItem,
-                                  m_batch->WmvStartTick(),
-                                  TickCount()));
+    const ConversionTask task = m_tasks.at(info->item);
+    ApplyTaskCell(
+        *info,
+        ComputeTaskCell(
+            task, info->item, info->subItem, m_batch->WmvStartTick(task.id), TickCount()));
 }
 
 // --- events -----------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+class BatchControls;
 class CFadePicture;
 class CImageButton;
 class CRangeSlider;
@@ -26,9 +27,13 @@ struct CellInfo;
 extern int g_previewPlaying;
 
 /// The main page: every control the user works with (task list, output directory, preview with
-/// its range slider, output type, profiles, encoding settings, title, Start/Stop), created from
-/// the control table and placed at its positions. It owns the task array and the batch
-/// (ConversionBatch, which keeps the batch state, busy among it).
+/// its range slider, output type, profiles, encoding settings, title, Start/Stop/Pause, videos
+/// at once), created from the control table and placed at its positions. It owns the task array
+/// and the batch (ConversionBatch, the live queue that keeps the batch state).
+///
+/// While a batch runs the list stays live: tasks can be added, shown and removed, and a task
+/// that can change (CanChangeTask: not being converted, not converted already) takes the
+/// person's settings; the controls of one that cannot show its settings and take no change.
 ///
 /// Constructing the page creates its controls and runs OnInitDialog, which sets them up at their
 /// defaults, reads the output directory and writes the frame's caption (g_mainFrame).
@@ -53,7 +58,8 @@ public:
     /// Enables or disables the nine setting combos together.
     void EnableSettingCombos(bool enable);
     /// Click handlers of the two output-type radio buttons: switch the window's output type and
-    /// the type of the task at the selection mark. Nothing while busy or when the type is in force.
+    /// the type of the task at the selection mark. Nothing when the type is in force; when the
+    /// marked task cannot change, the buttons go back to its type.
     void OnToZuneMpeg4();
     void OnToZuneWmv();
     /// Creates the five task-list columns.
@@ -66,23 +72,22 @@ public:
     int CurTask() const { return m_curTask; }
     /// 0 MP4 output, 1 WMV output.
     int OutputType() const { return m_outputType; }
-    /// True while a batch runs (the batch's busy state).
+    /// True while a batch runs (the batch is not idle).
     bool IsBusy() const;
     /// The batch the page runs; a child of the page.
     ConversionBatch &Batch() const { return *m_batch; }
     /// The output directory as read at start.
     QString Destination() const { return m_destination; }
-    /// The output file of the task the batch converts, or of the last one it converted.
-    QString BatchOutputPath() const;
 
     // Handlers of the controls and of the media component. Those whose behaviour belongs to the
     // list operations, the batch, preview and trimming, the output directory and the setting
     // handlers are wired here and filled in with that behaviour.
     void OnAdd();
-    /// Appends one source file as a new task, which becomes current (nothing while busy).
+    /// Appends one source file as a new task, which becomes current.
     void AddSourceFile(const QString &path);
     /// Adds files in order as Add does, showing the media component in the preview area; used
-    /// by Add, by dropped files and by files named on the command line. Nothing while busy.
+    /// by Add, by dropped files and by files named on the command line. A running batch takes
+    /// them in.
     void AddSourceFiles(const QStringList &paths);
     /// One notice naming the files an add left out (see NotAddedNoticeText); none when names is
     /// empty.
@@ -90,18 +95,25 @@ public:
     /// Makes the controls show task index (m_curTask must already be index); out of range:
     /// nothing. Writes nothing back into the task.
     void ShowTask(int index);
+    /// Whether the current task takes the person's changes (CanChangeTask); false for none.
+    bool CurrentCanChange() const;
     /// Selects row (marks it, focuses the list and scrolls it into view).
     void SelectTaskRow(int row);
     /// Sets the list's row count to the number of tasks.
     void RefreshTaskList();
+    /// Remove: takes the marked task out (a task being converted is stopped, keeping nothing).
     void OnRemove();
+    /// Remove all: takes out every task; while a batch runs, every task but those being
+    /// converted.
     void OnRemoveAll();
     void OnTaskListClick();
-    /// Start: converts the list into the output directory the edit shows (see ConversionBatch);
-    /// returns when the batch is over. Nothing while a batch runs or unwinds.
+    /// Start: converts what is not converted in the list into the output directory the edit
+    /// shows (see ConversionBatch); returns at once. Nothing while a batch runs.
     void OnStart();
     /// Stops a running batch (also run when the window closes while busy).
     void OnStop();
+    /// Pause and Ctrl+P: suspends the running batch, or resumes the paused one.
+    void OnPause();
     /// Browse: the folder picker, opening in the current output directory when it exists; the
     /// chosen folder goes into the edit and the settings. Nothing while busy or when cancelled.
     void OnBrowse();
@@ -160,10 +172,13 @@ private:
     /// The row of the list's selection mark when it indexes a task, else -1.
     int MarkedTask() const;
     void SwitchOutputType(int type);
-    /// Follows the batch's busy state: Stop shown in Start's place while it runs.
-    void ShowBusy(bool busy);
-    /// A setting handler's one step: edit changes the current task (nothing while busy or
-    /// without a current task); column is repainted (NoColumn: none).
+    /// Shows output type 0 (MP4) or 1 (WMV) in the window without changing any task.
+    void ShowOutputType(int type);
+    /// The title can be typed into only while the current task can change.
+    void UpdateEditability();
+    /// A setting handler's one step: edit changes the current task and column is repainted
+    /// (NoColumn: none). When the current task cannot change, the controls go back to what it
+    /// holds instead. Nothing without a current task.
     void UpdateCurrentTask(int column, const std::function<void(ConversionTask &)> &edit);
 
     template<typename T>
@@ -182,9 +197,11 @@ private:
     int m_previewBusy = 0;
     int m_outputType = 0;
     int m_outputTypeRadio = -1;
-    /// Runs the batch and owns its state (the WMV wait, the output path); a child of the page,
-    /// given up (Abandon) when the page goes away while it runs.
+    /// Runs the batch and owns its state; a child of the page, given up (Abandon) when the page
+    /// goes away.
     ConversionBatch *m_batch = nullptr;
+    /// Start, Stop, Pause and "Videos at once" following the batch's state.
+    BatchControls *m_batchControls = nullptr;
 
     QHash<int, QWidget *> m_controls; ///< every control by id; owned by the page as children
 
@@ -212,4 +229,6 @@ private:
     QPushButton *m_helpButton = nullptr;
     CImageButton *m_startButton = nullptr;
     CImageButton *m_stopButton = nullptr;
+    CImageButton *m_pauseButton = nullptr;
+    QComboBox *m_simultaneousCombo = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "CRangeSlider.h"
 #include "CTaskListCtrl.h"
 #include "CVideoEdit.h"
+#include "ConversionBatch.h"
 #include "NotAddedNotice.h"
 #include "SettingTables.h"
 #include "ShellActions.h"
@@ -50,8 +51,6 @@ std::optional<NavigationKey> NavigationKeyOf(int key)
 
 void CTavrelDlg::OnAdd()
 {
-    if (IsBusy())
-        return;
     const QStringList paths
         = ShellActions::OpenFiles(this, QtSourceFileFilter(), AddDialogFolder());
     AddSourceFiles(paths);
@@ -59,7 +58,7 @@ void CTavrelDlg::OnAdd()
 
 void CTavrelDlg::AddSourceFiles(const QStringList &paths)
 {
-    if (IsBusy() || paths.isEmpty())
+    if (paths.isEmpty())
         return;
     // From the first file on, the preview area is the media component for good.
     m_media->show();
@@ -67,13 +66,11 @@ void CTavrelDlg::AddSourceFiles(const QStringList &paths)
     for (const QString &path : paths)
         AddSourceFile(path);
     WriteLastSourceFolder(paths.constLast());
+    m_batch->TasksAdded();
 }
 
 void CTavrelDlg::AddSourceFile(const QString &path)
 {
-    // The batch addresses its tasks by index: the array never changes while it runs.
-    if (IsBusy())
-        return;
     const double duration = m_media->GetMediaDuration(path);
     const ConversionTask task
         = NewConversionTask(path, duration, m_outputType, m_wmvProfileCombo->currentIndex());
@@ -87,19 +84,21 @@ void CTavrelDlg::AddSourceFile(const QString &path)
         m_rangeSlider->SetSelection(0.0, task.trimEnd);
     }
     SelectTaskRow(m_curTask);
+    UpdateEditability();
 }
 
 void CTavrelDlg::OnRemove()
 {
-    if (IsBusy())
-        return;
     const int removed = MarkedTask();
     if (removed < 0)
         return;
     if (removed == m_curTask)
         StopPreview(); // its preview must not play on, with sound, after it has gone
+    const TaskId id = m_tasks.at(removed).id;
     m_tasks.removeAt(removed);
     RefreshTaskList();
+    // A job working on it is stopped and keeps nothing; the batch goes on.
+    m_batch->TaskRemoved(id);
     m_curTask = CurrentAfterRemoval(removed, m_tasks.count());
     if (m_curTask < 0)
         ClearCurrentTask();
@@ -109,13 +108,38 @@ void CTavrelDlg::OnRemove()
 
 void CTavrelDlg::OnRemoveAll()
 {
-    if (IsBusy())
-        return;
     StopPreview();
-    m_tasks.clear();
-    m_taskList->DeleteAllItems();
-    m_curTask = -1;
-    ClearCurrentTask();
+    if (!IsBusy()) {
+        QList<TaskId> ids;
+        for (int i = 0; i < m_tasks.count(); ++i)
+            ids.append(m_tasks.at(i).id);
+        m_tasks.clear();
+        m_taskList->DeleteAllItems();
+        for (TaskId id : std::as_const(ids))
+            m_batch->TaskRemoved(id);
+        m_curTask = -1;
+        ClearCurrentTask();
+        return;
+    }
+    // During a batch the tasks being converted stay; the current task, when it goes, gives way
+    // to the first that stays.
+    const TaskId current = m_tasks.at(m_curTask).id;
+    for (int i = m_tasks.count() - 1; i >= 0; --i) {
+        const ConversionTask task = m_tasks.at(i);
+        if (IsInProgress(task))
+            continue;
+        m_tasks.removeAt(i);
+        m_batch->TaskRemoved(task.id);
+    }
+    RefreshTaskList();
+    m_curTask = m_tasks.indexOf(current);
+    if (m_curTask < 0 && m_tasks.count() > 0)
+        m_curTask = 0;
+    if (m_curTask < 0)
+        ClearCurrentTask();
+    else
+        ShowTask(m_curTask);
+    m_taskList->viewport()->update();
 }
 
 void CTavrelDlg::ClearCurrentTask()
@@ -126,8 +150,6 @@ void CTavrelDlg::ClearCurrentTask()
 
 void CTavrelDlg::OnTaskListClick()
 {
-    if (IsBusy())
-        return;
     const int mark = m_taskList->GetSelectionMark();
     if (mark != m_curTask && m_tasks.isValidIndex(mark)) {
         m_curTask = mark;
@@ -141,8 +163,6 @@ void CTavrelDlg::OnTaskListClick()
 bool CTavrelDlg::OnTaskListKey(int key)
 {
     const std::optional<NavigationKey> navigation = NavigationKeyOf(key);
-    if (IsBusy())
-        return true;
     if (!navigation)
         return false;
     const std::optional<int> target
@@ -160,19 +180,18 @@ void CTavrelDlg::ShowTask(int index)
     if (!m_tasks.isValidIndex(index))
         return;
     const ConversionTask task = m_tasks.at(index);
-    const double duration = m_media->GetMediaDuration(task.sourcePath);
     {
         QScopedValueRollback<int> guard(m_settingRange, 1);
-        m_rangeSlider->SetLimits(0.0, duration);
+        m_rangeSlider->SetLimits(0.0, task.sourceDuration);
         m_rangeSlider->SetSelection(task.trimStart, task.trimEnd);
     }
     SelectTaskRow(m_curTask);
+    UpdateEditability();
 
     if (task.outputWmv == 1) {
         // The title and the nine settings keep what they show; they are disabled for WMV.
         m_wmvProfileCombo->setCurrentIndex(task.wmvProfile);
-        OnToZuneWmv();
-        m_toWmvRadio->setChecked(true);
+        ShowOutputType(1);
         return;
     }
     m_titleEdit->setText(task.baseName);
@@ -187,8 +206,7 @@ void CTavrelDlg::ShowTask(int index)
             m_settingCombos[i]->setCurrentIndex(task.*(table->field));
         }
     }
-    OnToZuneMpeg4();
-    m_toMpeg4Radio->setChecked(true);
+    ShowOutputType(0);
 }
 
 void CTavrelDlg::SelectTaskRow(int row)
@@ -211,11 +229,11 @@ void CTavrelDlg::RefreshTaskList()
 
 // --- dropping files ---------------------------------------------------------------------------
 
-// Files and folders dragged from a file manager are added as if each had been chosen with Add.
-// While a batch runs the drop is refused, so the pointer shows that nothing would happen.
+// Files and folders dragged from a file manager are added as if each had been chosen with Add,
+// also while a batch runs, which takes them in.
 void CTavrelDlg::dragEnterEvent(QDragEnterEvent *event)
 {
-    const bool acceptable = !IsBusy() && event->mimeData()->hasUrls();
+    const bool acceptable = event->mimeData()->hasUrls();
     event->setAccepted(acceptable);
     if (acceptable)
         event->acceptProposedAction();
@@ -223,7 +241,7 @@ void CTavrelDlg::dragEnterEvent(QDragEnterEvent *event)
 
 void CTavrelDlg::dragMoveEvent(QDragMoveEvent *event)
 {
-    const bool acceptable = !IsBusy() && event->mimeData()->hasUrls();
+    const bool acceptable = event->mimeData()->hasUrls();
     event->setAccepted(acceptable);
     if (acceptable)
         event->acceptProposedAction();
@@ -231,7 +249,7 @@ void CTavrelDlg::dragMoveEvent(QDragMoveEvent *event)
 
 void CTavrelDlg::dropEvent(QDropEvent *event)
 {
-    if (IsBusy() || !event->mimeData()->hasUrls()) {
+    if (!event->mimeData()->hasUrls()) {
         event->ignore();
         return;
     }

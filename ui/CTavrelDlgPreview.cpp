@@ -7,6 +7,8 @@
 #include "CRangeSlider.h"
 #include "CVideoEdit.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
 
 int g_previewPlaying = 0;
@@ -21,8 +23,14 @@ constexpr double kStillSeconds = 1.0;
 int CTavrelDlg::OnRangeChanged(int wParam, int lParam)
 {
     const int mark = MarkedTask();
-    if (IsBusy() || mark < 0 || m_settingRange == 1)
+    if (mark < 0 || m_settingRange == 1)
         return 0;
+    if (!CanChangeTask(m_tasks.at(mark))) {
+        // The range of a task being converted or converted already stays as it is.
+        QScopedValueRollback<int> guard(m_settingRange, 1);
+        m_rangeSlider->SetSelection(m_tasks.at(mark).trimStart, m_tasks.at(mark).trimEnd);
+        return 0;
+    }
     // Both ends are read every time: a keyboard move of the right end may be reported as the
     // left one. They are stored in order, since a reversed range would convert nothing.
     double left = 0.0;
@@ -51,7 +59,9 @@ void CTavrelDlg::PreviewStill(const QString &path, double t)
         return;
     m_previewBusy = 1;
     g_previewPlaying = 0;
-    const double duration = m_media->GetMediaDuration(path);
+    const int row = m_tasks.isValidIndex(m_curTask) ? m_curTask : MarkedTask();
+    const double duration = m_tasks.at(row).sourcePath == path ? m_tasks.at(row).sourceDuration
+                                                               : m_media->GetMediaDuration(path);
     m_media->ResetClips();
     m_media->SetOutputBitDepth(24);
     if (t <= duration)
@@ -74,11 +84,10 @@ void CTavrelDlg::OnPlaybackEnded(double position)
 void CTavrelDlg::OnPreviewPlay()
 {
     const int mark = MarkedTask();
-    if (IsBusy() || mark < 0)
+    if (mark < 0)
         return;
     g_previewPlaying = 1;
     const ConversionTask task = m_tasks.at(mark);
-    m_media->GetMediaDuration(task.sourcePath);
     m_media->ResetClips();
     m_media->SetOutputBitDepth(24);
     // The second time of a clip is its end, so the trimmed part plays exactly.
@@ -91,8 +100,6 @@ void CTavrelDlg::OnPreviewPlay()
 // busy state would otherwise outlive it (no end comes after a stop).
 void CTavrelDlg::OnPreviewStop()
 {
-    if (IsBusy())
-        return;
     StopPreview();
 }
 

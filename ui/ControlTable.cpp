@@ -128,6 +128,14 @@ QList<ControlEntry> makeControlTable()
         {IDC_TO_MPEG4, K::RadioButton, QStringLiteral("To Zune MPEG4"), {365, 225, 120, 20}},
         {IDC_TO_WMV, K::RadioButton, QStringLiteral("To Zune WMV"), {485, 225, 120, 20}},
         {IDC_LABEL_OUTPUT_TYPE, K::Label, QStringLiteral("Output Type"), {288, 227, 74, 20}},
+        {IDC_PAUSE, K::ImageButton, {}, {140, 458, 50, 50}},
+        {IDC_LABEL_SIMULTANEOUS,
+         K::Label,
+         QStringLiteral("Videos at once"),
+         {288, 480, 80, 15},
+         {},
+         IDC_SIMULTANEOUS},
+        {IDC_SIMULTANEOUS, K::ComboBox, {}, {370, 477, 50, 20}},
     };
 }
 
@@ -167,7 +175,7 @@ const QList<int> &TabOrderIds()
                             IDC_WMV_PROFILE};
         // The settings grid reads row by row, left before right: that is its id order.
         order += SettingComboIds();
-        order += {IDC_SHUTDOWN, IDC_START, IDC_STOP, IDC_HELP_BUTTON};
+        order += {IDC_SHUTDOWN, IDC_START, IDC_STOP, IDC_PAUSE, IDC_SIMULTANEOUS, IDC_HELP_BUTTON};
         return order;
     }();
     return ids;
@@ -232,8 +240,25 @@ const QList<ImageButtonEntry> &ImageButtonTable()
          IDI_STOP,
          QStringLiteral("Stop Converting"),
          QStringLiteral("Stop converting")},
+        {IDC_PAUSE,
+         true,
+         IDI_PAUSE_HOT,
+         IDI_PAUSE,
+         QStringLiteral("Pause Converting (Ctrl+P)"),
+         QStringLiteral("Pause converting")},
     };
     return table;
+}
+
+const ImageButtonEntry &PauseResumeEntry()
+{
+    static const ImageButtonEntry entry = {IDC_PAUSE,
+                                           true,
+                                           IDI_RESUME_HOT,
+                                           IDI_RESUME,
+                                           QStringLiteral("Resume Converting (Ctrl+P)"),
+                                           QStringLiteral("Resume converting")};
+    return entry;
 }
 
 const QList<ColumnEntry> &ColumnTable()

@@ -55,6 +55,9 @@ enum ControlId : int {
     IDC_TO_MPEG4 = 1063,
     IDC_TO_WMV = 1064,
     IDC_LABEL_OUTPUT_TYPE = 1065,
+    IDC_PAUSE = 1066,
+    IDC_LABEL_SIMULTANEOUS = 1067,
+    IDC_SIMULTANEOUS = 1068,
 };
 
 /// What kind of widget a control of the table is.
@@ -114,8 +117,12 @@ struct ImageButtonEntry
     QString accessibleName; ///< the button's action, for screen readers
 };
 
-/// The seven configured image buttons, in the order the page sets them up.
+/// The eight configured image buttons, in the order the page sets them up. The Pause button
+/// shows PauseResumeEntry's look while the batch is paused.
 const QList<ImageButtonEntry> &ImageButtonTable();
+
+/// The Pause button's look and names while the batch is paused (it then resumes).
+const ImageButtonEntry &PauseResumeEntry();
 
 /// One column of the task list.
 struct ColumnEntry

@@ -1,13 +1,14 @@
 #include "SelfCheck.h"
 
-#include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
 #include "ControlTable.h"
 #include "ConversionBatch.h"
+#include "ProgramDir.h"
 #include "SkinDriver.h"
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -26,19 +27,29 @@ int RunSelfCheck(CMainFrameDlg &frame, const QString &source)
     out.flush();
 
     // The video goes through the window's own path: added as Add adds it, then converted by
-    // Start into the output directory. The window is not shown, so no message box appears.
+    // Start into the output directory. The window is not shown, so no message box appears. The
+    // check waits here, in its own event loop, until the batch has ended (or a termination
+    // signal stopped it).
     page->AddSourceFile(source);
     const int index = page->tasks().count() - 1;
     page->OnStart();
+    if (page->IsBusy()) {
+        QEventLoop wait;
+        QObject::connect(&page->Batch(), &ConversionBatch::busyChanged, &wait, [&wait](bool busy) {
+            if (!busy)
+                wait.quit();
+        });
+        wait.exec();
+    }
 
     const ConversionTask task = page->tasks().at(index);
-    const QString output = page->BatchOutputPath();
-    out << "encoder: " << page->Batch().Encoder().Program() << '\n';
+    const QString output = task.outputFile;
+    out << "encoder: " << page->Batch().LastEncoderProgram() << '\n';
     out << "output: " << output << '\n';
-    if (task.failed)
+    if (task.state == TaskState::Failed)
         out << "failed: " << task.failureReason << '\n';
-    const bool passed = skinActive && profileCount > 0 && task.finished == 1 && !task.failed
-                        && QFileInfo(output).size() > 0;
+    const bool passed
+        = skinActive && profileCount > 0 && IsConverted(task) && QFileInfo(output).size() > 0;
     out << (passed ? "self-check passed" : "self-check failed") << '\n';
     return passed ? 0 : 1;
 }

@@ -22,29 +22,14 @@ TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, Conversion
     // The list's own context-menu events, which tell a right click from the menu key.
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
-    connect(m_batch, &ConversionBatch::busyChanged, this, &TaskRowActions::OnBusyChanged);
-    connect(m_batch, &ConversionBatch::taskOutput, this, &TaskRowActions::OnTaskOutput);
 }
 
 TaskRowActions::~TaskRowActions() = default;
 
-void TaskRowActions::OnBusyChanged(bool busy)
-{
-    if (busy)
-        m_logs.StartBatch();
-    else
-        m_logs.FinishRun();
-}
-
-void TaskRowActions::OnTaskOutput(int index, const QByteArray &text)
-{
-    m_logs.Append(index, m_page->tasks().at(index).sourcePath, text);
-}
-
 QString TaskRowActions::MadeOutput(int row) const
 {
     const ConversionTask task = m_page->tasks().at(row);
-    if (task.failed || !IsConverted(task))
+    if (!IsConverted(task))
         return QString();
     // The batch names the file it placed before it marks the task converted.
     const QString &path = task.outputFile;
@@ -57,7 +42,7 @@ QMenu *TaskRowActions::BuildMenu(int row)
     const ConversionTask task = m_page->tasks().at(row);
     QAction *log
         = menu->addAction(QStringLiteral("Show log…"), this, [this, row] { ShowLog(row); });
-    log->setEnabled(m_logs.HasLog(row, task.sourcePath));
+    log->setEnabled(m_batch->Logs().HasLog(task.id));
 
     const QString made = MadeOutput(row);
     const auto *edit = qobject_cast<QLineEdit *>(m_page->Control(IDC_OUTPUT_DIR));
@@ -72,21 +57,27 @@ QMenu *TaskRowActions::BuildMenu(int row)
         ShellActions::OpenUrl(QUrl::fromLocalFile(made));
     });
     play->setEnabled(!made.isEmpty());
+    // A converted task is skipped by Start; this takes it back to convert it once more.
+    QAction *again = menu->addAction(QStringLiteral("Convert again"), this, [this, id = task.id] {
+        m_batch->ConvertAgain(id);
+        const int row = m_page->tasks().indexOf(id);
+        if (row == m_page->CurTask())
+            m_page->ShowTask(row);
+    });
+    again->setEnabled(IsConverted(task));
     menu->addSeparator();
-    QAction *remove = menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
-    remove->setEnabled(!m_page->IsBusy());
+    menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
     return menu;
 }
 
 CLogDialog *TaskRowActions::ShowLog(int row)
 {
     const ConversionTask task = m_page->tasks().at(row);
-    if (!m_logs.HasLog(row, task.sourcePath))
+    const TaskLogStore &logs = m_batch->Logs();
+    if (!logs.HasLog(task.id))
         return nullptr;
-    auto *dialog = new CLogDialog(QFileInfo(task.sourcePath).fileName(),
-                                  m_logs.Text(row, task.sourcePath),
-                                  m_logs.FilePath(row, task.sourcePath),
-                                  m_page);
+    auto *dialog = new CLogDialog(
+        QFileInfo(task.sourcePath).fileName(), logs.Text(task.id), logs.FilePath(task.id), m_page);
     dialog->show();
     return dialog;
 }

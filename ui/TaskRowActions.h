@@ -1,7 +1,5 @@
 #pragma once
 
-#include "TaskLogStore.h"
-
 #include <QObject>
 
 class CLogDialog;
@@ -10,10 +8,9 @@ class CTavrelDlg;
 class ConversionBatch;
 class QMenu;
 
-/// The task list's row menu and the per-task logs behind it. Keeps every task's output of its
-/// last run (TaskLogStore), as the batch reports it. A right
-/// click or the menu key on a row opens: "Show log…" (when the task has a log), "Open output
-/// folder", "Play output" (when the run made a file) and "Remove".
+/// The task list's row menu. A right click or the menu key on a row opens: "Show log…" (when the
+/// task has a log of its last run, which the batch keeps), "Open output folder", "Play output"
+/// (when the run made a file), "Convert again" (for a converted task) and "Remove".
 class TaskRowActions : public QObject
 {
     Q_OBJECT
@@ -29,21 +26,14 @@ public:
     /// Opens the log of row in a CLogDialog and returns it; nullptr when the row has none.
     CLogDialog *ShowLog(int row);
 
-    TaskLogStore &logs() { return m_logs; }
-
-    /// A chunk of output of task index of the running batch.
-    void OnTaskOutput(int index, const QByteArray &text);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void OnBusyChanged(bool busy);
     /// The output file of row's last run when that run made one; else empty.
     QString MadeOutput(int row) const;
 
     CTavrelDlg *m_page;
     CTaskListCtrl *m_list;
     ConversionBatch *m_batch;
-    TaskLogStore m_logs;
 };

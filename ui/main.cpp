@@ -1,5 +1,5 @@
-#include "BatchState.h"
 #include "CTavrelApp.h"
+#include "ProgramDir.h"
 
 int main(int argc, char *argv[])
 {

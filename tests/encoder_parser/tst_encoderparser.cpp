@@ -1,8 +1,8 @@
-#include "BatchState.h"
 #include "EncoderMessageLog.h"
 #include "EncoderOutputParser.h"
 #include "EncoderRun.h"
 #include "TaskArray.h"
+#include "TickCount.h"
 
 #include <QTest>
 
@@ -164,7 +164,7 @@ void tst_EncoderParser::storesIntoTheTask()
     tasks.append(ConversionTask());
     tasks.append(before);
 
-    EncoderRun().ParseEncoderOutput(chunk, 1, TickCount() - 4000u, tasks);
+    EncoderRun().ParseEncoderOutput(chunk, tasks.at(1).id, TickCount() - 4000u, tasks);
 
     const ConversionTask after = tasks.at(1);
     QCOMPARE(after.sizeKB, sizeKB);
@@ -175,7 +175,9 @@ void tst_EncoderParser::storesIntoTheTask()
     } else {
         QCOMPARE(after.speed, 0.5);
     }
-    QCOMPARE(tasks.at(0), ConversionTask());
+    ConversionTask untouched;
+    untouched.id = tasks.at(0).id;
+    QCOMPARE(tasks.at(0), untouched);
     QCOMPARE(invalidated.size(), 1);
     QCOMPARE(invalidated.first(), std::make_tuple(1, 1, int(ProgressColumn)));
 }
@@ -188,21 +190,23 @@ void tst_EncoderParser::speedSurvivesTickWrap()
     tasks.append(ConversionTask());
     const quint32 startTick = TickCount() + (0xFFFFFFFFu - 1999u); // 2000 ms ago across the wrap
     EncoderRun().ParseEncoderOutput(
-        "size=      10kB time=00:00:04.00 bitrate=", 0, startTick, tasks);
+        "size=      10kB time=00:00:04.00 bitrate=", tasks.at(0).id, startTick, tasks);
     const double speed = tasks.at(0).speed;
     QVERIFY2(speed > 1.0 && speed <= 2.0, qPrintable(QString::number(speed)));
 }
 
 void tst_EncoderParser::outOfRangeIndexIsIgnored()
 {
+    // A task that has gone (its id is found no more) takes nothing, nor does id 0.
     TaskArray tasks;
     int calls = 0;
     tasks.setCellInvalidator([&](int, int, int) { ++calls; });
     tasks.append(ConversionTask());
+    const ConversionTask before = tasks.at(0);
     EncoderRun run;
-    run.ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", 3, 0, tasks);
-    run.ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", -1, 0, tasks);
-    QCOMPARE(tasks.at(0), ConversionTask());
+    run.ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", before.id + 1, 0, tasks);
+    run.ParseEncoderOutput("size=      10kB time=00:00:04.00 bitrate=", 0, 0, tasks);
+    QCOMPARE(tasks.at(0), before);
     QCOMPARE(calls, 0);
 }
 

@@ -1,6 +1,6 @@
-#include "BatchState.h"
 #include "CommandLine.h"
 #include "MediaProbe.h"
+#include "ProgramDir.h"
 #include "SettingTables.h"
 
 #include <QDir>

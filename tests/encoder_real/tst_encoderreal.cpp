@@ -1,9 +1,11 @@
-#include "BatchState.h"
 #include "CIniFile.h"
 #include "CommandLine.h"
+#include "EncoderFixture.h"
 #include "EncoderRun.h"
 #include "MediaProbe.h"
+#include "ProgramDir.h"
 #include "TaskArray.h"
+#include "TickCount.h"
 
 #include <QDir>
 #include <QProcess>
@@ -17,7 +19,7 @@
 #include <csignal>
 #endif
 
-// Tasks converted for real through BuildCommandLine and RunEncoder with the shipped encoder.
+// Tasks converted for real through BuildCommandLine and an EncoderRun with the shipped encoder.
 class tst_EncoderReal : public QObject
 {
     Q_OBJECT
@@ -66,7 +68,6 @@ void tst_EncoderReal::initTestCase()
 
 void tst_EncoderReal::init()
 {
-    g_stopRequested = false;
     m_run = std::make_unique<EncoderRun>();
 }
 
@@ -78,14 +79,13 @@ void tst_EncoderReal::convertsATaskEndToEnd()
     tasks.setCellInvalidator([&](int first, int, int) { seen.append(tasks.at(first)); });
     const QString output = m_work.filePath(u"short clip.mp4"_qs);
 
-    m_run->RunEncoder(
+    const QString failure = EncoderFixture::RunToEnd(
+        *m_run,
         BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), tasks.at(0), output),
-        0,
-        TickCount(),
         tasks);
 
     const ConversionTask task = tasks.at(0);
-    QCOMPARE(task.failed, 0);
+    QCOMPARE(failure, QString());
     QVERIFY(!m_run->IsEncoderRunning());
     QVERIFY(std::any_of(
         seen.begin(), seen.end(), [](const ConversionTask &t) { return t.encodedTime > 0.0; }));
@@ -120,17 +120,13 @@ void tst_EncoderReal::stopInTheMiddleLeavesAShorterValidFile()
             pressed = true;
             pid = m_run->ProcessId();
             // Stop, as the window's handler does it, while the runner handles messages.
-            QTimer::singleShot(0, m_run.get(), [this] {
-                g_stopRequested = true;
-                m_run->SendEncoderQuit();
-            });
+            QTimer::singleShot(0, m_run.get(), [this] { m_run->SendEncoderQuit(); });
         }
     });
 
-    m_run->RunEncoder(
+    const QString failure = EncoderFixture::RunToEnd(
+        *m_run,
         BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), tasks.at(0), output),
-        0,
-        TickCount(),
         tasks);
 
     QVERIFY(pressed);
@@ -139,7 +135,7 @@ void tst_EncoderReal::stopInTheMiddleLeavesAShorterValidFile()
     // It finished on "q": a normal exit, not a termination.
     QVERIFY(!m_run->Crashed());
     QCOMPARE(m_run->ExitCode(), 0);
-    QCOMPARE(tasks.at(0).failed, 0);
+    QCOMPARE(failure, QString());
 
     const MediaInfo info = ProbeMedia(output);
     QVERIFY(info.ok);
@@ -164,13 +160,11 @@ void tst_EncoderReal::preconvertedSourceEndsAtTheTrimmedLength()
     tasks.append(task);
     const QString output = m_work.filePath(u"preconverted.mp4"_qs);
 
-    m_run->RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
-                      0,
-                      TickCount(),
-                      tasks);
+    const QString failure = EncoderFixture::RunToEnd(
+        *m_run, BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output), tasks);
 
     const ConversionTask after = tasks.at(0);
-    QCOMPARE(after.failed, 0);
+    QCOMPARE(failure, QString());
     QVERIFY(after.encodedTime >= 2.9);
     QVERIFY(!m_run->IsEncoderRunning());
     const MediaInfo info = ProbeMedia(output);
@@ -205,11 +199,9 @@ void tst_EncoderReal::shippedProfiles()
     tasks.append(task);
     const QString output = m_work.filePath(QStringLiteral("profile%1.mp4").arg(profile));
 
-    m_run->RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
-                      0,
-                      TickCount(),
-                      tasks);
-    QCOMPARE(tasks.at(0).failed, 0);
+    const QString failure = EncoderFixture::RunToEnd(
+        *m_run, BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output), tasks);
+    QCOMPARE(failure, QString());
 
     // What the title promises; the custom profile uses the task's settings (AVC, 320 x 240). A
     // profile "up to" a size never enlarges the 640 x 480 source.

@@ -1,13 +1,14 @@
 // The batch without a window: real conversions of short generated clips through the encoder in
 // app/ and the real media component; output names; Stop in each kind of task; failing tasks.
 
+#include "BatchFixture.h"
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "BatchTexts.h"
 #include "ConversionBatch.h"
 #include "FfmpegConverter.h"
 #include "OutputPath.h"
+#include "ProgramDir.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include <memory>
 
 using namespace MediaFixtures;
+using namespace BatchFixture;
 
 namespace {
 
@@ -84,15 +86,16 @@ void tst_ConversionBatch::init()
 {
     m_output = std::make_unique<QTemporaryDir>();
     m_tasks.clear();
-    m_batch = std::make_unique<ConversionBatch>(m_tasks, *m_media);
+    m_batch = std::make_unique<ConversionBatch>(m_tasks, FfmpegConverters());
 }
 
 void tst_ConversionBatch::cleanup()
 {
-    // Intermediate files of finished pre-conversions stay in the program's folder.
+    // No job, and with it no program, outlives the batch's end; no intermediate is left.
+    QVERIFY(m_batch->Jobs().isEmpty());
     for (int i = 0; i < m_tasks.count(); ++i)
-        QFile::remove(m_tasks.at(i).intermediatePath);
-    QVERIFY(!m_batch->Encoder().IsEncoderRunning() && !m_media->IsConverting());
+        QVERIFY(m_tasks.at(i).intermediatePath.isEmpty()
+                || !QFileInfo::exists(m_tasks.at(i).intermediatePath));
     m_batch.reset();
 }
 
@@ -112,7 +115,7 @@ void tst_ConversionBatch::run(const QList<Job> &jobs,
         if (onProgress)
             onProgress(row, m_tasks.at(row));
     });
-    m_batch->Start(m_output->path(), true);
+    QVERIFY(RunToEnd(*m_batch, m_output->path(), true));
 }
 
 void tst_ConversionBatch::centerMessageText_data()
@@ -232,26 +235,30 @@ void tst_ConversionBatch::batchRuns()
     QSignalSpy output(m_batch.get(), &ConversionBatch::taskOutput);
     QVERIFY(messages.isValid() && powerOff.isValid() && output.isValid());
     run(jobs, [&](int row, const ConversionTask &task) {
-        if (row == crashAt && task.sizeKB > 0 && m_batch->Encoder().IsEncoderRunning())
-            ::kill(pid_t(m_batch->Encoder().ProcessId()), SIGKILL);
+        const ConversionJob *job = m_batch->Job(task.id);
+        if (row == crashAt && task.sizeKB > 0 && job && job->ProcessId() > 0)
+            ::kill(pid_t(job->ProcessId()), SIGKILL);
     });
     QSet<int> withOutput;
     for (const QList<QVariant> &chunk : std::as_const(output))
-        withOutput.insert(chunk.at(0).toInt());
+        withOutput.insert(m_tasks.indexOf(chunk.at(0).value<TaskId>()));
 
     QStringList files;
     int failed = 0;
     for (int i = 0; i < results.size(); ++i) {
         const ConversionTask task = m_tasks.at(i);
+        // Every task that was tried has a log, also one that failed before any program ran.
+        QVERIFY(m_batch->Logs().HasLog(task.id));
+        QVERIFY(!m_batch->Logs().FilePath(task.id).isEmpty());
         if (results[i].startsWith("Failed: ")) {
             ++failed;
-            QVERIFY2(task.failed && task.failureReason.contains(results[i].mid(8)),
+            QCOMPARE(task.state, TaskState::Failed);
+            QVERIFY2(task.failureReason.contains(results[i].mid(8)),
                      qPrintable(task.failureReason));
-            QCOMPARE(task.finished + (task.wmvPercent == 100), 0);
+            QVERIFY(m_batch->Logs().Text(task.id).contains(task.failureReason.toUtf8()));
             continue;
         }
-        QCOMPARE(task.failed, 0);
-        QCOMPARE(task.outputWmv ? task.wmvPercent : task.finished * 100, 100);
+        QCOMPARE(task.state, TaskState::Finished);
         // What the encoder or the converter printed reached the task's log.
         QVERIFY(withOutput.contains(i));
         const ProbeResult probe = Probe(m_output->filePath(results[i]));
@@ -289,16 +296,11 @@ void tst_ConversionBatch::stopActsOnTheTaskBeingConverted()
 
     QSignalSpy messages(m_batch.get(), &ConversionBatch::messageRequested);
     QVERIFY(messages.isValid());
-    // A Start while the stopped batch unwinds (the window may show Start already) does nothing.
     int starts = 0;
-    connect(m_batch.get(), &ConversionBatch::busyChanged, this, [&](bool busy) {
-        starts += busy;
-        if (!busy && m_batch->IsRunning())
-            m_batch->Start(m_output->path(), false);
-    });
+    connect(m_batch.get(), &ConversionBatch::busyChanged, this, [&](bool busy) { starts += busy; });
     QString intermediate;
     bool stopped = false;
-    bool idleAtOnce = false;
+    bool stoppingAtOnce = false;
     run(jobs, [&](int row, const ConversionTask &task) {
         if (row == 1 && !stopped
             && (task.sizeKB > 0 || task.wmvPercent > 0 || task.preconvPercent > 0)) {
@@ -306,19 +308,20 @@ void tst_ConversionBatch::stopActsOnTheTaskBeingConverted()
             intermediate = task.intermediatePath;
             QTimer::singleShot(0, m_batch.get(), [&] {
                 m_batch->Stop();
-                idleAtOnce = !m_batch->IsBusy();
+                // Its job ends from the event loop; a Start meanwhile does nothing.
+                stoppingAtOnce = m_batch->QueueState() == ConversionBatch::State::Stopping;
+                m_batch->Start(m_output->path(), false);
             });
         }
     });
 
     QVERIFY(stopped);
+    QVERIFY(stoppingAtOnce);
     QCOMPARE(starts, 1);
-    // Only the WMV conversion, killed at once, lets the batch turn idle before it has unwound.
-    QCOMPARE(idleAtOnce, jobs[1].wmv);
     // The stopped task is neither finished nor failed but stopped, the third never began.
-    QCOMPARE(m_tasks.at(1).finished + m_tasks.at(1).failed, 0);
-    QCOMPARE(m_tasks.at(1).stopped, 1);
+    QCOMPARE(m_tasks.at(1).state, TaskState::Stopped);
     QVERIFY(m_tasks.at(1).wmvPercent < 100);
+    QCOMPARE(m_tasks.at(2).state, TaskState::Waiting);
     QCOMPARE(m_tasks.at(2).encodedTime + m_tasks.at(2).wmvPercent + m_tasks.at(2).preconvPhase, 0);
     // Its intermediate is gone, a killed WMV's part-file too; the encoder finished its file on
     // "q": valid and shorter.

@@ -1,7 +1,7 @@
-#include "BatchState.h"
 #include "CIniFile.h"
 #include "CommandLine.h"
 #include "ProfileFile.h"
+#include "ProgramDir.h"
 #include "SettingTables.h"
 
 #include <QDir>

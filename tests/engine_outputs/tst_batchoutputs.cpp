@@ -3,13 +3,14 @@
 // they get them; nothing half-written, nothing of another batch touched, no intermediate left;
 // untrusted sources that fail without reaching other files.
 
+#include "BatchFixture.h"
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "ConversionBatch.h"
 #include "FfmpegConverter.h"
 #include "PartFile.h"
 #include "PreConversion.h"
+#include "ProgramDir.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include <sys/stat.h>
 
 using namespace MediaFixtures;
+using namespace BatchFixture;
 
 namespace {
 
@@ -163,7 +165,7 @@ std::unique_ptr<ConversionBatch> tst_BatchOutputs::BatchWithEncoder(TaskArray &t
     profile.close();
     // The profile file is read when the batch is made.
     g_programDir = m_fakeProgram.path() + u'/';
-    auto batch = std::make_unique<ConversionBatch>(tasks, *m_media);
+    auto batch = std::make_unique<ConversionBatch>(tasks, FfmpegConverters());
     g_programDir = m_runtime;
     batch->SetEncoderEndTimeouts(500, 500);
     return batch;
@@ -197,11 +199,11 @@ void tst_BatchOutputs::sourcesComeOutWhole()
 
     TaskArray tasks;
     AddTask(tasks, source, wmv, start, -1.0);
-    ConversionBatch batch(tasks, *m_media);
-    batch.Start(m_output->path(), false);
+    ConversionBatch batch(tasks, FfmpegConverters());
+    QVERIFY(RunToEnd(batch, m_output->path()));
 
     const ConversionTask task = tasks.at(0);
-    QVERIFY2(!task.failed, qPrintable(task.failureReason));
+    QVERIFY2(IsConverted(task), qPrintable(task.failureReason));
     QCOMPARE(FilesIn(m_output->path()), QStringList{QFileInfo(task.outputFile).fileName()});
     const double seconds = Probe(m_sources.filePath(source)).duration - start;
     const double duration = Probe(task.outputFile).duration;
@@ -222,9 +224,8 @@ void tst_BatchOutputs::twoBatchesIntoOneFolder()
     TaskArray second;
     AddTask(first, "clip596.mov", false, 0.0, -1.0);
     AddTask(second, "clip596.mov", false, 0.0, -1.0);
-    ConversionBatch one(first, *m_media);
-    auto media = std::make_unique<FfmpegConverter>();
-    ConversionBatch two(second, *media);
+    ConversionBatch one(first, FfmpegConverters());
+    ConversionBatch two(second, FfmpegConverters());
     bool started = false;
     first.setCellInvalidator([&](int, int, int) {
         if (!started && first.at(0).sizeKB > 0) {
@@ -232,11 +233,12 @@ void tst_BatchOutputs::twoBatchesIntoOneFolder()
             two.Start(m_output->path(), false);
         }
     });
-    one.Start(m_output->path(), false);
+    QVERIFY(RunToEnd(one, m_output->path()));
+    QVERIFY(WaitForEnd(two));
 
     QVERIFY(started);
-    QVERIFY2(!first.at(0).failed, qPrintable(first.at(0).failureReason));
-    QVERIFY2(!second.at(0).failed, qPrintable(second.at(0).failureReason));
+    QVERIFY2(IsConverted(first.at(0)), qPrintable(first.at(0).failureReason));
+    QVERIFY2(IsConverted(second.at(0)), qPrintable(second.at(0).failureReason));
     QCOMPARE(FilesIn(m_output->path()), (QStringList{"clip596.mp4", "clip596_2.mp4"}));
     for (const TaskArray *tasks : {&first, &second}) {
         QVERIFY(FilesIn(m_output->path()).contains(QFileInfo(tasks->at(0).outputFile).fileName()));
@@ -279,12 +281,11 @@ void tst_BatchOutputs::encoderEndings()
             QTimer::singleShot(0, batch.get(), [&] { batch->Stop(); });
         }
     });
-    batch->Start(m_output->path(), false);
+    QVERIFY(RunToEnd(*batch, m_output->path()));
 
     const ConversionTask task = tasks.at(0);
-    QVERIFY(task.failed);
+    QCOMPARE(task.state, TaskState::Failed);
     QVERIFY2(task.failureReason.contains(reason), qPrintable(task.failureReason));
-    QCOMPARE(task.finished, 0);
     QCOMPARE(FilesIn(m_output->path()), QStringList{"clip596.mp4"});
     QFile kept(m_output->filePath("clip596.mp4"));
     QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -309,7 +310,7 @@ void tst_BatchOutputs::intermediateIsGone()
               ? BatchWithEncoder(tasks,
                                  QStringLiteral("%1/fake_encoder fail 1 \"no, thanks\"")
                                      .arg(qEnvironmentVariable("TAVREL_TEST_HELPERS")))
-              : std::make_unique<ConversionBatch>(tasks, *m_media);
+              : std::make_unique<ConversionBatch>(tasks, FfmpegConverters());
     QString intermediate;
     tasks.setCellInvalidator([&](int, int, int) {
         const ConversionTask task = tasks.at(0);
@@ -319,12 +320,14 @@ void tst_BatchOutputs::intermediateIsGone()
                 QTimer::singleShot(0, batch.get(), [&] { batch->Stop(); });
         }
     });
-    batch->Start(m_output->path(), false);
+    QVERIFY(RunToEnd(*batch, m_output->path()));
 
     QVERIFY(!intermediate.isEmpty());
     QVERIFY2(!QFileInfo::exists(intermediate), qPrintable(intermediate));
-    QCOMPARE(tasks.at(0).failed, int(ending == "failed"));
-    QCOMPARE(tasks.at(0).finished, int(ending == "finished"));
+    const TaskState expected = ending == "failed"     ? TaskState::Failed
+                               : ending == "finished" ? TaskState::Finished
+                                                      : TaskState::Stopped;
+    QCOMPARE(tasks.at(0).state, expected);
 }
 
 void tst_BatchOutputs::untrustedSources_data()
@@ -371,12 +374,12 @@ void tst_BatchOutputs::untrustedSources()
     QCOMPARE(task.trimEnd, 0.0); // nothing readable
     task.trimEnd = 2.0;          // as if it had been readable when it was added
     tasks.append(task);
-    ConversionBatch batch(tasks, *m_media);
-    batch.Start(m_output->path(), false);
-    longestGap = std::max(longestGap, clock.elapsed() - last); // a Start that never let it tick
+    ConversionBatch batch(tasks, FfmpegConverters());
+    QVERIFY(RunToEnd(batch, m_output->path()));
+    longestGap = std::max(longestGap, clock.elapsed() - last); // a batch that never let it tick
     ticker.stop();
 
-    QVERIFY(tasks.at(0).failed);
+    QCOMPARE(tasks.at(0).state, TaskState::Failed);
     QCOMPARE(FilesIn(m_output->path()), QStringList{});
     QVERIFY2(longestGap < 2000, qPrintable(QString::number(longestGap)));
 }

@@ -37,12 +37,13 @@ void tst_TaskLogStore::keepsTheEndOfLongOutput()
     QFETCH(QByteArray, output);
     QFETCH(QByteArray, kept);
     TaskLogStore store(QString(), 16, 5);
+    store.StartRun(7, "a.avi");
     // Chunks as a pipe delivers them: in pieces that split lines.
     for (qsizetype i = 0; i < output.size(); i += 5)
-        store.Append(0, "a.avi", output.mid(i, 5));
-    QCOMPARE(store.Text(0, "a.avi"), kept);
-    store.FinishRun();
-    QCOMPARE(store.FilePath(0, "a.avi"), QString()); // no folder: memory only
+        store.Append(7, output.mid(i, 5));
+    QCOMPARE(store.Text(7), kept);
+    store.FinishRun(7);
+    QCOMPARE(store.FilePath(7), QString()); // no folder: memory only
 }
 
 void tst_TaskLogStore::oneFilePerRunNewestKept()
@@ -51,19 +52,23 @@ void tst_TaskLogStore::oneFilePerRunNewestKept()
     const QString folder = dir.filePath("state/tavrel/logs");
     TaskLogStore store(folder, 1024, 3);
     for (int batch = 0; batch < 3; ++batch) {
-        store.StartBatch();
-        store.Append(0, "/v/a.avi", "a says " + QByteArray::number(batch) + "\n");
-        store.Append(1, "/v/b.avi", "b says " + QByteArray::number(batch) + "\n");
-        QVERIFY(!store.FilePath(0, "/v/a.avi").isEmpty()); // a ended when b began
-        QVERIFY(store.FilePath(1, "/v/b.avi").isEmpty());  // b still runs
-        store.FinishRun();
+        // Two runs side by side, their output interleaved.
+        store.StartRun(1, "/v/a.avi");
+        store.StartRun(2, "/v/b.avi");
+        store.Append(1, "a says " + QByteArray::number(batch) + "\n");
+        store.Append(2, "b says " + QByteArray::number(batch) + "\n");
+        store.FinishRun(1);
+        QVERIFY(!store.FilePath(1).isEmpty());
+        QVERIFY(store.FilePath(2).isEmpty()); // b still runs
+        store.Append(2, "b ends\n");
+        store.FinishRun(2);
     }
     const QStringList files = QDir(folder).entryList({"*.log"}, QDir::Files, QDir::Name);
     QCOMPARE(files.size(), 3);
-    QFile last(store.FilePath(1, "/v/b.avi"));
+    QFile last(store.FilePath(2));
     QVERIFY(last.open(QIODevice::ReadOnly));
     const QByteArray text = last.readAll();
-    QVERIFY2(text.contains("/v/b.avi") && text.endsWith("b says 2\n"), text.constData());
+    QVERIFY2(text.contains("/v/b.avi") && text.endsWith("b says 2\nb ends\n"), text.constData());
     QCOMPARE(QFileInfo(last).fileName(), files.last());
     QVERIFY(files.last().endsWith("-b.log"));
 }
@@ -71,13 +76,20 @@ void tst_TaskLogStore::oneFilePerRunNewestKept()
 void tst_TaskLogStore::aLogBelongsToItsTask()
 {
     TaskLogStore store{QString()};
-    store.Append(2, "/v/a.avi", "hello\n");
-    QVERIFY(store.HasLog(2, "/v/a.avi"));
-    QVERIFY(!store.HasLog(2, "/v/other.avi")); // the list changed: row 2 is another video now
-    QVERIFY(!store.HasLog(1, "/v/a.avi"));
-    QCOMPARE(store.Text(2, "/v/other.avi"), QByteArray());
-    store.StartBatch();
-    QVERIFY(!store.HasLog(2, "/v/a.avi"));
+    store.Append(2, "before any run\n"); // no run open: dropped
+    QVERIFY(!store.HasLog(2));
+    store.StartRun(2, "/v/a.avi");
+    store.Append(2, "hello\n");
+    QVERIFY(store.HasLog(2));
+    QVERIFY(!store.HasLog(1));
+    store.FinishRun(2);
+    store.Append(2, "after its end\n");
+    QCOMPARE(store.Text(2), QByteArray("hello\n"));
+    // A new run replaces the last one; a task that has gone has none.
+    store.StartRun(2, "/v/a.avi");
+    QCOMPARE(store.Text(2), QByteArray());
+    store.Forget(2);
+    QVERIFY(!store.HasLog(2));
 }
 
 void tst_TaskLogStore::defaultFolderFollowsXdgState()

@@ -1,7 +1,7 @@
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "FfmpegConverter.h"
+#include "ProgramDir.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

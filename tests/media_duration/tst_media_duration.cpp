@@ -1,9 +1,9 @@
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "CVideoEdit.h"
 #include "CodecCatalog.h"
 #include "FfmpegConverter.h"
+#include "ProgramDir.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "CVideoEdit.h"
+#include "ProgramDir.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -4,13 +4,15 @@
 
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "CommandLine.h"
+#include "EncoderFixture.h"
 #include "EncoderRun.h"
 #include "FfmpegConverter.h"
 #include "MediaProbe.h"
 #include "ProfileFile.h"
+#include "ProgramDir.h"
 #include "TaskArray.h"
+#include "TickCount.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -134,11 +136,9 @@ QString tst_PictureShape::convertWithProfile(const QString &source, int profile,
     tasks.append(task);
     const QString output = m_work.filePath(QStringLiteral("out%1.mp4").arg(++m_outputs));
     EncoderRun run;
-    run.RunEncoder(BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output),
-                   0,
-                   TickCount(),
-                   tasks);
-    return tasks.at(0).failed == 0 ? output : QString();
+    const QString failure = EncoderFixture::RunToEnd(
+        run, BuildCommandLine(ProfileFile(ProfileFile::DefaultPath()), task, output), tasks);
+    return failure.isEmpty() ? output : QString();
 }
 
 QString tst_PictureShape::convertToWmv(const QString &source, int profile)

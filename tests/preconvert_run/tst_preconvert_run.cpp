@@ -1,13 +1,13 @@
-// Pre-conversions for real: a RealMedia file goes through PreConvert, the media component and
-// ffmpeg into an intermediate file, with the events routed as the main window routes them.
+// Pre-conversions for real: a RealMedia file goes through a conversion job, the media component's
+// converter and ffmpeg into an intermediate file, which the encoder then reads.
 
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "CVideoEdit.h"
+#include "ConversionJob.h"
 #include "FfmpegConverter.h"
-#include "PartFile.h"
-#include "PreConversion.h"
+#include "ProfileFile.h"
+#include "ProgramDir.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -23,9 +23,19 @@ namespace {
 class ListOverride : public MediaConverter
 {
 public:
-    explicit ListOverride(FfmpegConverter &media)
-        : m_media(media)
-    {}
+    ListOverride()
+    {
+        connect(&m_media,
+                &MediaConverter::ConversionProgress,
+                this,
+                &MediaConverter::ConversionProgress);
+        connect(&m_media,
+                &MediaConverter::ConversionFinished,
+                this,
+                &MediaConverter::ConversionFinished);
+        connect(
+            &m_media, &MediaConverter::ConversionOutput, this, &MediaConverter::ConversionOutput);
+    }
     QStringList video;
     QStringList audio;
 
@@ -54,11 +64,13 @@ public:
     }
     bool StartConversion(const QString &path) override { return m_media.StartConversion(path); }
     void StopConversion() override { m_media.StopConversion(); }
+    void SuspendConversion(bool s) override { m_media.SuspendConversion(s); }
+    bool IsConverting() const override { return m_media.IsConverting(); }
     bool LastConversionSucceeded() const override { return m_media.LastConversionSucceeded(); }
     QString LastConversionError() const override { return m_media.LastConversionError(); }
 
 private:
-    FfmpegConverter &m_media;
+    FfmpegConverter m_media;
 };
 
 } // namespace
@@ -77,9 +89,11 @@ private slots:
     void refusedStartLeavesPhaseOne();
 
 private:
-    /// Routes the component's events to the handlers, as the main window does.
-    void wire(FfmpegConverter &media, MediaConverter &handlersMedia);
     ConversionTask taskFor(const QString &source, const QString &title, double start, double end);
+    /// A job for the first task; converters come from makeConverter.
+    std::unique_ptr<ConversionJob> jobFor(ConverterFactory makeConverter);
+    /// Runs job to its end.
+    void run(ConversionJob &job);
 
     QTemporaryDir m_dir;
     QString m_programDir;
@@ -87,8 +101,7 @@ private:
     QString m_longRm;
     TaskArray m_tasks;
     QList<ConversionTask> m_progressSeen;
-    int m_wmvConverting = 0;
-    quint32 m_startTick = 0;
+    std::unique_ptr<ProfileFile> m_profiles;
 };
 
 void TestPreconvertRun::initTestCase()
@@ -105,10 +118,11 @@ void TestPreconvertRun::initTestCase()
 
 void TestPreconvertRun::init()
 {
-    // WMV profiles come from the laid-out program; intermediates go to a folder of the test's.
+    // Intermediates go to a folder of the test's; the encoder's profiles are the laid-out ones.
     g_programDir = m_programDir + QLatin1Char('/');
-    g_stopRequested = false;
-    m_startTick = 0;
+    const QString app = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + QStringLiteral("/app");
+    QFile::link(app, m_programDir + QStringLiteral("/app"));
+    m_profiles = std::make_unique<ProfileFile>(app + QStringLiteral("/Zune_Profile.ini"));
     m_tasks.clear();
     m_progressSeen.clear();
     m_tasks.setCellInvalidator([this](int first, int, int column) {
@@ -123,17 +137,21 @@ void TestPreconvertRun::cleanup()
     QDir().mkpath(m_programDir);
 }
 
-void TestPreconvertRun::wire(FfmpegConverter &media, MediaConverter &handlersMedia)
+std::unique_ptr<ConversionJob> TestPreconvertRun::jobFor(ConverterFactory makeConverter)
 {
-    connect(&media,
-            &FfmpegConverter::ConversionProgress,
-            this,
-            [this, &handlersMedia](double p, double t) {
-                OnConversionProgress(0, p, t, m_startTick, m_tasks, handlersMedia);
-            });
-    connect(&media, &FfmpegConverter::ConversionFinished, this, [this, &handlersMedia] {
-        OnConversionFinished(0, m_tasks, handlersMedia, m_wmvConverting);
-    });
+    JobSettings settings;
+    settings.outputDirectory = m_dir.path();
+    settings.profiles = m_profiles.get();
+    settings.converters = std::move(makeConverter);
+    return std::make_unique<ConversionJob>(m_tasks.at(0).id, m_tasks, settings);
+}
+
+void TestPreconvertRun::run(ConversionJob &job)
+{
+    QSignalSpy ended(&job, &ConversionJob::ended);
+    QVERIFY(ended.isValid());
+    job.Start();
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 120000);
 }
 
 ConversionTask TestPreconvertRun::taskFor(const QString &source,
@@ -172,25 +190,37 @@ void TestPreconvertRun::preconvertsForReal()
     QFETCH(QString, audioCodec);
     QFETCH(double, frameRate);
 
-    CVideoEdit media;
-    ListOverride override(media.Converter());
-    MediaConverter &used = realLists ? static_cast<MediaConverter &>(media.Converter()) : override;
-    wire(media.Converter(), used);
     ConversionTask task = taskFor(m_rm, QStringLiteral("holiday"), 0.5, 2.5);
     QCOMPARE(task.needsPreconversion, 1);
     m_tasks.append(task);
-
-    PartFile intermediate;
-    PreConvert(0, m_startTick, m_tasks, used, intermediate);
+    // The intermediate lives as long as its job: a copy is kept when its end is reported.
+    const QString kept = m_dir.filePath(QStringLiteral("kept.") + extension);
+    QFile::remove(kept);
+    QString intermediate;
+    m_tasks.setCellInvalidator([&](int first, int, int column) {
+        const ConversionTask seen = m_tasks.at(first);
+        if (column == ProgressColumn && seen.preconvPhase == 1)
+            m_progressSeen.append(seen);
+        if (seen.preconvDone == 1 && intermediate.isEmpty()) {
+            intermediate = seen.intermediatePath;
+            QVERIFY(QFile::copy(intermediate, kept));
+        }
+    });
+    const auto job = jobFor([realLists]() -> std::unique_ptr<MediaConverter> {
+        if (realLists)
+            return std::make_unique<FfmpegConverter>();
+        return std::make_unique<ListOverride>();
+    });
+    run(*job);
 
     task = m_tasks.at(0);
-    QVERIFY2(task.failed == 0, qPrintable(task.failureReason));
+    QVERIFY2(IsConverted(task), qPrintable(task.failureReason));
     QCOMPARE(task.preconvPhase, 2);
     QCOMPARE(task.preconvDone, 1);
-    QVERIFY(!g_stopRequested);
     const QRegularExpression name(QStringLiteral("^%1holiday_[0-9a-z]+\\.%2$")
                                       .arg(QRegularExpression::escape(g_programDir), extension));
-    QVERIFY2(name.match(task.intermediatePath).hasMatch(), qPrintable(task.intermediatePath));
+    QVERIFY2(name.match(intermediate).hasMatch(), qPrintable(intermediate));
+    QVERIFY(!QFile::exists(intermediate)); // gone with its job
 
     // Progress arrived in order and reached the end of the trimmed part.
     QVERIFY(!m_progressSeen.isEmpty());
@@ -204,7 +234,7 @@ void TestPreconvertRun::preconvertsForReal()
     QVERIFY2(m_progressSeen.last().preconvPercent > 85.0,
              qPrintable(QString::number(m_progressSeen.last().preconvPercent)));
 
-    const ProbeResult probe = Probe(task.intermediatePath);
+    const ProbeResult probe = Probe(kept);
     QVERIFY(probe.ok);
     QCOMPARE(probe.videoCodec, videoCodec);
     QCOMPARE(probe.width, 320);
@@ -213,57 +243,59 @@ void TestPreconvertRun::preconvertsForReal()
              qPrintable(QString::number(probe.frameRate)));
     QCOMPARE(probe.audioCodec, audioCodec);
     QVERIFY2(qAbs(probe.duration - 2.0) < 0.3, qPrintable(QString::number(probe.duration)));
+    // The encoder read it whole: the output lasts the trimmed part.
+    QVERIFY2(qAbs(Probe(task.outputFile).duration - 2.0) < 0.3, qPrintable(task.outputFile));
 
-    // The intermediate is a file the player (and so the encoder) can read.
+    // The intermediate is a file the player can read.
+    CVideoEdit media;
     QSignalSpy ended(&media, &CVideoEdit::PlaybackEnded);
-    media.ResetClips();
-    media.AddVideoClip(task.intermediatePath, 0.0, 1.0, 0);
+    media.AddVideoClip(kept, 0.0, 1.0, 0);
     QVERIFY(media.StartPlayback());
     QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 60000);
 }
 
 void TestPreconvertRun::stopRemovesTheIntermediate()
 {
-    CVideoEdit media;
-    wire(media.Converter(), media.Converter());
     m_tasks.append(taskFor(m_longRm, QStringLiteral("long"), 0.0, 60.0));
+    const auto job = jobFor([] { return std::make_unique<FfmpegConverter>(); });
     // Stop is pressed while the first progress is shown (the list asks for the cell then).
-    m_tasks.setCellInvalidator([this](int first, int, int) {
-        m_progressSeen.append(m_tasks.at(first));
-        g_stopRequested = true;
+    bool stopped = false;
+    m_tasks.setCellInvalidator([&](int first, int, int) {
+        if (!stopped && m_tasks.at(first).preconvPercent > 0.0) {
+            stopped = true;
+            job->Stop();
+        }
     });
+    run(*job);
 
-    PartFile intermediate;
-    PreConvert(0, m_startTick, m_tasks, media.Converter(), intermediate);
-
-    QVERIFY(g_stopRequested);
-    QVERIFY(!m_progressSeen.isEmpty());
+    QVERIFY(stopped);
     const ConversionTask task = m_tasks.at(0);
+    QCOMPARE(task.state, TaskState::Stopped);
     QCOMPARE(task.preconvDone, 0);
     QCOMPARE(task.preconvPhase, 1);
     QVERIFY(!task.intermediatePath.isEmpty());
-    QVERIFY(!media.Converter().IsConverting());
     QVERIFY(!QFile::exists(task.intermediatePath));
     QCOMPARE(QDir(m_programDir).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(m_dir.path()).entryList({"*long*.mp4"}, QDir::Files | QDir::Hidden),
+             QStringList());
 }
 
 void TestPreconvertRun::refusedStartLeavesPhaseOne()
 {
-    CVideoEdit media;
-    media.Converter().SetFfmpegProgram(QStringLiteral("tavrel-no-such-converter"));
-    wire(media.Converter(), media.Converter());
     m_tasks.append(taskFor(m_rm, QStringLiteral("refused"), 0.0, 3.0));
-
-    PartFile intermediate;
-    PreConvert(0, m_startTick, m_tasks, media.Converter(), intermediate);
+    const auto job = jobFor([] {
+        auto media = std::make_unique<FfmpegConverter>();
+        media->SetFfmpegProgram(QStringLiteral("tavrel-no-such-converter"));
+        return media;
+    });
+    run(*job);
 
     const ConversionTask task = m_tasks.at(0);
     QCOMPARE(task.preconvPhase, 1);
     QCOMPARE(task.preconvDone, 0);
-    QCOMPARE(task.failed, 1);
+    QCOMPARE(task.state, TaskState::Failed);
     QVERIFY(task.failureReason.contains(QStringLiteral("tavrel-no-such-converter")));
     QVERIFY(!QFile::exists(task.intermediatePath));
-    QVERIFY(!g_stopRequested);
 }
 
 QTEST_MAIN(TestPreconvertRun)

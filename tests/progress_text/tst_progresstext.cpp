@@ -127,12 +127,15 @@ void tst_ProgressText::progressCell_data()
     }
     {
         ConversionTask task = Mp4Task(40.0, 2.0, 4096);
-        task.finished = 1;
+        task.state = TaskState::Finished;
         QTest::newRow("mp4 finished") << task << t0 << t0 << "    Finished" << 100 << 100 << none;
+        task.state = TaskState::Paused;
+        QTest::newRow("mp4 paused: the bar stays where it was")
+            << task << t0 << t0 << "    Paused" << 100 << 40 << none;
     }
     {
         ConversionTask task = Mp4Task(40.0, 2.0, 4096);
-        task.failed = 1;
+        task.state = TaskState::Failed;
         task.failureReason = QStringLiteral("The encoder could not be started");
         QTest::newRow("mp4 failed: no bar, reason after Failed and as tooltip")
             << task << t0 << t0 << "    Failed: The encoder could not be started" << -1 << 0
@@ -140,7 +143,7 @@ void tst_ProgressText::progressCell_data()
     }
     {
         ConversionTask task = Mp4Task(40.0, 12.0, 4096);
-        task.stopped = 1;
+        task.state = TaskState::Stopped;
         task.keptSeconds = 61.5;
         task.outputFile = QStringLiteral("/out/clip_2.mp4");
         QTest::newRow("stopped: what was kept as tooltip")
@@ -188,7 +191,7 @@ void tst_ProgressText::progressCell_data()
         << PreconvTask(0) << t0 << t0 << none << -1 << 0 << none;
     {
         ConversionTask task = PreconvTask(2);
-        task.finished = 1;
+        task.state = TaskState::Finished;
         QTest::newRow("preconv finished")
             << task << t0 << t0 << "    Finished" << 100 << 100 << none;
     }
@@ -199,11 +202,20 @@ void tst_ProgressText::progressCell_data()
                                  << 100 << 40 << none;
     QTest::newRow("wmv across a tick wrap") << WmvTask(7) << quint32(0xFFFFF000u) << quint32(5000)
                                             << "    7 %   Used Time:9 S" << 100 << 7 << none;
-    QTest::newRow("wmv finished") << WmvTask(100) << t0 << t0 << "    Finished" << 100 << 100
-                                  << none;
+    QTest::newRow("wmv at 100 % but not placed yet")
+        << WmvTask(100) << t0 << t0 + 2000 << "    100 %   Used Time:2 S" << 100 << 100 << none;
+    {
+        ConversionTask task = WmvTask(100);
+        task.state = TaskState::Finished;
+        QTest::newRow("wmv finished") << task << t0 << t0 << "    Finished" << 100 << 100 << none;
+        task.wmvPercent = 0;
+        task.state = TaskState::Paused;
+        QTest::newRow("wmv paused before its first report")
+            << task << t0 << t0 << "    Paused" << 100 << 0 << none;
+    }
     {
         ConversionTask task = WmvTask(30);
-        task.failed = 1;
+        task.state = TaskState::Failed;
         task.failureReason = QStringLiteral("Conversion refused\nby the muxer");
         QTest::newRow("wmv failed: the reason's first line in the cell")
             << task << t0 << t0 << "    Failed: Conversion refused" << -1 << 0
@@ -269,7 +281,7 @@ void tst_ProgressText::otherColumns_data()
     QTest::newRow("end: beyond int") << bare << 2 << "596523:14:07";
 
     ConversionTask failed = task;
-    failed.failed = 1;
+    failed.state = TaskState::Failed;
     failed.failureReason = QStringLiteral("reason");
     QTest::newRow("failed task keeps its output name") << failed << 3 << "Summer & Sea.mp4";
     ConversionTask written = task;

@@ -1,4 +1,4 @@
-#include "BatchState.h"
+#include "ProgramDir.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
 

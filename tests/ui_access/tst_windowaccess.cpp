@@ -3,10 +3,10 @@
 // of the layout with a visible focus on the self-drawn controls, the question before closing
 // mid-batch, the desktop notice at the end of a batch, and Help that always answers.
 
+#include "BatchFixture.h"
 #include "MediaFixtures.h"
 
 #include "AppSettings.h"
-#include "BatchState.h"
 #include "CCloseGuardDialog.h"
 #include "CImageButton.h"
 #include "CLogDialog.h"
@@ -19,6 +19,7 @@
 #include "ConversionBatch.h"
 #include "DesktopNotifier.h"
 #include "EncoderRun.h"
+#include "ProgramDir.h"
 #include "ShellActions.h"
 #include "TaskRowActions.h"
 
@@ -126,7 +127,7 @@ void tst_WindowAccess::init()
 
 void tst_WindowAccess::cleanup()
 {
-    QVERIFY(!page()->Batch().Encoder().IsEncoderRunning());
+    QVERIFY(page()->Batch().Jobs().isEmpty());
     m_frame.reset();
 }
 
@@ -212,15 +213,16 @@ void tst_WindowAccess::tabOrderFollowsTheLayout()
 {
     // With a video in the list, as the layout reads: the list, its buttons, the output folder,
     // the preview's buttons and slider, then the settings top to bottom, row by row, then the
-    // shutdown box, Start and Help. The output folder's edit is read-only (disabled); only the
-    // chosen output type is a tab stop; the WMV profile and Stop are hidden.
+    // shutdown box, Start, the number of videos at once and Help. The output folder's edit is
+    // read-only (disabled); only the chosen output type is a tab stop; the WMV profile, Stop and
+    // Pause are hidden.
     page()->AddSourceFile(m_sources.filePath("clip.avi"));
     const QList<int> layout = {
         IDC_TASK_LIST,     IDC_ADD,           IDC_REMOVE,       IDC_REMOVE_ALL,  IDC_BROWSE,
         IDC_PREVIEW_PLAY,  IDC_PREVIEW_STOP,  IDC_RANGE_SLIDER, IDC_TO_MPEG4,    IDC_TITLE,
         IDC_MPEG4_PROFILE, IDC_VIDEO_TYPE,    IDC_VIDEO_SIZE,   IDC_FRAME_RATE,  IDC_VIDEO_BITRATE,
         IDC_ASPECT,        IDC_AUDIO_BITRATE, IDC_CHANNELS,     IDC_SAMPLE_RATE, IDC_VOLUME,
-        IDC_SHUTDOWN,      IDC_START,         IDC_HELP_BUTTON};
+        IDC_SHUTDOWN,      IDC_START,         IDC_SIMULTANEOUS, IDC_HELP_BUTTON};
     QWidget *first = page()->Control(IDC_TASK_LIST);
     first->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), first);
@@ -247,15 +249,16 @@ void tst_WindowAccess::runBatch(std::function<void()> whenEncoding)
 {
     page()->AddSourceFile(m_sources.filePath("long.avi"));
     page()->AddSourceFile(m_sources.filePath("clip.avi"));
-    bool done = false;
-    page()->tasks().setCellInvalidator([&, whenEncoding](int row, int, int) {
-        if (row != 0 || done || page()->tasks().at(0).sizeKB <= 0)
+    // The watcher outlives this call (the batch goes on): what it keeps is its own.
+    auto done = std::make_shared<bool>(false);
+    page()->tasks().setCellInvalidator([this, done, whenEncoding](int row, int, int) {
+        if (row != 0 || *done || page()->tasks().at(0).sizeKB <= 0)
             return;
-        done = true;
+        *done = true;
         QTimer::singleShot(0, this, whenEncoding);
     });
     control<CImageButton>(IDC_START)->click();
-    QVERIFY(done);
+    QTRY_VERIFY_WITH_TIMEOUT(*done, 60000);
 }
 
 void tst_WindowAccess::closeQuestionKeys_data()
@@ -306,21 +309,25 @@ void tst_WindowAccess::closingMidBatch()
     QSignalSpy finished(m_frame.get(), &QDialog::finished);
     QVERIFY(finished.isValid());
     bool keptRunning = false;
+    bool asked = false;
     runBatch([&] {
         if (how == "person")
             closeByPerson();
         else
             m_frame->close();
-        keptRunning = !g_stopRequested && page()->IsBusy();
+        keptRunning = page()->Batch().QueueState() == ConversionBatch::State::Running;
         if (keptRunning)
             page()->OnStop();
+        asked = true;
     });
+    QTRY_VERIFY(asked);
+    QVERIFY(BatchFixture::WaitForEnd(page()->Batch()));
     QCOMPARE(m_questions, how == "person" ? 1 : 0);
     const bool closes = how == "program" || answer;
     QCOMPARE(keptRunning, !closes);
-    QCOMPARE(finished.count(), closes ? 1 : 0);
+    // A closing window goes once its stopped batch has ended.
+    QTRY_COMPARE(finished.count(), closes ? 1 : 0);
     QCOMPARE(m_frame->isVisible(), !closes);
-    QVERIFY(!page()->Batch().Encoder().IsEncoderRunning());
 
     // Closing while idle asks nothing.
     if (!closes) {
@@ -361,8 +368,8 @@ void tst_WindowAccess::endOfBatchNotice()
     }
     page()->AddSourceFile(m_sources.filePath("clip.avi"));
     page()->AddSourceFile(m_sources.filePath(second));
+    bool done = false;
     if (stopped) {
-        bool done = false;
         page()->tasks().setCellInvalidator([&](int row, int, int) {
             if (row != 0 || done || page()->tasks().at(0).sizeKB <= 0)
                 return;
@@ -371,6 +378,7 @@ void tst_WindowAccess::endOfBatchNotice()
         });
     }
     page()->OnStart();
+    QVERIFY(BatchFixture::WaitForEnd(page()->Batch()));
     QCOMPARE(m_notices, notices);
     QCOMPARE(m_messages.size(), 1); // the window's own box stays
 }
@@ -421,7 +429,12 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
         texts << (action->isEnabled() ? action->text() : u'(' + action->text() + u')');
     // Nothing converted yet: no log, nothing to play; the folder is the output directory.
     QCOMPARE(texts,
-             (QStringList{"(Show log…)", "Open output folder", "(Play output)", "", "Remove"}));
+             (QStringList{"(Show log…)",
+                          "Open output folder",
+                          "(Play output)",
+                          "(Convert again)",
+                          "",
+                          "Remove"}));
     const QString left = page()->tasks().at(1 - removed).sourcePath;
     actions.last()->trigger();
     menu->close();
@@ -446,9 +459,10 @@ void tst_WindowAccess::rowMenuAndLog()
     auto restore
         = qScopeGuard([] { ShellActions::SetOpenUrlHandler([](const QUrl &) { return false; }); });
     page()->OnStart();
+    QVERIFY(BatchFixture::WaitForEnd(page()->Batch()));
 
     const ConversionTask failed = page()->tasks().at(0);
-    QVERIFY(failed.failed);
+    QCOMPARE(failed.state, TaskState::Failed);
     auto *list = control<CTaskListCtrl>(IDC_TASK_LIST);
     QVERIFY(list->GetCellInfo(0, ProgressColumn)
                 ->text.contains(failed.failureReason.section(u'\n', 0, 0)));
@@ -473,16 +487,18 @@ void tst_WindowAccess::rowMenuAndLog()
     QVERIFY(dialog);
     QVERIFY2(dialog->text().contains(failed.failureReason.section(u'\n', 0, 0)),
              qPrintable(dialog->text().right(400)));
-    const QString file = rows->logs().FilePath(0, failed.sourcePath);
+    const QString file = page()->Batch().Logs().FilePath(failed.id);
     QVERIFY(file.startsWith(qEnvironmentVariable("XDG_STATE_HOME")));
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains(failed.failureReason.section(u'\n', 0, 0).toUtf8()));
     dialog->close();
 
-    // The converted video plays from its row; its folder opens.
+    // The converted video plays from its row; its folder opens; it can be converted again.
     const auto doneMenu = actions(1);
     QVERIFY(doneMenu.value("Play output")->isEnabled());
+    QVERIFY(doneMenu.value("Convert again")->isEnabled());
+    QVERIFY(!failedMenu.value("Convert again")->isEnabled());
     doneMenu.value("Play output")->trigger();
     doneMenu.value("Open output folder")->trigger();
     QCOMPARE(opened,

@@ -1,12 +1,13 @@
 // What the main window does around a batch: Start reads the output directory and the shutdown
 // box, Start and Stop swap, the caption shows the progress, messages and the power-off go
 // through their seams, Stop follows the task (not the output type shown), closing or destroying
-// the window mid-batch leaves no encoder; Browse and Help. Tasks go into the list directly.
+// the window mid-batch leaves no encoder; the list stays live while it runs, Pause and "Videos
+// at once"; Browse and Help. Tasks go into the list directly.
 
+#include "BatchFixture.h"
 #include "MediaFixtures.h"
 
 #include "AppSettings.h"
-#include "BatchState.h"
 #include "BatchTexts.h"
 #include "CImageButton.h"
 #include "CMainFrameDlg.h"
@@ -16,9 +17,11 @@
 #include "ControlTable.h"
 #include "ConversionBatch.h"
 #include "PowerActions.h"
+#include "ProgramDir.h"
 #include "ShellActions.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -44,6 +47,7 @@ private slots:
     void start();
     void endingMidBatch_data();
     void endingMidBatch();
+    void liveListDuringABatch();
     void browse_data();
     void browse();
     void helpOpensThePageAlsoWhileBusy();
@@ -56,6 +60,10 @@ private:
         return qobject_cast<T *>(page()->Control(id));
     }
     void addTask(const QString &name);
+    /// Adds the long clip and starts converting it; returns once its encoder has reported.
+    void startLongBatch();
+    /// Presses Stop and waits for the batch's end.
+    void stopBatch();
 
     QTemporaryDir m_sources;
     std::unique_ptr<QTemporaryDir> m_output;
@@ -119,13 +127,26 @@ void tst_BatchWindow::init()
 void tst_BatchWindow::cleanup()
 {
     if (m_frame)
-        QVERIFY(!page()->Batch().Encoder().IsEncoderRunning());
+        QVERIFY(page()->Batch().Jobs().isEmpty());
     m_frame.reset();
 }
 
 void tst_BatchWindow::addTask(const QString &name)
 {
     page()->AddSourceFile(m_sources.filePath(name));
+}
+
+void tst_BatchWindow::startLongBatch()
+{
+    addTask("long.avi");
+    control<CImageButton>(IDC_START)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(page()->tasks().at(0).sizeKB > 0, 60000);
+}
+
+void tst_BatchWindow::stopBatch()
+{
+    control<CImageButton>(IDC_STOP)->click();
+    QVERIFY(BatchFixture::WaitForEnd(page()->Batch()));
 }
 
 void tst_BatchWindow::start_data()
@@ -175,6 +196,7 @@ void tst_BatchWindow::start()
     });
 
     control<CImageButton>(IDC_START)->click();
+    QVERIFY(BatchFixture::WaitForEnd(page()->Batch()));
 
     QCOMPARE(m_messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty()) {
@@ -190,8 +212,8 @@ void tst_BatchWindow::start()
     QCOMPARE(QDir(m_output->path()).entryList(QDir::Files).size(),
              directory == m_output->path() ? tasks : 0);
     if (!captions.isEmpty()) {
-        QCOMPARE(captions.first(), BatchProgressCaption(plainCaption, 1, 2, 0));
-        QVERIFY(captions.contains(BatchProgressCaption(plainCaption, 2, 2, 0)));
+        QCOMPARE(captions.first(), BatchProgressCaption(plainCaption, {0, 2, 1, 0, false}));
+        QVERIFY(captions.contains(BatchProgressCaption(plainCaption, {1, 2, 1, 0, false})));
     }
     QCOMPARE(m_frame->windowTitle(), plainCaption);
     QVERIFY(!page()->IsBusy() && control<CImageButton>(IDC_START)->isVisible());
@@ -223,7 +245,7 @@ void tst_BatchWindow::endingMidBatch()
         if (row != 0 || ended || page()->tasks().at(0).sizeKB <= 0)
             return;
         ended = true;
-        encoderPid = page()->Batch().Encoder().ProcessId();
+        encoderPid = page()->Batch().Job(page()->tasks().at(0).id)->ProcessId();
         QTimer::singleShot(0, this, [&, how] {
             if (how == "stop")
                 control<CImageButton>(IDC_STOP)->click();
@@ -235,19 +257,83 @@ void tst_BatchWindow::endingMidBatch()
     });
     const QPointer<CImageButton> startButton = control<CImageButton>(IDC_START);
     startButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(ended, 60000);
+    // Closing waits for the stopped batch's end, then the window goes.
+    if (how == "close")
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    else if (how == "stop")
+        QVERIFY(BatchFixture::WaitForEnd(page()->Batch()));
+    else
+        QTRY_VERIFY(startButton.isNull());
 
-    QVERIFY(ended);
     // The encoder is gone (and reaped), whichever way the window went.
     QVERIFY(encoderPid > 0);
-    QVERIFY(::kill(pid_t(encoderPid), 0) == -1 && errno == ESRCH);
+    QTRY_VERIFY(::kill(pid_t(encoderPid), 0) == -1 && errno == ESRCH);
     QCOMPARE(m_countdowns, 0);
-    // Only Stop leaves a window to read the message; the encoder got "q" (a valid, shorter
-    // file) and the second task never began.
+    // Only Stop leaves a window to read the message; Stop and close gave the encoder "q" (a
+    // valid, shorter file) and the second task never began. A window destroyed without being
+    // closed ends its jobs at once: nothing of them is kept, not even a part file.
     QCOMPARE(m_messages.size(), how == "stop" ? 1 : 0);
     QCOMPARE(finished.count(), how == "close" ? 1 : 0);
-    QCOMPARE(startButton.isNull(), how == "destroy");
+    const QStringList files
+        = QDir(m_output->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    if (how == "destroy") {
+        QCOMPARE(files, QStringList());
+        return;
+    }
     QVERIFY(MediaFixtures::Probe(m_output->filePath("long.mp4")).duration < 59.0);
-    QCOMPARE(QDir(m_output->path()).entryList(QDir::Files), QStringList{"long.mp4"});
+    QCOMPARE(files, QStringList{"long.mp4"});
+}
+
+void tst_BatchWindow::liveListDuringABatch()
+{
+    const QString plainCaption = m_frame->windowTitle();
+    auto *pause = control<CImageButton>(IDC_PAUSE);
+    QVERIFY(!pause->isVisible());
+    startLongBatch();
+    QVERIFY(pause->isVisible() && control<CImageButton>(IDC_STOP)->isVisible());
+    QCOMPARE(pause->accessibleName(), QStringLiteral("Pause converting"));
+
+    // Added while it runs: the new task joins; the controls show it and take its settings.
+    addTask("clip.avi");
+    QCOMPARE(page()->CurTask(), 1);
+    auto *title = control<QLineEdit>(IDC_TITLE);
+    QVERIFY(!title->isReadOnly());
+    title->selectAll();
+    title->insert(QStringLiteral("renamed"));
+    QCOMPARE(page()->tasks().at(1).title, QStringLiteral("renamed"));
+    // The task being converted can be shown, not changed.
+    auto *list = control<CTaskListCtrl>(IDC_TASK_LIST);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->CellBounds(0, 0).center());
+    QCOMPARE(page()->CurTask(), 0);
+    QVERIFY(title->isReadOnly());
+    control<QRadioButton>(IDC_TO_WMV)->click();
+    QCOMPARE(page()->tasks().at(0).outputWmv, 0);
+    QVERIFY(control<QRadioButton>(IDC_TO_MPEG4)->isChecked());
+
+    // Pause and Ctrl+P: the row, the caption and the button say so; the encoder is held.
+    pause->click();
+    QCOMPARE(page()->tasks().at(0).state, TaskState::Paused);
+    QCOMPARE(list->GetCellInfo(0, ProgressColumn)->text, QStringLiteral("    Paused"));
+    QCOMPARE(pause->accessibleName(), QStringLiteral("Resume converting"));
+    QTRY_VERIFY(m_frame->windowTitle().startsWith(plainCaption + QStringLiteral(" – Paused")));
+    QTest::keyClick(m_frame.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(page()->tasks().at(0).state, TaskState::Converting);
+    QCOMPARE(pause->accessibleName(), QStringLiteral("Pause converting"));
+
+    // Two at once from now on, remembered for the next start.
+    auto *atOnce = control<QComboBox>(IDC_SIMULTANEOUS);
+    QCOMPARE(atOnce->count(), ConversionBatch::MaxSimultaneous());
+    atOnce->setCurrentIndex(atOnce->count() - 1);
+    emit atOnce->activated(atOnce->count() - 1);
+    QCOMPARE(page()->Batch().Simultaneous(), ConversionBatch::MaxSimultaneous());
+    QCOMPARE(ReadSimultaneous(), ConversionBatch::MaxSimultaneous());
+
+    QVERIFY(BatchFixture::WaitForEnd(page()->Batch()));
+    QVERIFY(!pause->isVisible());
+    QCOMPARE(QDir(m_output->path()).entryList(QDir::Files, QDir::Name),
+             (QStringList{"long.mp4", "renamed.mp4"}));
+    QCOMPARE(m_messages.size(), 1);
 }
 
 void tst_BatchWindow::browse_data()
@@ -273,9 +359,11 @@ void tst_BatchWindow::browse()
     if (!currentExists)
         edit->setText(m_output->filePath("gone"));
     const QString before = edit->text();
-    page()->Batch().SetBusy(busy);
+    if (busy)
+        startLongBatch();
     control<QPushButton>(IDC_BROWSE)->click();
-    page()->Batch().SetBusy(false);
+    if (busy)
+        stopBatch();
 
     QCOMPARE(m_pickerStarts,
              busy ? QStringList() : QStringList{currentExists ? before : QString()});
@@ -287,12 +375,12 @@ void tst_BatchWindow::browse()
 void tst_BatchWindow::helpOpensThePageAlsoWhileBusy()
 {
     control<QPushButton>(IDC_HELP_BUTTON)->click();
-    page()->Batch().SetBusy(true);
+    startLongBatch();
     control<QPushButton>(IDC_HELP_BUTTON)->click();
-    page()->Batch().SetBusy(false);
     const QUrl help = QUrl::fromLocalFile(g_programDir + "help/help.html");
     QCOMPARE(m_openedUrls, QList<QUrl>({help, help}));
     QCOMPARE(m_messages.size(), 2); // it could not be opened: each time a message says where
+    stopBatch();
 }
 
 QTEST_MAIN(tst_BatchWindow)

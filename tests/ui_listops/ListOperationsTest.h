@@ -52,6 +52,13 @@ private:
     QString clip(const QString &name) const { return m_dir.filePath(name); }
     QStringList m_messages; ///< texts of the message boxes shown
     void addClips(int count);
+    /// Puts the task at row into state (as the batch does when it converts or finishes it) and
+    /// shows the current task again.
+    void setState(int row, TaskState state)
+    {
+        page()->tasks().update(row, NoColumn, [state](ConversionTask &t) { t.state = state; });
+        page()->ShowTask(page()->CurTask());
+    }
     void chooseInCombo(int id, int index);
     /// Types text into the title edit over what it shows, as a person would.
     void typeTitle(const QString &text)

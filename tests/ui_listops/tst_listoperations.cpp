@@ -6,7 +6,6 @@
 #include "MediaFixtures.h"
 
 #include "AppSettings.h"
-#include "BatchState.h"
 #include "CFadePicture.h"
 #include "CMainFrameDlg.h"
 #include "CTaskListCtrl.h"
@@ -15,6 +14,7 @@
 #include "CellInfo.h"
 #include "ControlTable.h"
 #include "ConversionBatch.h"
+#include "ProgramDir.h"
 #include "SettingTables.h"
 #include "ShellActions.h"
 #include "SourceFiles.h"
@@ -202,13 +202,7 @@ void tst_ListOperations::addThroughTheDialog()
     QCOMPARE(m_dialogFolders.constLast(), m_dir.path());
     QVERIFY(media->isVisible() && !picture->isVisible());
 
-    // Busy: the dialog does not even open. Emptied again, the preview area stays the media's.
-    page()->Batch().SetBusy(true);
-    page()->OnAdd();
-    page()->OnRemoveAll();
-    QCOMPARE(m_dialogFolders.size(), 4);
-    QCOMPARE(page()->tasks().count(), 4);
-    page()->Batch().SetBusy(false);
+    // Emptied again, the preview area stays the media's.
     page()->OnRemoveAll();
     QCOMPARE(page()->tasks().count(), 0);
     QCOMPARE(list()->GetItemCount(), 0);
@@ -315,15 +309,6 @@ void tst_ListOperations::navigation()
     QCOMPARE(list()->GetSelectionMark(), current);
     QCOMPARE(list()->IsRowSelected(current), current >= 0);
     QCOMPARE(counter.presses, 0); // the list view never sees the keys
-
-    // While busy clicks change nothing and every key in the list is swallowed.
-    page()->Batch().SetBusy(true);
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->CellBounds(1, 0).center());
-    QTest::keyClick(list(), Qt::Key_Home);
-    QTest::keyClick(list(), Qt::Key_A);
-    QCOMPARE(page()->CurTask(), current);
-    QCOMPARE(counter.presses, 0);
-    page()->Batch().SetBusy(false);
 }
 
 // --- drops ------------------------------------------------------------------------------------------
@@ -331,36 +316,32 @@ void tst_ListOperations::navigation()
 void tst_ListOperations::drops_data()
 {
     QTest::addColumn<QStringList>("dropped");
-    QTest::addColumn<bool>("busy");
     QTest::addColumn<QStringList>("added");
     QTest::addColumn<QStringList>("notice"); // the lines after the notice's first; none: no box
 
     QTest::newRow("two files in the order given")
-        << QStringList{"party.rmvb", "CAMERA.AVI"} << false
-        << QStringList{"party.rmvb", "CAMERA.AVI"} << QStringList{};
+        << QStringList{"party.rmvb", "CAMERA.AVI"} << QStringList{"party.rmvb", "CAMERA.AVI"}
+        << QStringList{};
     QTest::newRow("a folder: its supported files by name")
-        << QStringList{"folder"} << false
+        << QStringList{"folder"}
         << QStringList{"folder/clip1.avi", "folder/clip10.avi", "folder/Clip2.MPG"}
         << QStringList{"readme.txt"};
     QTest::newRow("other types and web addresses are ignored")
-        << QStringList{"notes.txt", "https://example.org/a.avi", "holiday.trip.avi"} << false
+        << QStringList{"notes.txt", "https://example.org/a.avi", "holiday.trip.avi"}
         << QStringList{"holiday.trip.avi"} << QStringList{"notes.txt", "https://example.org/a.avi"};
     QTest::newRow("a name that is not UTF-8 and a FIFO are named")
-        << QStringList{"odd"} << false << QStringList{"odd/good.avi"}
+        << QStringList{"odd"} << QStringList{"odd/good.avi"}
         << QStringList{"pipe.avi", u"bad\ufffd.avi"_qs};
     QStringList many;
     for (int i = 0; i < 10; ++i)
         many << QStringLiteral("n%1.txt").arg(i, 2, 10, QChar(u'0'));
     QTest::newRow("ten names, then how many more")
-        << QStringList{"many"} << false << QStringList{} << (many << "and 1 more");
-    QTest::newRow("refused while busy")
-        << QStringList{"CAMERA.AVI"} << true << QStringList{} << QStringList{};
+        << QStringList{"many"} << QStringList{} << (many << "and 1 more");
 }
 
 void tst_ListOperations::drops()
 {
     QFETCH(QStringList, dropped);
-    QFETCH(bool, busy);
     QFETCH(QStringList, added);
     QFETCH(QStringList, notice);
 
@@ -370,15 +351,14 @@ void tst_ListOperations::drops()
         urls.append(name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(clip(name)));
     QMimeData data;
     data.setUrls(urls);
-    page()->Batch().SetBusy(busy);
 
     const QPoint at = page()->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(page(), &enter);
-    QCOMPARE(enter.isAccepted(), !busy);
+    QVERIFY(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(page(), &drop);
-    QCOMPARE(drop.isAccepted(), !busy);
+    QVERIFY(drop.isAccepted());
 
     QStringList sources;
     for (int i = 0; i < page()->tasks().count(); ++i)
@@ -386,7 +366,6 @@ void tst_ListOperations::drops()
     QCOMPARE(sources, added);
     QCOMPARE(list()->GetItemCount(), added.size());
     QCOMPARE(control<CVideoEdit>(IDC_MEDIA)->isVisible(), !added.isEmpty());
-    page()->Batch().SetBusy(false);
     // One notice after the drop, only when something was left out.
     if (!notice.isEmpty())
         QTRY_COMPARE(m_messages.size(), 1);

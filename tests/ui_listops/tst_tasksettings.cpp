@@ -1,9 +1,8 @@
 // What a selected task shows in the setting controls, and every setting the user changes
-// landing in the task it belongs to (and nowhere while a batch runs).
+// landing in the task it belongs to (and nowhere while that task is converted or done).
 
 #include "ListOperationsTest.h"
 
-#include "ConversionBatch.h"
 #include "SettingTables.h"
 
 #include <QComboBox>
@@ -81,14 +80,20 @@ void tst_ListOperations::settingHandlers()
 
     addClips(2);
     const ConversionTask before = page()->tasks().at(1);
-    page()->Batch().SetBusy(true);
-    chooseInCombo(comboId, choice);
-    QCOMPARE(page()->tasks().at(1), before);
+    // A task being converted, or converted already, takes no change; the combo shows its value.
+    for (const TaskState state : {TaskState::Converting, TaskState::Finished}) {
+        setState(1, state);
+        chooseInCombo(comboId, choice);
+        QCOMPARE(page()->tasks().at(1).*(table->field), table->defaultIndex);
+        QCOMPARE(control<QComboBox>(comboId)->currentIndex(), table->defaultIndex);
+    }
     QCOMPARE(before.*(table->field), table->defaultIndex); // so a write would have shown
-    page()->Batch().SetBusy(false);
+    // A failed one may be set up anew for its next try.
+    setState(1, TaskState::Failed);
 
     chooseInCombo(comboId, choice);
     ConversionTask expected = before;
+    expected.state = TaskState::Failed;
     expected.*(table->field) = choice;
     QCOMPARE(page()->tasks().at(1), expected);
     QCOMPARE(page()->tasks().at(0).*(table->field), table->defaultIndex);
@@ -107,11 +112,8 @@ void tst_ListOperations::titleAndProfiles()
     QCOMPARE(page()->tasks().at(0).title, QStringLiteral("holiday.trip"));
     typeTitle(QString(300, u'é'));
     QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
-    page()->Batch().SetBusy(true);
-    typeTitle("typed while busy");
-    QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
 
-    // The MPEG4 profile works while busy too and decides whether the settings can be edited.
+    // The MPEG4 profile decides whether the settings can be edited.
     chooseInCombo(IDC_MPEG4_PROFILE, 1);
     QCOMPARE(page()->tasks().at(1).mpeg4Profile, 1);
     QVERIFY(!control<QComboBox>(IDC_VIDEO_TYPE)->isEnabled());
@@ -119,10 +121,18 @@ void tst_ListOperations::titleAndProfiles()
     QCOMPARE(page()->tasks().at(1).mpeg4Profile, 0);
     QVERIFY(control<QComboBox>(IDC_VIDEO_TYPE)->isEnabled());
 
-    // The WMV profile does not change while busy.
+    // A task being converted keeps its title (the edit is read-only) and its profiles.
+    setState(1, TaskState::Converting);
+    QVERIFY(control<QLineEdit>(IDC_TITLE)->isReadOnly());
+    typeTitle("typed while it converts");
+    QCOMPARE(page()->tasks().at(1).title, QString(255, u'é'));
+    chooseInCombo(IDC_MPEG4_PROFILE, 1);
+    QCOMPARE(page()->tasks().at(1).mpeg4Profile, 0);
+    QCOMPARE(control<QComboBox>(IDC_MPEG4_PROFILE)->currentIndex(), 0);
     chooseInCombo(IDC_WMV_PROFILE, 2);
     QCOMPARE(page()->tasks().at(1).wmvProfile, 0);
-    page()->Batch().SetBusy(false);
+    setState(1, TaskState::Waiting);
+    QVERIFY(!control<QLineEdit>(IDC_TITLE)->isReadOnly());
     chooseInCombo(IDC_WMV_PROFILE, 2);
     QCOMPARE(page()->tasks().at(1).wmvProfile, 2);
     QCOMPARE(page()->tasks().at(0).wmvProfile, 0);

@@ -4,9 +4,9 @@
 // window opened and shown as start-up opens it.
 
 #include "AppSettings.h"
-#include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
+#include "ProgramDir.h"
 
 #include <QDir>
 #include <QSettings>

@@ -122,6 +122,7 @@ void tst_MainWindow::controls_data()
                             IDC_WMV_PROFILE,
                             IDC_MEDIA,
                             IDC_STOP,
+                            IDC_PAUSE,
                             IDC_UNUSED_BUTTON1,
                             IDC_UNUSED_BUTTON2};
     for (const ControlEntry &entry : ControlTable()) {

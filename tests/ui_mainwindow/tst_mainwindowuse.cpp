@@ -79,7 +79,6 @@ void tst_MainWindowUse::init()
 {
     clearStoredSettings();
     m_openedUrls.clear();
-    g_stopRequested = false;
 }
 
 void tst_MainWindowUse::cleanup()
@@ -95,8 +94,8 @@ void tst_MainWindowUse::outputType_data()
     QTest::addColumn<int>("startType");
     QTest::addColumn<int>("markedProfile"); // -1: no task marked
     QTest::addColumn<int>("taskOutputWmv"); // of the marked task before the click
-    QTest::addColumn<bool>("busy");
-    QTest::addColumn<int>("click"); // 0 "To Zune MPEG4", 1 "To Zune WMV"
+    QTest::addColumn<bool>("converting");   // the marked task is being converted
+    QTest::addColumn<int>("click");         // 0 "To Zune MPEG4", 1 "To Zune WMV"
     QTest::addColumn<int>("outputType");
     QTest::addColumn<bool>("mpeg4Shown");
     QTest::addColumn<bool>("titleEnabled");
@@ -111,7 +110,7 @@ void tst_MainWindowUse::outputType_data()
     QTest::newRow("WMV with profile 0 marked")        << 0 <<  0 << 0 << false << 1 << 1 << false << false << false <<  1;
     QTest::newRow("MPEG4 clicked while in force")     << 0 <<  0 << 1 << false << 0 << 0 << true  << true  << true  <<  1;
     QTest::newRow("WMV clicked while in force")       << 1 <<  2 << 0 << false << 1 << 1 << false << false << false <<  0;
-    QTest::newRow("WMV clicked while busy")           << 0 <<  0 << 0 << true  << 1 << 0 << true  << true  << true  <<  0;
+    QTest::newRow("WMV clicked, the task converting") << 0 <<  0 << 0 << true  << 1 << 0 << true  << true  << true  <<  0;
     // clang-format on
 }
 
@@ -120,7 +119,7 @@ void tst_MainWindowUse::outputType()
     QFETCH(int, startType);
     QFETCH(int, markedProfile);
     QFETCH(int, taskOutputWmv);
-    QFETCH(bool, busy);
+    QFETCH(bool, converting);
     QFETCH(int, click);
     QFETCH(int, outputType);
     QFETCH(bool, mpeg4Shown);
@@ -141,8 +140,10 @@ void tst_MainWindowUse::outputType()
         list->SelectRow(1);
         QCOMPARE(list->GetSelectionMark(), 1);
     }
+    if (converting)
+        page()->tasks().update(
+            1, NoColumn, [](ConversionTask &t) { t.state = TaskState::Converting; });
     const ConversionTask unmarkedBefore = page()->tasks().at(0);
-    page()->Batch().SetBusy(busy);
 
     control<QRadioButton>(click == 0 ? IDC_TO_MPEG4 : IDC_TO_WMV)->click();
 
@@ -161,7 +162,8 @@ void tst_MainWindowUse::outputType()
         QCOMPARE(list->GetCellInfo(1, 3)->text,
                  expectedTaskWmv ? QStringLiteral("clip.wmv") : QStringLiteral("clip.mp4"));
     }
-    page()->Batch().SetBusy(false);
+    // The buttons show the type in force.
+    QCOMPARE(control<QRadioButton>(IDC_TO_WMV)->isChecked(), outputType == 1);
 }
 
 void tst_MainWindowUse::titleAfterResetInWmv()
@@ -292,23 +294,19 @@ void tst_MainWindowUse::enterAndEscapeKeepTheWindowOpen()
 
 void tst_MainWindowUse::closingStopsARunningBatch_data()
 {
-    QTest::addColumn<bool>("busy");
     QTest::addColumn<bool>("byClose"); // false: the window is destroyed without closing
-    QTest::newRow("close while converting") << true << true;
-    QTest::newRow("close while idle") << false << true;
-    QTest::newRow("destroy while converting") << true << false;
-    QTest::newRow("destroy while idle") << false << false;
+    QTest::newRow("close while idle") << true;
+    QTest::newRow("destroy while idle") << false;
 }
 
+// (Closing and destroying the window while a batch converts: tst_ui_batch.)
 void tst_MainWindowUse::closingStopsARunningBatch()
 {
-    QFETCH(bool, busy);
     QFETCH(bool, byClose);
 
     QVERIFY(openFrame());
-    page()->Batch().SetBusy(busy);
-    QCOMPARE(control<CImageButton>(IDC_START)->isVisible(), !busy);
-    QCOMPARE(control<CImageButton>(IDC_STOP)->isVisible(), busy);
+    QVERIFY(control<CImageButton>(IDC_START)->isVisible());
+    QVERIFY(!control<CImageButton>(IDC_STOP)->isVisible());
     if (byClose) {
         QSignalSpy finished(m_frame.get(), &QDialog::finished);
         QVERIFY(finished.isValid());
@@ -317,7 +315,6 @@ void tst_MainWindowUse::closingStopsARunningBatch()
     } else {
         m_frame.reset();
     }
-    QCOMPARE(g_stopRequested, busy);
 }
 
 void tst_MainWindowUse::helpCommandOpensTheHelpFile_data()
@@ -346,9 +343,7 @@ void tst_MainWindowUse::helpCommandOpensTheHelpFile()
     m_frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     QTest::keyClick(m_frame.get(), Qt::Key_F1);
-    page()->Batch().SetBusy(true); // help works during a batch as well
     QTest::keyClick(control<QLineEdit>(IDC_TITLE), Qt::Key_F1);
-    page()->Batch().SetBusy(false);
     g_programDir = saved;
 
     const QUrl expected = QUrl::fromLocalFile(programDir.filePath(opened));
@@ -364,6 +359,7 @@ void tst_MainWindowUse::listCellsComeFromTheTasks()
     page()->tasks().append(task);
     task.outputWmv = 1;
     task.wmvPercent = 100;
+    task.state = TaskState::Finished;
     page()->tasks().append(task);
     list->SetItemCount(2);
 

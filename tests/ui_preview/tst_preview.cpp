@@ -4,7 +4,6 @@
 
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CRangeSlider.h"
 #include "CTaskListCtrl.h"
@@ -14,6 +13,7 @@
 #include "ControlTable.h"
 #include "ConversionBatch.h"
 #include "FfmpegConverter.h"
+#include "ProgramDir.h"
 #include "ProgressText.h"
 #include "ShellActions.h"
 
@@ -122,14 +122,14 @@ void tst_Preview::rangeChanges_data()
     QTest::newRow("left thumb let go: left end") << "left" << false << 1 << true << 0;
     QTest::newRow("bar let go: left end") << "bar" << false << 1 << true << 0;
     QTest::newRow("right thumb let go: right end") << "right" << false << 1 << true << 1;
-    QTest::newRow("busy: nothing") << "left" << true << 1 << false << -1;
+    QTest::newRow("task being converted: nothing") << "left" << true << 1 << false << -1;
     QTest::newRow("no row marked: nothing") << "left" << false << -1 << false << -1;
 }
 
 void tst_Preview::rangeChanges()
 {
     QFETCH(QString, how);
-    QFETCH(bool, busy);
+    QFETCH(bool, busy); // the marked task is being converted
     QFETCH(int, mark);
     QFETCH(bool, stored);
     QFETCH(int, previewedEnd);
@@ -137,7 +137,9 @@ void tst_Preview::rangeChanges()
     // The window's own moves change nothing: a selected task shows its range on the slider.
     slider()->setFocus();
     list()->SetSelectionMark(mark);
-    page()->Batch().SetBusy(busy);
+    if (busy)
+        page()->tasks().update(
+            1, NoColumn, [](ConversionTask &t) { t.state = TaskState::Converting; });
     const ConversionTask before = page()->tasks().at(1);
     const ConversionTask other = page()->tasks().at(0);
     if (how == "key") {
@@ -153,7 +155,6 @@ void tst_Preview::rangeChanges()
             QCOMPARE(QToolTip::text(), FormatHms(TruncateToInt(left)));
         }
     }
-    page()->Batch().SetBusy(false);
 
     double left = 0, right = 0;
     slider()->GetSelection(left, right);
@@ -230,11 +231,7 @@ void tst_Preview::playPreviewPlaysTheTrimmedPart()
     task.trimEnd = 6.5;
     page()->tasks().store(1, task);
 
-    page()->Batch().SetBusy(true);
-    page()->OnPreviewPlay();
-    QVERIFY(!media()->IsPlaying());
-    page()->Batch().SetBusy(false);
-
+    // Conversions have converters of their own: the preview plays also while a batch runs.
     page()->OnPreviewPlay();
     QCOMPARE(g_previewPlaying, 1);
     const QList<MediaClip> clip{{m_clip, 5.5, 6.5}};

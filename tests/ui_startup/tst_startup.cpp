@@ -4,11 +4,11 @@
 
 #include "MediaFixtures.h"
 
-#include "BatchState.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "ControlTable.h"
+#include "ProgramDir.h"
 #include "SkinDriver.h"
 #include "SkinEngine.h"
 #include "SourceFiles.h"

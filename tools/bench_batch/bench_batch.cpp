@@ -15,7 +15,6 @@
 #include "MediaProbe.h"
 #include "UiTimerProbe.h"
 
-#include "BatchState.h"
 #include "CImageButton.h"
 #include "CMainFrameDlg.h"
 #include "CTaskListCtrl.h"
@@ -27,6 +26,7 @@
 #include "OutputPath.h"
 #include "PowerActions.h"
 #include "PreConversion.h"
+#include "ProgramDir.h"
 #include "ShellActions.h"
 
 #include <QApplication>

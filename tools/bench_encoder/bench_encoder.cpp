@@ -1,17 +1,18 @@
 // Measures what running the encoder through Tavrel costs. A generated 60-second 640x480 clip is
-// converted with profile 0's default settings (a) through RunEncoder inside a running event loop
+// converted with profile 0's default settings (a) through an EncoderRun in a running event loop
 // and (b) by running the same encoder command directly, alternating, three times each. Prints
 // the median wall-time ratio (a)/(b), the processor time Tavrel's own process used during (a),
 // and the largest delay a 10 ms timer on the same thread saw during (a).
 //
 // Usage: bench_encoder [runtime folder]   (default: the build folder it was built in)
 
-#include "BatchState.h"
 #include "BenchRuntime.h"
 #include "CommandLine.h"
 #include "EncoderRun.h"
 #include "MediaProbe.h"
+#include "ProgramDir.h"
 #include "TaskArray.h"
+#include "TickCount.h"
 #include "UiTimerProbe.h"
 
 #include <QCoreApplication>
@@ -70,7 +71,7 @@ struct RunnerRun
     int failed = 0;
 };
 
-/// (a): RunEncoder called from a handler of a running event loop, as the Start button does.
+/// (a): an EncoderRun driven by the running event loop, as a job of the batch drives it.
 RunnerRun RunThroughRunner(const ConversionTask &task, const QString &output)
 {
     TaskArray tasks;
@@ -78,22 +79,25 @@ RunnerRun RunThroughRunner(const ConversionTask &task, const QString &output)
     RunnerRun result;
     QEventLoop loop;
     UiTimerProbe probe;
-    QTimer::singleShot(0, &loop, [&] {
-        const QString commandLine = BuildCommandLine(ShippedProfiles(), tasks.at(0), output);
-        const double cpuBefore = OwnCpuSeconds();
-        QElapsedTimer wall;
-        wall.start();
-        probe.begin();
-        EncoderRun run;
-        run.RunEncoder(commandLine, 0, TickCount(), tasks);
+    EncoderRun run;
+    const QString commandLine = BuildCommandLine(ShippedProfiles(), tasks.at(0), output);
+    double cpuBefore = 0.0;
+    QElapsedTimer wall;
+    QObject::connect(&run, &EncoderRun::finished, &loop, [&] {
         probe.end();
         result.wallSeconds = wall.nsecsElapsed() / 1e9;
         result.cpuSeconds = OwnCpuSeconds() - cpuBefore;
+        result.failed = !run.FailureReason().isEmpty();
         loop.quit();
+    });
+    QTimer::singleShot(0, &loop, [&] {
+        cpuBefore = OwnCpuSeconds();
+        wall.start();
+        probe.begin();
+        run.Start(commandLine, tasks.at(0).id, TickCount(), tasks);
     });
     loop.exec();
     result.largestGapMs = probe.largestGapMs();
-    result.failed = tasks.at(0).failed;
     return result;
 }
 

@@ -8,13 +8,13 @@
 //
 // Usage: bench_quality [runtime folder] [seconds]   (defaults: the build folder, 20 s)
 
-#include "BatchState.h"
 #include "BenchRuntime.h"
 #include "CIniFile.h"
 #include "CommandLine.h"
 #include "EncoderArguments.h"
 #include "PictureFit.h"
 #include "ProfileFile.h"
+#include "ProgramDir.h"
 #include "TaskArray.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // (ComputeTaskCell from the task of the row). Prints timings, GetCellInfo calls and heap
 // allocations per repaint.
 
-#include "BatchState.h"
 #include "CTaskListCtrl.h"
 #include "ProgressText.h"
+#include "TickCount.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

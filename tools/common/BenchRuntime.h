@@ -2,7 +2,7 @@
 
 // Where a benchmark finds the laid-out program. Header-only; the benchmarks include it by path.
 
-#include "BatchState.h"
+#include "ProgramDir.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -328,6 +328,28 @@ QImage DrawListButton(int id, int scale)
     return image;
 }
 
+QImage DrawPauseButton(int id, int scale)
+{
+    // 149/150 Pause hot/normal, 151/152 Resume hot/normal: the list buttons' disc, with the
+    // pause bars or, while paused, the play triangle that resumes.
+    const bool hot = id == 149 || id == 151;
+    QImage image = Transparent(50, 50, scale);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    const QPointF c(25, 25);
+    PaintDisc(p, c, 21, hot, kBlue, kBlueDeep, kRing, 1.5);
+    const QColor ink = hot ? QColor(Qt::white) : kSymbol;
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    if (id == 149 || id == 150) {
+        p.drawRoundedRect(QRectF(c.x() - 7.5, c.y() - 9, 5.5, 18), 1.2, 1.2);
+        p.drawRoundedRect(QRectF(c.x() + 2, c.y() - 9, 5.5, 18), 1.2, 1.2);
+    } else {
+        p.drawPath(PlayTriangle(c + QPointF(1.5, 0), 18));
+    }
+    return image;
+}
+
 QImage DrawStartStopButton(int id, int scale)
 {
     // 145/146 Stop hot/normal, 147/148 Start hot/normal.

@@ -18,6 +18,7 @@ QImage DrawPreviewArea(int scale = 1);                 // 191, 264 x 196
 QImage DrawPreviewButton(int id, int scale = 1);       // 192, 202, 203, 210: 18 x 18 on green
 QImage DrawListButton(int id, int scale = 1);          // 135-140, 50 x 50
 QImage DrawStartStopButton(int id, int scale = 1);     // 145-148, 77 x 76
+QImage DrawPauseButton(int id, int scale = 1);         // 149-152, 50 x 50
 QList<QImage> DrawApplicationIcon();                   // 128 at 16, 24, 32 and 48 pixels
 QImage DrawApplicationIconAt(int size);                // 128 at any size (64, 128, 256 installed)
 void PaintApplicationIcon(QPainter &p, int size);      // the icon's design on any paint device

@@ -67,6 +67,8 @@ int main(int argc, char *argv[])
             ok &= Save(DrawListButton(n, scale), id(n), err);
         for (int n = 145; n <= 148; ++n)
             ok &= Save(DrawStartStopButton(n, scale), id(n), err);
+        for (int n = 149; n <= 152; ++n)
+            ok &= Save(DrawPauseButton(n, scale), id(n), err);
         ok &= Save(rgb(DrawSliderTrack(scale)), id(212), err);
         ok &= Save(rgb(DrawSliderRange(scale)), id(213), err);
         ok &= Save(DrawSliderThumb(true, scale), id(214), err);

@@ -2,12 +2,12 @@
 // tasklist-states.png (the task list answering its cells as the window does, one row in each
 // state a task can be in) into the folder given, the current folder by default.
 
-#include "BatchState.h"
 #include "CFadePicture.h"
 #include "CMainFrameDlg.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "ControlTable.h"
+#include "ProgramDir.h"
 #include "ProgressText.h"
 #include "SkinDriver.h"
 #include "TaskListHost.h"

@@ -12,11 +12,14 @@ extern "C" {
 
 #include <memory>
 
-double ReadMediaDuration(const QString &path)
+double ReadMediaDuration(const QString &path, QString *error)
 {
     SafeMediaFile file(path);
-    if (!file.IsOpen())
+    if (!file.IsOpen()) {
+        if (error)
+            *error = file.Error();
         return 0.0;
+    }
     const AVFormatContext *context = file.Context();
     double seconds = 0.0;
     if (context->nb_streams > 0 || !(context->ctx_flags & AVFMTCTX_NOHEADER))
@@ -25,6 +28,12 @@ double ReadMediaDuration(const QString &path)
         seconds = file.Duration();
     if (context->nb_streams == 0)
         seconds = 0.0;
+    if (seconds <= 0.0 && error) {
+        *error = !file.Error().isEmpty() ? file.Error()
+                 : context->nb_streams == 0
+                     ? QStringLiteral("The file holds no picture and no sound.")
+                     : QStringLiteral("The file does not say how long it lasts.");
+    }
     return seconds;
 }
 
