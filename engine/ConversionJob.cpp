@@ -167,13 +167,23 @@ MediaConverter &ConversionJob::NewConverter()
     return *m_converter;
 }
 
+bool ConversionJob::BeginPhase(Phase phase, ConversionTask &task)
+{
+    task = Task();
+    if (task.id == 0) {
+        Finish(Outcome::Stopped); // gone from the list meanwhile
+        return false;
+    }
+    m_phase = phase;
+    m_phaseStartMs = m_markChangedMs = RunningMs();
+    return true;
+}
+
 void ConversionJob::StartPreconversion()
 {
-    const ConversionTask task = Task();
-    if (task.id == 0)
-        return Finish(Outcome::Stopped);
-    m_phase = Phase::Preconverting;
-    m_phaseStartMs = m_markChangedMs = RunningMs();
+    ConversionTask task;
+    if (!BeginPhase(Phase::Preconverting, task))
+        return;
     MediaConverter &media = NewConverter();
     const bool avi = SetUpIntermediateConversion(media, task);
 
@@ -201,11 +211,9 @@ void ConversionJob::StartPreconversion()
 
 void ConversionJob::StartEncoding()
 {
-    const ConversionTask task = Task();
-    if (task.id == 0)
-        return Finish(Outcome::Stopped);
-    m_phase = Phase::Encoding;
-    m_phaseStartMs = m_markChangedMs = RunningMs();
+    ConversionTask task;
+    if (!BeginPhase(Phase::Encoding, task))
+        return;
     // The encoder writes a part file of its own; the final name is taken only by a good file.
     QString error;
     const QString planned
@@ -221,11 +229,9 @@ void ConversionJob::StartEncoding()
 
 void ConversionJob::StartWmv()
 {
-    const ConversionTask task = Task();
-    if (task.id == 0)
-        return Finish(Outcome::Stopped);
-    m_phase = Phase::MakingWmv;
-    m_phaseStartMs = m_markChangedMs = RunningMs();
+    ConversionTask task;
+    if (!BeginPhase(Phase::MakingWmv, task))
+        return;
     MediaConverter &media = NewConverter();
     media.SetOutputFormat(WmvOutputFormat);
     media.SetWmvProfileIndex(task.wmvProfile);

@@ -110,6 +110,9 @@ private:
     void SetState(TaskState state);
     void CheckSource(const ConversionTask &task);
     void Proceed(std::function<void()> step);
+    /// Enters phase with the task as it is now (in task); false, the job ended, when the task
+    /// has gone from the list.
+    bool BeginPhase(Phase phase, ConversionTask &task);
     void StartPreconversion();
     void StartEncoding();
     void StartWmv();

@@ -43,6 +43,9 @@ class CTavrelDlg : public QWidget
     Q_DISABLE_COPY(CTavrelDlg)
 
 public:
+    /// The title names the output file; longer titles are cut.
+    static constexpr int kMaxTitleLength = 255;
+
     explicit CTavrelDlg(QWidget *parent = nullptr);
     ~CTavrelDlg() override;
 

@@ -1,12 +1,14 @@
 // Measures what converting a list through the main window costs. Twenty generated 5-second
 // 640x480 clips are converted with profile 0's default settings (a) by the real main window's
-// Start, offscreen, from a handler of a running event loop, and (b) by running the same twenty
-// encoder commands one after another directly; a, b, a, b in one run. Then a mixed list (MP4,
-// pre-converted RealMedia and WMV tasks) goes through Start once more.
+// Start, offscreen, one video at a time, and (b) by running the same twenty encoder commands one
+// after another directly; in two rounds, a before b and then b before a, so that neither order
+// is favoured by the machine warming up. Then a mixed list (MP4, pre-converted RealMedia and WMV
+// tasks) goes through Start once more, and the twenty clips with "Videos at once" 2.
 //
-// Prints the wall-time ratio (a)/(b), the largest gap between one encoder's end and the next
-// one's start in (a) (as the program sees them: the process's finished and started signals),
-// and the largest delay of a 10 ms timer on the user-interface thread during every batch.
+// Prints the wall-time ratio (a)/(b) of each order and of both, the largest gap between one
+// encoder's end and the next one's start in (a) (as the program sees them: the process's
+// finished and started signals), the largest delay of a 10 ms timer on the user-interface thread
+// during every batch, and the wall-time ratio of two at once against one at a time.
 //
 // Usage: bench_batch [runtime folder]   (default: the build folder it was built in)
 
@@ -22,6 +24,7 @@
 #include "CVideoEdit.h"
 #include "CommandLine.h"
 #include "ControlTable.h"
+#include "ConversionBatch.h"
 #include "EncoderRun.h"
 #include "OutputPath.h"
 #include "PowerActions.h"
@@ -106,12 +109,14 @@ struct BatchRun
     int finished = 0;
 };
 
-/// (a): the list through the window's Start button, clicked from a handler of a running loop.
-BatchRun RunThroughWindow(const QList<ConversionTask> &tasks, const QString &outputDir)
+/// (a): the list through the window's Start button, clicked from a handler of a running loop,
+/// until the batch has ended; atOnce videos at a time.
+BatchRun RunThroughWindow(const QList<ConversionTask> &tasks, const QString &outputDir, int atOnce)
 {
     CMainFrameDlg frame;
     frame.show();
     CTavrelDlg *page = frame.page();
+    page->Batch().SetSimultaneous(atOnce);
     for (const ConversionTask &task : tasks)
         page->tasks().append(task);
     qobject_cast<CTaskListCtrl *>(page->Control(IDC_TASK_LIST))->SetItemCount(int(tasks.size()));
@@ -120,14 +125,18 @@ BatchRun RunThroughWindow(const QList<ConversionTask> &tasks, const QString &out
     BatchRun result;
     QEventLoop loop;
     UiTimerProbe probe;
-    QTimer::singleShot(0, &loop, [&] {
-        QElapsedTimer wall;
-        wall.start();
-        probe.begin();
-        qobject_cast<CImageButton *>(page->Control(IDC_START))->click();
+    QElapsedTimer wall;
+    QObject::connect(&page->Batch(), &ConversionBatch::busyChanged, &loop, [&](bool busy) {
+        if (busy)
+            return;
         probe.end();
         result.wallSeconds = wall.nsecsElapsed() / 1e9;
         loop.quit();
+    });
+    QTimer::singleShot(0, &loop, [&] {
+        wall.start();
+        probe.begin();
+        qobject_cast<CImageButton *>(page->Control(IDC_START))->click();
     });
     loop.exec();
     result.largestTimerGapMs = probe.largestGapMs();
@@ -214,22 +223,27 @@ int main(int argc, char *argv[])
     qint64 largestEncoderGap = 0;
     qint64 largestTimerGap = 0;
     for (int round = 1; round <= Rounds; ++round) {
+        // Round 1 runs the window first, round 2 the direct commands first.
+        const bool windowFirst = round % 2 == 1;
+        double b = 0.0;
+        if (!windowFirst)
+            b = RunDirectly(tasks, NewFolder(work, QStringLiteral("b%1").arg(round)));
         gaps.reset();
         const BatchRun a
-            = RunThroughWindow(tasks, NewFolder(work, QStringLiteral("a%1").arg(round)));
-        std::printf("(a) window Start round %d: wall %7.3f s, %d of %d finished, %d encoders, "
-                    "largest encoder gap %lld ms, largest timer gap %lld ms\n",
+            = RunThroughWindow(tasks, NewFolder(work, QStringLiteral("a%1").arg(round)), 1);
+        if (windowFirst)
+            b = RunDirectly(tasks, NewFolder(work, QStringLiteral("b%1").arg(round)));
+        std::printf("round %d (%s first): (a) window %7.3f s, %d of %d finished, %d encoders, "
+                    "largest encoder gap %lld ms, largest timer gap %lld ms; (b) direct %7.3f s; "
+                    "ratio (a)/(b) %.4f\n",
                     round,
+                    windowFirst ? "window" : "direct",
                     a.wallSeconds,
                     a.finished,
                     ClipCount,
                     gaps.encoders,
                     gaps.largestGapMs,
-                    a.largestTimerGapMs);
-        std::fflush(stdout);
-        const double b = RunDirectly(tasks, NewFolder(work, QStringLiteral("b%1").arg(round)));
-        std::printf("(b) direct       round %d: wall %7.3f s   ratio (a)/(b) %.4f\n",
-                    round,
+                    a.largestTimerGapMs,
                     b,
                     a.wallSeconds / b);
         std::fflush(stdout);
@@ -246,7 +260,7 @@ int main(int argc, char *argv[])
         mixed << NewConversionTask(tasks[i].sourcePath, ClipSeconds, 1, 0);
         mixed << tasks[i];
     }
-    const BatchRun m = RunThroughWindow(mixed, NewFolder(work, u"mixed"_qs));
+    const BatchRun m = RunThroughWindow(mixed, NewFolder(work, u"mixed"_qs), 1);
     std::printf("(m) mixed list: wall %7.3f s, %d of %lld finished, largest timer gap %lld ms\n",
                 m.wallSeconds,
                 m.finished,
@@ -259,6 +273,14 @@ int main(int argc, char *argv[])
     for (const QString &name : intermediates)
         QFile::remove(IntermediateFolder() + name);
 
+    // Two at once: the same twenty clips, against one at a time (the rounds above).
+    const BatchRun two = RunThroughWindow(tasks, NewFolder(work, u"two"_qs), 2);
+    std::printf("(2) two at once: wall %7.3f s, %d of %d finished, largest timer gap %lld ms\n",
+                two.wallSeconds,
+                two.finished,
+                ClipCount,
+                two.largestTimerGapMs);
+
     std::printf(
         "\nwall time: (a) %.3f s, (b) %.3f s in %d rounds\n", windowTotal, directTotal, Rounds);
     std::printf("wall-time ratio (a)/(b):                   %.4f   (target <= 1.02)\n",
@@ -269,5 +291,10 @@ int main(int argc, char *argv[])
                 "%lld ms; target <= 50 ms)\n",
                 std::max<qint64>(0, largestTimerGap - UiTimerProbe::IntervalMs),
                 largestTimerGap);
+    std::printf("two at once against one at a time:        %.4f of the wall time (%d cores)\n",
+                two.wallSeconds / (windowTotal / Rounds),
+                ConversionBatch::MaxSimultaneous());
+    std::printf("largest delay of the 10 ms timer with two jobs: %lld ms beyond its interval\n",
+                std::max<qint64>(0, two.largestTimerGapMs - UiTimerProbe::IntervalMs));
     return 0;
 }
