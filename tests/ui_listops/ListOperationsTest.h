@@ -28,6 +28,8 @@ private slots:
     void addSourceFile_data();
     void addSourceFile();
     void addThroughTheDialog();
+    void addThroughTheRealDialog_data();
+    void addThroughTheRealDialog();
     void remove_data();
     void remove();
     void navigation_data();
@@ -52,6 +54,8 @@ private:
     QString clip(const QString &name) const { return m_dir.filePath(name); }
     QStringList m_messages; ///< texts of the message boxes shown
     void addClips(int count);
+    /// Puts the Add dialog's double in place: it answers m_dialogAnswer.
+    void installDialogDouble();
     void chooseInCombo(int id, int index);
     /// Types text into the title edit over what it shows, as a person would.
     void typeTitle(const QString &text)
