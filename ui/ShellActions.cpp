@@ -1,10 +1,12 @@
 #include "ShellActions.h"
 
 #include "CCloseGuardDialog.h"
+#include "COpenFilesDialog.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QPointer>
 
 namespace {
 
@@ -53,7 +55,14 @@ QStringList ShellActions::OpenFiles(QWidget *parent, const QString &filter, cons
 {
     if (g_openFile)
         return g_openFile(parent, filter, folder);
-    return QFileDialog::getOpenFileNames(parent, QString(), folder, filter);
+    // The parent may be deleted while the dialog runs; the guard then reads no dead dialog.
+    QPointer<COpenFilesDialog> dialog = new COpenFilesDialog(parent, filter, folder);
+    const int result = dialog->exec();
+    if (!dialog)
+        return {};
+    const QStringList files = result == QDialog::Accepted ? dialog->ChosenFiles() : QStringList();
+    delete dialog.data();
+    return files;
 }
 
 QString ShellActions::PickFolder(QWidget *parent, const QString &startDir)

@@ -39,8 +39,8 @@ public:
                         const QString &text,
                         const QString &caption,
                         QMessageBox::Icon icon = QMessageBox::NoIcon);
-    /// A modal file-open dialog for one or more existing files, opening in folder; filter in Qt's
-    /// form ("Text (*.txt);;...").
+    /// A modal file-open dialog for one or more existing files (COpenFilesDialog), opening in
+    /// folder; filter in Qt's form ("Text (*.txt);;...").
     static QStringList OpenFiles(QWidget *parent, const QString &filter, const QString &folder);
     /// A modal folder picker that opens in startDir (when given).
     static QString PickFolder(QWidget *parent, const QString &startDir = QString());

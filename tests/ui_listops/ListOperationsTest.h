@@ -28,6 +28,8 @@ private slots:
     void addSourceFile_data();
     void addSourceFile();
     void addThroughTheDialog();
+    void addThroughTheRealDialog_data();
+    void addThroughTheRealDialog();
     void remove_data();
     void remove();
     void navigation_data();
@@ -59,6 +61,8 @@ private:
         page()->tasks().update(row, NoColumn, [state](ConversionTask &t) { t.state = state; });
         page()->ShowTask(page()->CurTask());
     }
+    /// Puts the Add dialog's double in place: it answers m_dialogAnswer.
+    void installDialogDouble();
     void chooseInCombo(int id, int index);
     /// Types text into the title edit over what it shows, as a person would.
     void typeTitle(const QString &text)

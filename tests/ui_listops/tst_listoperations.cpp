@@ -19,14 +19,18 @@
 #include "ShellActions.h"
 #include "SourceFiles.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -34,6 +38,47 @@
 #include <unistd.h>
 
 namespace {
+
+const QString kAwkwardName = QStringLiteral("it's a \"test\" $TITLE -n \u00fc.avi");
+
+/// Once the modal file dialog has the focus and lists `names` in this order (sorted: rows that
+/// arrive and then move would make the keys pick by chance), types `typed` into what
+/// has the focus (the name field), then presses each key of `keys` on whatever has the focus by
+/// then, as a person would. A dialog still open two seconds later is cancelled, with any message
+/// over it: a fault fails, it does not hang.
+void DriveFileDialog(QObject *context,
+                     const QString &typed,
+                     const QKeySequence &keys,
+                     const QStringList &names)
+{
+    auto *poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        const auto *view = dialog ? dialog->findChild<QAbstractItemView *>("listView") : nullptr;
+        if (!view || !dialog->isAncestorOf(QApplication::focusWidget()))
+            return;
+        QStringList listed;
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            listed.append(view->model()->index(row, 0, view->rootIndex()).data().toString());
+        if (listed != names)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        QTimer::singleShot(2000, dialog, [dialog] {
+            for (int i = 0; i < 3 && dialog->isVisible(); ++i) {
+                if (auto *top = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                    top->reject();
+            }
+        });
+        for (const QChar c : typed) // by key code and text, as the keyboard sends non-ASCII too
+            QTest::sendKeyEvent(
+                QTest::Click, QApplication::focusWidget(), Qt::Key(c.toUpper().unicode()), c, {});
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(
+                QApplication::focusWidget(), keys[i].key(), keys[i].keyboardModifiers());
+    });
+    poll->start(20);
+}
 
 /// Counts the key presses that reach a widget past the application's filters.
 class KeyCounter : public QObject
@@ -80,6 +125,15 @@ void tst_ListOperations::initTestCase()
         [this](QWidget *, const QString &text, const QString &, QMessageBox::Icon) {
             m_messages.append(text);
         });
+    // Awkward names for the real dialog: quotes, an apostrophe, $, a leading dash, non-ASCII.
+    QDir(m_dir.path()).mkdir("keys");
+    for (const QString &name : {u"a.avi"_qs, u"b.avi"_qs, kAwkwardName})
+        QVERIFY(QFile::copy(clip("holiday.trip.avi"), clip(u"keys/"_qs + name)));
+    installDialogDouble();
+}
+
+void tst_ListOperations::installDialogDouble()
+{
     ShellActions::SetOpenFileHandler(
         [this](QWidget *, const QString &filter, const QString &folder) {
             m_dialogFilter = filter;
@@ -208,6 +262,46 @@ void tst_ListOperations::addThroughTheDialog()
     QCOMPARE(list()->GetItemCount(), 0);
     QCOMPARE(page()->CurTask(), -1);
     QVERIFY(media->isVisible() && !picture->isVisible());
+}
+
+void tst_ListOperations::addThroughTheRealDialog_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QStringList>("added");
+
+    const QStringList a{u"a.avi"_qs};
+    const QStringList b{u"b.avi"_qs};
+    const QStringList awkward{kAwkwardName};
+    QTest::newRow("Return on the row the list's focus is on")
+        << "" << QKeySequence("Shift+Tab, Return") << a;
+    QTest::newRow("arrow key selects") << "" << QKeySequence("Shift+Tab, Down, Return") << b;
+    QTest::newRow("Ctrl+arrow moves the focus only")
+        << "" << QKeySequence("Shift+Tab, Ctrl+Down, Return") << b;
+    QTest::newRow("quoted name from the list")
+        << "" << QKeySequence("Shift+Tab, End, Return") << awkward;
+    QTest::newRow("quoted name typed, Return") << kAwkwardName << QKeySequence("Return") << awkward;
+    QTest::newRow("quoted name typed, Open") << kAwkwardName << QKeySequence("Alt+O") << awkward;
+    QTest::newRow("two files: Space, Shift+Down")
+        << "" << QKeySequence("Shift+Tab, Space, Shift+Down, Return") << QStringList{a + b};
+}
+
+void tst_ListOperations::addThroughTheRealDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QStringList, added);
+
+    ShellActions::SetOpenFileHandler({});
+    const auto restore = qScopeGuard([this] { installDialogDouble(); });
+    WriteLastSourceFolder(clip("keys/a.avi")); // the dialog opens where the last file came from
+    DriveFileDialog(m_frame.get(), typed, keys, {u"a.avi"_qs, u"b.avi"_qs, kAwkwardName});
+    page()->OnAdd();
+
+    QStringList paths;
+    for (int i = 0; i < page()->tasks().count(); ++i)
+        paths.append(QFileInfo(page()->tasks().at(i).sourcePath).fileName());
+    QCOMPARE(paths, added);
 }
 
 // --- Remove ---------------------------------------------------------------------------------------
