@@ -5,6 +5,7 @@
 #include "MediaDuration.h"
 #include "MediaFrameRate.h"
 #include "PumpMessages.h"
+#include "TreatmentReport.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -66,9 +68,15 @@ FfmpegConverter::FfmpegConverter(QObject *parent)
     , m_audioCodecs(InstalledAudioCodecs())
     , m_wmvProfiles(LoadWmvProfiles(QDir(ProgramFolder()).filePath(WmvProfileFileName)))
     , m_heartbeat(new QTimer(this))
+    , m_inspection(new SourceInspection(this))
 {
     m_heartbeat->setInterval(HeartbeatMs);
     connect(m_heartbeat, &QTimer::timeout, this, &FfmpegConverter::onHeartbeat);
+    connect(m_inspection,
+            &SourceInspection::inspected,
+            this,
+            &FfmpegConverter::onSourceInspected,
+            Qt::QueuedConnection);
 }
 
 FfmpegConverter::~FfmpegConverter()
@@ -181,6 +189,13 @@ bool FfmpegConverter::AddAudioClip(const QString &path, double t1, double t2)
     return true;
 }
 
+WmvProfile FfmpegConverter::currentWmvProfile() const
+{
+    return m_wmvProfileIndex >= 0 && m_wmvProfileIndex < m_wmvProfiles.size()
+               ? m_wmvProfiles.at(m_wmvProfileIndex)
+               : WmvProfile::fallback();
+}
+
 ConversionRequest FfmpegConverter::currentRequest(const QString &outputPath) const
 {
     ConversionRequest request;
@@ -192,9 +207,7 @@ ConversionRequest FfmpegConverter::currentRequest(const QString &outputPath) con
         request.videoEncoder = m_videoCodecs.at(m_videoCodecIndex).encoder;
     if (m_useAudioCodec && m_audioCodecIndex >= 0 && m_audioCodecIndex < m_audioCodecs.size())
         request.audioEncoder = m_audioCodecs.at(m_audioCodecIndex).encoder;
-    request.wmv = m_wmvProfileIndex >= 0 && m_wmvProfileIndex < m_wmvProfiles.size()
-                      ? m_wmvProfiles.at(m_wmvProfileIndex)
-                      : WmvProfile::fallback();
+    request.wmv = currentWmvProfile();
     // One picture and one sound clip make a conversion; further clips are kept for the caller
     // but not converted.
     request.hasVideoClip = !m_videoClips.isEmpty();
@@ -206,7 +219,14 @@ ConversionRequest FfmpegConverter::currentRequest(const QString &outputPath) con
     if (request.hasAudioClip)
         request.audioClip = m_audioClips.first();
     request.outputPath = outputPath;
+    request.treatment = m_treatment;
     return request;
+}
+
+void FfmpegConverter::SetTrackChoices(int soundTrack, int subtitleTrack)
+{
+    m_choices.sound = soundTrack;
+    m_choices.subtitles = subtitleTrack;
 }
 
 bool FfmpegConverter::refuseConversion(const QString &reason)
@@ -218,6 +238,7 @@ bool FfmpegConverter::refuseConversion(const QString &reason)
 
 bool FfmpegConverter::StartConversion(const QString &outputPath)
 {
+    const bool inspected = std::exchange(m_inspected, false);
     StopConversion();
     m_lastFfmpegLine.clear();
 
@@ -242,6 +263,16 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     const QString program = FindProgram(m_ffmpegProgram);
     if (program.isEmpty())
         return refuseConversion(tr("The converter %1 was not found.").arg(m_ffmpegProgram));
+    if (!inspected) {
+        // The run starts from the inspection's verdict (onSourceInspected).
+        const MediaClip &clip = request.hasVideoClip ? request.videoClip : request.audioClip;
+        m_inspectedOutput = outputPath;
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_lastSucceeded = false;
+        m_lastError.clear();
+        m_inspection->Start(clip.path, clip.start, clip.hasEnd() ? clip.end - clip.start : 0.0);
+        return true;
+    }
 
     const double videoDuration
         = request.hasVideoClip ? ReadMediaDurationResponsively(request.videoClip.path) : 0.0;
@@ -260,6 +291,7 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     process->setInputChannelMode(QProcess::ManagedInputChannel);
     process->setProgram(program);
     process->setArguments(arguments);
+    process->setProcessEnvironment(m_environment);
     PrepareChildProcess(*process);
     connect(process, &QProcess::readyReadStandardOutput, this, &FfmpegConverter::onProgressOutput);
     connect(process, &QProcess::readyReadStandardError, this, &FfmpegConverter::onErrorOutput);
@@ -319,10 +351,36 @@ void FfmpegConverter::dispose(QProcess *process)
     process->waitForFinished(KilledWaitMs);
 }
 
+void FfmpegConverter::onSourceInspected(const SourceFacts &facts, Interlacing interlacing)
+{
+    const int frameHeight
+        = m_outputFormat == WmvOutputFormat ? currentWmvProfile().height : m_outputHeight;
+    m_treatment = PlanTreatment(facts,
+                                interlacing,
+                                {m_choices.sound, m_choices.subtitles, QLocale().language()},
+                                frameHeight);
+    const QPointer<FfmpegConverter> self(this);
+    m_inspected = true;
+    if (!m_treatment.decisions.isEmpty())
+        emit ConversionOutput(DecisionLines(m_treatment.decisions));
+    if (!self || !m_inspected)
+        return; // a listener of the output stopped the conversion
+    const quint64 serial = m_conversionSerial;
+    if (StartConversion(m_inspectedOutput) || !self)
+        return;
+    // Refused or not started: the end of the conversion that was started. A stop while the
+    // process started has no end event.
+    if (m_conversionSerial == serial || m_stoppedSerial != m_conversionSerial)
+        emit ConversionFinished();
+}
+
 void FfmpegConverter::StopConversion()
 {
+    const bool inspecting = m_inspection->IsRunning();
+    m_inspection->Cancel();
+    m_inspected = false;
     QProcess *process = detachProcess();
-    if (!process)
+    if (!process && !inspecting)
         return;
     m_stoppedSerial = m_conversionSerial;
     // Killed rather than asked to finish: the output is abandoned anyway, and the caller may

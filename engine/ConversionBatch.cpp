@@ -11,6 +11,7 @@
 #include "PreConversion.h"
 #include "ProgressText.h"
 #include "PumpMessages.h"
+#include "TreatmentNotes.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +45,11 @@ ConversionBatch::ConversionBatch(TaskArray &tasks, MediaConverter &media, QObjec
     connect(&media, &MediaConverter::ConversionOutput, this, &ConversionBatch::OnConverterOutput);
     connect(&m_encoder, &EncoderRun::outputReceived, this, [this](const QByteArray &chunk) {
         emit taskOutput(m_index, chunk);
+    });
+    // What the encoder or converter did to the source becomes the task's summary.
+    connect(this, &ConversionBatch::taskOutput, this, [this](int index, const QByteArray &chunk) {
+        if (m_tasks)
+            NoteDecisions(*m_tasks, index, chunk);
     });
 }
 
@@ -190,6 +196,7 @@ ConversionBatch::Outcome ConversionBatch::ConvertWmv(int index, const QString &o
     const ConversionTask task = m_tasks->at(index);
     m_media->SetOutputFormat(WmvOutputFormat);
     m_media->SetWmvProfileIndex(task.wmvProfile);
+    m_media->SetTrackChoices(task.soundTrack, task.subtitleTrack);
     m_media->ResetClips();
     m_media->AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     m_media->AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);

@@ -43,6 +43,15 @@ struct ConversionTask
     int stopped = 0;          ///< 1 when Stop ended the task's conversion
     double keptSeconds = 0.0; ///< seconds a stopped conversion kept (0: nothing was kept)
     QString outputFile;       ///< full path of the file the conversion wrote, once it is known
+    /// The sound track to play (its index among the source's sound streams), or AutomaticTrack
+    /// (SourceTreatment.h): the default rule chooses.
+    int soundTrack = -1;
+    /// The subtitle track to burn in (index among the source's subtitle streams), AutomaticTrack
+    /// (a forced one, or a default one in another language than the sound) or NoTrack (-2).
+    int subtitleTrack = -1;
+    /// What the last run did to the picture and sound, one decision a line ("interlaced (top
+    /// field first): deinterlaced"), as its converter reported them; empty when nothing.
+    QString treatmentSummary;
 
     bool operator==(const ConversionTask &) const = default;
 };

@@ -60,6 +60,15 @@ public:
     virtual bool AddVideoClip(const QString &path, double t1, double t2, int n) = 0;
     virtual bool AddAudioClip(const QString &path, double t1, double t2) = 0;
 
+    /// The sound and subtitle tracks of the next conversions (ConversionTask::soundTrack and
+    /// subtitleTrack: a track index, AutomaticTrack or NoTrack). A converter that cannot choose
+    /// ignores them.
+    virtual void SetTrackChoices(int soundTrack, int subtitleTrack)
+    {
+        Q_UNUSED(soundTrack)
+        Q_UNUSED(subtitleTrack)
+    }
+
     /// Starts converting the clips into outputPath. false (and nothing started) when there is no
     /// clip, a source is missing, the format is unknown or the converter cannot be started; true
     /// when the conversion runs on and will report progress and its end.

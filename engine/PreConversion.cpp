@@ -125,6 +125,7 @@ void PreConvert(
         media.SetUseAudioCodec(true);
         media.SetAudioCodecIndex(codecs.audio);
     }
+    media.SetTrackChoices(task.soundTrack, task.subtitleTrack);
     media.AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     media.AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
 

@@ -9,11 +9,13 @@ class CTaskListCtrl;
 class CTavrelDlg;
 class ConversionBatch;
 class QMenu;
+class TrackMenus;
 
 /// The task list's row menu and the per-task logs behind it. Keeps every task's output of its
 /// last run (TaskLogStore), as the batch reports it. A right
 /// click or the menu key on a row opens: "Show log…" (when the task has a log), "Open output
-/// folder", "Play output" (when the run made a file) and "Remove".
+/// folder", "Play output" (when the run made a file), "Sound" and "Subtitles" (TrackMenus) and
+/// "Remove".
 class TaskRowActions : public QObject
 {
     Q_OBJECT
@@ -46,4 +48,5 @@ private:
     CTaskListCtrl *m_list;
     ConversionBatch *m_batch;
     TaskLogStore m_logs;
+    TrackMenus *m_tracks;
 };

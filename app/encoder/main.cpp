@@ -2,10 +2,12 @@
 // (see EncoderArguments.h) and runs the installed ffmpeg with them. ffmpeg's standard input,
 // output and error are this program's, so its progress lines reach whoever started tavenc and a
 // "q" on the input finishes the file; the exit status is ffmpeg's. Every input is checked to be a
-// readable regular file and read through the safe-input whitelists (SafeMediaInput.h).
+// readable regular file and read through the safe-input whitelists (SafeMediaInput.h). What is
+// done to the source besides (EncoderTreatment.h) is printed before ffmpeg starts.
 
 #include "EncoderArguments.h"
 #include "EncoderEnvironment.h"
+#include "EncoderTreatment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -115,5 +117,6 @@ int main(int argc, char *argv[])
         }
     }
     arguments = AllowWritingPartFile(arguments, qEnvironmentVariable(PartFileVariable));
-    return RunFfmpeg(ffmpeg, SecureInputs(TranslateEncoderArguments(arguments)));
+    const QStringList translated = TranslateEncoderArguments(arguments);
+    return RunFfmpeg(ffmpeg, SecureInputs(TreatSource(ffmpeg, arguments, translated)));
 }
