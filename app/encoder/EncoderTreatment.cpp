@@ -46,13 +46,25 @@ std::optional<std::pair<int, int>> FrameSize(const QString &text)
     return std::make_pair(match.captured(1).toInt(), match.captured(2).toInt());
 }
 
-/// The output file, the last argument, or -1 when the command names none after its input.
+/// The output file, the last argument, or -1 when the command names none after its input (the
+/// last argument is an option, or the value of one: it follows an option that is no flag).
 qsizetype OutputIndex(const QStringList &arguments)
 {
+    static const QStringList flags{u"-n"_qs,
+                                   u"-y"_qs,
+                                   u"-vn"_qs,
+                                   u"-an"_qs,
+                                   u"-sn"_qs,
+                                   u"-dn"_qs,
+                                   u"-shortest"_qs,
+                                   u"-hide_banner"_qs,
+                                   u"-nostdin"_qs,
+                                   u"-nostats"_qs};
     const qsizetype last = arguments.size() - 1;
     if (last <= FirstInput(arguments) + 1 || arguments.at(last).startsWith(u'-'))
         return -1;
-    return last;
+    const QString &before = arguments.at(last - 1);
+    return before.startsWith(u'-') && !flags.contains(before) ? -1 : last;
 }
 
 /// Takes the first value of one of names after the input out of arguments; empty when none.
