@@ -98,18 +98,14 @@ void TrackMenus::AddSound(QMenu *menu,
     const int playing = Planned(task, facts).soundTrack;
     auto *group = new QActionGroup(menu);
     for (const AudioTrackFacts &track : facts.audio) {
-        QAction *action
-            = menu->addAction(TrackText(track.trackIndex,
-                                        {LanguageName(track.language),
-                                         ChannelsText(track.channels),
-                                         track.title.isEmpty() ? QString() : Quoted(track.title)}),
-                              this,
-                              [this, row, path = task.sourcePath, index = track.trackIndex] {
-                                  Choose(row, path, true, index);
-                              });
-        action->setCheckable(true);
-        action->setChecked(track.trackIndex == playing);
-        group->addAction(action);
+        const QString text = TrackText(track.trackIndex,
+                                       {LanguageName(track.language),
+                                        ChannelsText(track.channels),
+                                        track.title.isEmpty() ? QString() : Quoted(track.title)});
+        AddChoice(group,
+                  text,
+                  track.trackIndex == playing,
+                  {row, task.sourcePath, true, track.trackIndex});
     }
 }
 
@@ -120,37 +116,40 @@ void TrackMenus::AddSubtitles(QMenu *menu,
 {
     const int burned = Planned(task, facts).subtitleTrack;
     auto *group = new QActionGroup(menu);
-    QAction *none = menu->addAction(tr("None"), this, [this, row, path = task.sourcePath] {
-        Choose(row, path, false, NoTrack);
-    });
-    none->setCheckable(true);
-    none->setChecked(burned < 0);
-    group->addAction(none);
+    AddChoice(group, tr("None"), burned < 0, {row, task.sourcePath, false, NoTrack});
     for (const SubtitleTrackFacts &track : facts.subtitles) {
-        QAction *action
-            = menu->addAction(TrackText(track.trackIndex,
-                                        {LanguageName(track.language),
-                                         track.forced ? tr("forced") : QString(),
-                                         track.text ? tr("text") : tr("pictures"),
-                                         track.title.isEmpty() ? QString() : Quoted(track.title)}),
-                              this,
-                              [this, row, path = task.sourcePath, index = track.trackIndex] {
-                                  Choose(row, path, false, index);
-                              });
-        action->setCheckable(true);
-        action->setChecked(track.trackIndex == burned);
-        group->addAction(action);
+        const QString text = TrackText(track.trackIndex,
+                                       {LanguageName(track.language),
+                                        track.forced ? tr("forced") : QString(),
+                                        track.text ? tr("text") : tr("pictures"),
+                                        track.title.isEmpty() ? QString() : Quoted(track.title)});
+        AddChoice(group,
+                  text,
+                  track.trackIndex == burned,
+                  {row, task.sourcePath, false, track.trackIndex});
     }
 }
 
-void TrackMenus::Choose(int row, const QString &path, bool sound, int track)
+void TrackMenus::AddChoice(QActionGroup *group,
+                           const QString &text,
+                           bool checked,
+                           const Choice &choice)
 {
-    if (m_page->IsBusy() || m_page->tasks().at(row).sourcePath != path)
+    auto *menu = qobject_cast<QMenu *>(group->parent());
+    QAction *action = menu->addAction(text, this, [this, choice] { Choose(choice); });
+    action->setCheckable(true);
+    action->setChecked(checked);
+    group->addAction(action);
+}
+
+void TrackMenus::Choose(const Choice &choice)
+{
+    if (m_page->IsBusy() || m_page->tasks().at(choice.row).sourcePath != choice.path)
         return;
-    m_page->tasks().update(row, NoColumn, [sound, track](ConversionTask &task) {
-        if (sound)
-            task.soundTrack = track;
+    m_page->tasks().update(choice.row, NoColumn, [&choice](ConversionTask &task) {
+        if (choice.sound)
+            task.soundTrack = choice.track;
         else
-            task.subtitleTrack = track;
+            task.subtitleTrack = choice.track;
     });
 }

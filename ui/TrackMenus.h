@@ -1,11 +1,13 @@
 #pragma once
 
 #include "SourceFactsCache.h"
+#include "SourceTreatment.h"
 
 #include <QObject>
 
 class CTaskListCtrl;
 class CTavrelDlg;
+class QActionGroup;
 class QMenu;
 struct ConversionTask;
 
@@ -33,8 +35,18 @@ private:
     void OnRowsAdded(int first, int last);
     void AddSound(QMenu *menu, int row, const ConversionTask &task, const SourceFacts &facts);
     void AddSubtitles(QMenu *menu, int row, const ConversionTask &task, const SourceFacts &facts);
-    /// Stores the choice into row when it still shows path and no batch runs.
-    void Choose(int row, const QString &path, bool sound, int track);
+    /// A choice of a track (or NoTrack) for the task that row showed when the menu was made.
+    struct Choice
+    {
+        int row = -1;
+        QString path;      ///< the row's source then
+        bool sound = true; ///< the sound track, else the subtitle track
+        int track = AutomaticTrack;
+    };
+    /// Adds a checkable item to group's menu (its parent) that makes choice.
+    void AddChoice(QActionGroup *group, const QString &text, bool checked, const Choice &choice);
+    /// Stores the choice when the row still shows its source and no batch runs.
+    void Choose(const Choice &choice);
 
     CTavrelDlg *m_page;
     SourceFactsCache m_facts;

@@ -198,32 +198,36 @@ Interlacing DetectInterlacing(const QString &ffmpeg,
     return verdict;
 }
 
-QStringList TreatSource(const QString &ffmpeg,
-                        const QStringList &arguments,
-                        const QStringList &translated)
+std::optional<SourcePlan> PlanSource(const QString &ffmpeg, const QStringList &arguments)
 {
     const QStringList inputs = InputFiles(arguments);
     if (inputs.size() != 1 || arguments.contains(u"-map"_qs)
         || arguments.contains(u"-filter_complex"_qs))
-        return translated;
-    const QString source = inputs.first();
-    const SourceFacts facts = ReadSourceFacts(source);
-    if (!facts.ok)
-        return translated; // ffmpeg says why it cannot read it
+        return std::nullopt;
+    SourcePlan plan;
+    plan.source = inputs.first();
+    plan.facts = ReadSourceFacts(plan.source);
+    if (!plan.facts.ok)
+        return std::nullopt; // ffmpeg says why it cannot read it
     const InputRange range = InputRangeOf(arguments);
-    const bool picture = facts.video.present && !arguments.contains(u"-vn"_qs);
-    const Interlacing detected = picture && NeedsInterlaceDetection(facts.video)
-                                     ? DetectInterlacing(ffmpeg, source, facts, range)
+    plan.start = range.start;
+    const bool picture = plan.facts.video.present && !arguments.contains(u"-vn"_qs);
+    const Interlacing detected = picture && NeedsInterlaceDetection(plan.facts.video)
+                                     ? DetectInterlacing(ffmpeg, plan.source, plan.facts, range)
                                      : Interlacing::Unknown;
     const TrackChoices choices = TrackChoicesFrom(qEnvironmentVariable(SoundTrackVariable),
                                                   qEnvironmentVariable(SubtitleTrackVariable),
                                                   qEnvironmentVariable(LanguageVariable));
-    const SourceTreatment treatment
-        = PlanTreatment(facts, detected, choices, OutputFrameHeight(arguments, facts.video));
-    const QByteArray lines = DecisionLines(treatment.decisions);
-    if (!lines.isEmpty()) {
-        std::fwrite(lines.constData(), 1, size_t(lines.size()), stderr);
-        std::fflush(stderr);
-    }
-    return ApplyTreatment(translated, treatment, source, range.start);
+    plan.treatment = PlanTreatment(
+        plan.facts, detected, choices, OutputFrameHeight(arguments, plan.facts.video));
+    return plan;
+}
+
+void ReportDecisions(const QStringList &decisions)
+{
+    const QByteArray lines = DecisionLines(decisions);
+    if (lines.isEmpty())
+        return;
+    std::fwrite(lines.constData(), 1, size_t(lines.size()), stderr);
+    std::fflush(stderr);
 }

@@ -57,10 +57,20 @@ Interlacing DetectInterlacing(const QString &ffmpeg,
                               const SourceFacts &facts,
                               const InputRange &range);
 
-/// The command's translation with the treatment of its single source (facts read, interlacing
-/// detected, the choices of the variables), its decisions printed on the error channel. A
-/// command with another number of inputs, or with its own "-map" or "-filter_complex", keeps
-/// its translation.
-QStringList TreatSource(const QString &ffmpeg,
-                        const QStringList &arguments,
-                        const QStringList &translated);
+/// What the encoder does to the single source of a command: its facts, where the command reads
+/// it from, and its treatment (interlacing detected, the choices of the variables).
+struct SourcePlan
+{
+    QString source;
+    double start = 0.0; ///< the -ss before the input, seconds
+    SourceFacts facts;
+    SourceTreatment treatment;
+};
+
+/// The plan for the command's source. nullopt, and the translation stays as it is, for a
+/// command with another number of inputs, with its own "-map" or "-filter_complex", or whose
+/// source cannot be read (ffmpeg then says why). Reads the file and may run idet (blocking).
+std::optional<SourcePlan> PlanSource(const QString &ffmpeg, const QStringList &arguments);
+
+/// Prints the decision lines (TreatmentReport.h) on the error channel, all in one write.
+void ReportDecisions(const QStringList &decisions);

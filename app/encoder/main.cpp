@@ -117,6 +117,10 @@ int main(int argc, char *argv[])
         }
     }
     arguments = AllowWritingPartFile(arguments, qEnvironmentVariable(PartFileVariable));
-    const QStringList translated = TranslateEncoderArguments(arguments);
-    return RunFfmpeg(ffmpeg, SecureInputs(TreatSource(ffmpeg, arguments, translated)));
+    QStringList translated = TranslateEncoderArguments(arguments);
+    if (const std::optional<SourcePlan> plan = PlanSource(ffmpeg, arguments)) {
+        ReportDecisions(plan->treatment.decisions);
+        translated = ApplyTreatment(translated, plan->treatment, plan->source, plan->start);
+    }
+    return RunFfmpeg(ffmpeg, SecureInputs(translated));
 }
