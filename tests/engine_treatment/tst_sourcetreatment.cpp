@@ -1,13 +1,11 @@
 #include "InterlaceDetection.h"
-#include "PictureFit.h"
 #include "SourceTreatment.h"
-#include "TreatmentFilters.h"
 #include "TreatmentReport.h"
 
 #include <QTest>
 
-// The decisions of SourceTreatment from made-up facts, the chains they become, idet's verdict
-// and the decision lines the log and the summary are made of.
+// The decisions of SourceTreatment from made-up facts, idet's verdict and the decision lines the
+// log and the summary are made of.
 class TestSourceTreatment : public QObject
 {
     Q_OBJECT
@@ -15,8 +13,6 @@ class TestSourceTreatment : public QObject
 private slots:
     void plan_data();
     void plan();
-    void chains_data();
-    void chains();
     void idetVerdict_data();
     void idetVerdict();
     void decisionLines();
@@ -161,69 +157,6 @@ void TestSourceTreatment::plan()
     QTEST(treatment.mixToStereo, "mix");
     QTEST(treatment.subtitleTrack, "subtitleTrack");
     QTEST(treatment.decisions.join(u"; "), "decisions");
-}
-
-void TestSourceTreatment::chains_data()
-{
-    QTest::addColumn<QString>("facts");
-    QTest::addColumn<int>("subtitles");
-    QTest::addColumn<QString>("fit"); // "letterbox", "within" or ""
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QStringList>("order"); // what the picture's chain holds, in this order
-
-    // clang-format off
-    QTest::newRow("nothing to do: the fit alone")
-        << "1280x720 progressive bt709 bt709|eng:2" << int(AutomaticTrack) << "within" << "-vf"
-        << QStringList{"scale=w=", "setsar=1"};
-    QTest::newRow("no fit, nothing to do: no chain")
-        << "1280x720 progressive bt709 bt709|eng:2" << int(AutomaticTrack) << "" << ""
-        << QStringList{};
-    QTest::newRow("deinterlaced and tone-mapped before the fit")
-        << "1920x1080 tt arib-std-b67 bt2020nc|" << int(AutomaticTrack) << "within" << "-vf"
-        << QStringList{"bwdif=mode=send_frame:parity=tff", "zscale=tin=arib-std-b67",
-                       "tonemap=", "format=yuv420p", "scale=w="};
-    QTest::newRow("SD made BT.709 before it is scaled up")
-        << "720x576 - - -|" << int(AutomaticTrack) << "within" << "-vf"
-        << QStringList{"out_color_matrix=bt709", "scale=w="};
-    QTest::newRow("text subtitles on the scaled picture, before the bars")
-        << "1920x1080 progressive - bt709||eng:text:forced" << int(AutomaticTrack) << "letterbox"
-        << "-vf" << QStringList{"scale=w=", "subtitles=filename=file", ":si=0", "pad=320:240"};
-    QTest::newRow("text subtitles without a fit") << "640x360 - - -||eng:text" << 0 << "" << "-vf"
-        << QStringList{"subtitles=filename="};
-    QTest::newRow("picture subtitles laid over the source, then fitted")
-        << "720x576 tt - bt470bg||eng:pictures:forced" << int(AutomaticTrack) << "letterbox"
-        << "-filter_complex"
-        << QStringList{"[0:0]bwdif", "[0:s:0][tavsrc]scale2ref", "overlay", "scale=w=",
-                       "pad=320:240", "[tavout]"};
-    // clang-format on
-}
-
-void TestSourceTreatment::chains()
-{
-    QFETCH(QString, facts);
-    QFETCH(int, subtitles);
-    QFETCH(QString, fit);
-    QFETCH(QString, option);
-    QFETCH(QStringList, order);
-    const SourceTreatment treatment
-        = PlanTreatment(Facts(facts), Interlacing::Unknown, {AutomaticTrack, subtitles}, 1080);
-    const QString fitChain = fit == u"letterbox" ? LetterboxFilter(320, 240, 4.0 / 3.0)
-                             : fit == u"within"  ? FitWithinFilter(1280, 720)
-                                                 : QString();
-    const QStringList options = PictureOptions(treatment, fitChain, u"/films/a.mkv"_qs, 0.0);
-    // The picture is always mapped; a graph maps its own output.
-    QCOMPARE(options.value(options.indexOf(u"-map"_qs) + 1).isEmpty(), false);
-    if (option.isEmpty()) {
-        QCOMPARE(options.size(), 2);
-        return;
-    }
-    const QString chain = options.value(options.indexOf(option) + 1);
-    qsizetype at = 0;
-    for (const QString &part : order) {
-        const qsizetype found = chain.indexOf(part, at);
-        QVERIFY2(found >= 0, qPrintable(part + u" missing after "_qs + chain.left(at)));
-        at = found + part.size();
-    }
 }
 
 void TestSourceTreatment::idetVerdict_data()
