@@ -71,7 +71,8 @@ public:
 
     /// Starts converting the clips into outputPath. false (and nothing started) when there is no
     /// clip, a source is missing, the format is unknown or the converter cannot be started; true
-    /// when the conversion runs on and will report progress and its end.
+    /// when the conversion runs on and will report progress and its end. A converter that looks
+    /// at the source before it starts reports a start that then fails as that end.
     virtual bool StartConversion(const QString &outputPath) = 0;
     /// Ends a running conversion at once; no end event follows. Safe when none runs.
     virtual void StopConversion() = 0;
