@@ -13,5 +13,13 @@ struct ConversionTask;
 /// may write over despite the template's "-n".
 inline constexpr const char *PartFileVariable = "TAVREL_PART_FILE";
 
+/// Set (to "1") when the person asked for the task to be encoded even where its source already
+/// fits the profile: the adapter then copies nothing.
+inline constexpr const char *AlwaysEncodeVariable = "TAVREL_ALWAYS_ENCODE";
+
+/// How the adapter's first line of output begins when it copies the source's picture (the rest
+/// says what was copied and why).
+inline constexpr const char *VideoCopiedMark = "video copied:";
+
 /// The variables of the adapter's run for task, writing partFile (empty: none).
 QMap<QString, QString> EncoderTaskVariables(const ConversionTask &task, const QString &partFile);

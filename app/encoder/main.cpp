@@ -2,8 +2,11 @@
 // (see EncoderArguments.h) and runs the installed ffmpeg with them. ffmpeg's standard input,
 // output and error are this program's, so its progress lines reach whoever started tavenc and a
 // "q" on the input finishes the file; the exit status is ffmpeg's. Every input is checked to be a
-// readable regular file and read through the safe-input whitelists (SafeMediaInput.h).
+// readable regular file and read through the safe-input whitelists (SafeMediaInput.h). A command
+// with "-copy fit" copies the source's streams that already fit it (CopyArguments.h) and says so
+// in its first line of output.
 
+#include "CopyProbe.h"
 #include "EncoderArguments.h"
 #include "EncoderEnvironment.h"
 
@@ -115,5 +118,14 @@ int main(int argc, char *argv[])
         }
     }
     arguments = AllowWritingPartFile(arguments, qEnvironmentVariable(PartFileVariable));
+    const StreamCopyPlan plan
+        = PlanStreamCopy(arguments, qEnvironmentVariableIsSet(AlwaysEncodeVariable));
+    if (!plan.line.isEmpty()) {
+        // One write before ffmpeg's output, so that the program reads it whole in its first chunk.
+        const QByteArray line = plan.line.toLocal8Bit() + '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+        std::fflush(stderr);
+    }
+    arguments = plan.arguments;
     return RunFfmpeg(ffmpeg, SecureInputs(TranslateEncoderArguments(arguments)));
 }
