@@ -44,6 +44,11 @@ struct ConversionTask
     double keptSeconds = 0.0; ///< seconds a stopped conversion kept (0: nothing was kept)
     QString outputFile;       ///< full path of the file the conversion wrote, once it is known
 
+    /// "Always re-encode": encode even a source whose streams already fit the profile.
+    bool alwaysEncode = false;
+    /// The last run copied the source's picture unchanged (the encoder said so).
+    bool videoCopied = false;
+
     bool operator==(const ConversionTask &) const = default;
 };
 

@@ -4,9 +4,10 @@
 
 QMap<QString, QString> EncoderTaskVariables(const ConversionTask &task, const QString &partFile)
 {
-    Q_UNUSED(task)
     QMap<QString, QString> variables;
     if (!partFile.isEmpty())
         variables.insert(QString::fromLatin1(PartFileVariable), partFile);
+    if (task.alwaysEncode)
+        variables.insert(QString::fromLatin1(AlwaysEncodeVariable), QStringLiteral("1"));
     return variables;
 }

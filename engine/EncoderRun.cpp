@@ -227,8 +227,10 @@ void EncoderRun::ParseEncoderOutput(const QByteArray &chunk,
 {
     const quint32 now = TickCount();
     const EncoderProgress progress = ParseEncoderChunk(chunk);
+    const bool videoCopied = ReportsVideoCopy(chunk);
     bool quit = false;
     tasks.update(taskIndex, ProgressColumn, [&](ConversionTask &task) {
+        task.videoCopied = task.videoCopied || videoCopied;
         if (progress.sizeFound)
             task.sizeKB = progress.sizeKB;
         if (progress.timeFound) {

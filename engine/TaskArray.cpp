@@ -70,6 +70,7 @@ void ResetTaskProgress(TaskArray &tasks)
         task.stopped = 0;
         task.keptSeconds = 0.0;
         task.outputFile.clear();
+        task.videoCopied = false;
         tasks.store(i, task);
         tasks.invalidateCells(i, i, ProgressColumn);
         tasks.invalidateCells(i, i, OutputColumn);

@@ -56,7 +56,8 @@ private:
 };
 
 /// Takes every task back to "waiting" at the start of a batch: clears finished, sizeKB, speed,
-/// encodedTime, wmvPercent, failed, failureReason, stopped, keptSeconds and outputFile, stores
+/// encodedTime, wmvPercent, failed, failureReason, stopped, keptSeconds, outputFile and
+/// videoCopied, stores
 /// each task back and asks for its progress and output cells to be repainted. Trim range,
 /// settings and pre-conversion fields stay.
 void ResetTaskProgress(TaskArray &tasks);

@@ -72,6 +72,14 @@ QMenu *TaskRowActions::BuildMenu(int row)
         ShellActions::OpenUrl(QUrl::fromLocalFile(made));
     });
     play->setEnabled(!made.isEmpty());
+    // Stored with the task; the encoder hears of it when the task's next run starts.
+    QAction *encode = menu->addAction(tr("Always re-encode"));
+    encode->setCheckable(true);
+    encode->setChecked(task.alwaysEncode);
+    encode->setEnabled(task.outputWmv == 0);
+    connect(encode, &QAction::toggled, this, [this, row](bool on) {
+        m_page->tasks().update(row, NoColumn, [on](ConversionTask &t) { t.alwaysEncode = on; });
+    });
     menu->addSeparator();
     QAction *remove = menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
     remove->setEnabled(!m_page->IsBusy());

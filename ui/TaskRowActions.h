@@ -13,7 +13,8 @@ class QMenu;
 /// The task list's row menu and the per-task logs behind it. Keeps every task's output of its
 /// last run (TaskLogStore), as the batch reports it. A right
 /// click or the menu key on a row opens: "Show log…" (when the task has a log), "Open output
-/// folder", "Play output" (when the run made a file) and "Remove".
+/// folder", "Play output" (when the run made a file), "Always re-encode" (a check item stored
+/// in the task: its next runs encode even a source that already fits) and "Remove".
 class TaskRowActions : public QObject
 {
     Q_OBJECT

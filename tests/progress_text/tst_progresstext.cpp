@@ -129,6 +129,9 @@ void tst_ProgressText::progressCell_data()
         ConversionTask task = Mp4Task(40.0, 2.0, 4096);
         task.finished = 1;
         QTest::newRow("mp4 finished") << task << t0 << t0 << "    Finished" << 100 << 100 << none;
+        task.videoCopied = true;
+        QTest::newRow("mp4 finished by copying the picture")
+            << task << t0 << t0 << "    Finished" << 100 << 100 << "video copied";
     }
     {
         ConversionTask task = Mp4Task(40.0, 2.0, 4096);

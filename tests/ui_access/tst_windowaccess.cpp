@@ -18,6 +18,7 @@
 #include "ControlTable.h"
 #include "ConversionBatch.h"
 #include "DesktopNotifier.h"
+#include "EncoderEnvironment.h"
 #include "EncoderRun.h"
 #include "ShellActions.h"
 #include "TaskRowActions.h"
@@ -58,6 +59,7 @@ private slots:
     void rowMenuByKeyAndPointer_data();
     void rowMenuByKeyAndPointer();
     void rowMenuAndLog();
+    void alwaysReencodeIsStoredWithTheTask();
 
 private:
     CTavrelDlg *page() const { return m_frame->page(); }
@@ -421,7 +423,12 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
         texts << (action->isEnabled() ? action->text() : u'(' + action->text() + u')');
     // Nothing converted yet: no log, nothing to play; the folder is the output directory.
     QCOMPARE(texts,
-             (QStringList{"(Show log…)", "Open output folder", "(Play output)", "", "Remove"}));
+             (QStringList{"(Show log…)",
+                          "Open output folder",
+                          "(Play output)",
+                          "Always re-encode",
+                          "",
+                          "Remove"}));
     const QString left = page()->tasks().at(1 - removed).sourcePath;
     actions.last()->trigger();
     menu->close();
@@ -488,6 +495,36 @@ void tst_WindowAccess::rowMenuAndLog()
     QCOMPARE(opened,
              (QList<QUrl>{QUrl::fromLocalFile(m_output->filePath("clip.mp4")),
                           QUrl::fromLocalFile(m_output->path())}));
+}
+
+void tst_WindowAccess::alwaysReencodeIsStoredWithTheTask()
+{
+    page()->AddSourceFile(m_sources.filePath("clip.avi"));
+    page()->AddSourceFile(m_sources.filePath("long.avi"));
+    auto *rows = page()->findChild<TaskRowActions *>();
+    QVERIFY(rows);
+    auto item = [&](int row) {
+        std::unique_ptr<QMenu> menu(rows->BuildMenu(row));
+        for (QAction *action : menu->actions()) {
+            if (action->text() == u"Always re-encode") {
+                action->setParent(nullptr); // outlives the menu for the checks below
+                return std::unique_ptr<QAction>(action);
+            }
+        }
+        return std::unique_ptr<QAction>();
+    };
+    const auto first = item(1);
+    QVERIFY(first && first->isCheckable() && !first->isChecked());
+    first->trigger();
+    // Stored in that task only, and handed to the encoder for its next run.
+    QVERIFY(page()->tasks().at(1).alwaysEncode);
+    QVERIFY(!page()->tasks().at(0).alwaysEncode);
+    QCOMPARE(EncoderTaskVariables(page()->tasks().at(1), {}).value(AlwaysEncodeVariable), u"1"_qs);
+    QVERIFY(!EncoderTaskVariables(page()->tasks().at(0), {}).contains(AlwaysEncodeVariable));
+    const auto again = item(1);
+    QVERIFY(again->isChecked());
+    again->trigger();
+    QVERIFY(!page()->tasks().at(1).alwaysEncode);
 }
 
 QTEST_MAIN(tst_WindowAccess)
