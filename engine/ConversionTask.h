@@ -68,6 +68,11 @@ struct ConversionTask
     /// field first): deinterlaced"), as its converter reported them; empty when nothing.
     QString treatmentSummary;
 
+    /// "Always re-encode": encode even a source whose streams already fit the profile.
+    bool alwaysEncode = false;
+    /// The last run copied the source's picture unchanged (the encoder said so).
+    bool videoCopied = false;
+
     bool operator==(const ConversionTask &) const = default;
 };
 

@@ -10,6 +10,8 @@ QMap<QString, QString> EncoderTaskVariables(const ConversionTask &task, const QS
     QMap<QString, QString> variables;
     if (!partFile.isEmpty())
         variables.insert(QString::fromLatin1(PartFileVariable), partFile);
+    if (task.alwaysEncode)
+        variables.insert(QString::fromLatin1(AlwaysEncodeVariable), QStringLiteral("1"));
     variables.insert(QString::fromLatin1(LanguageVariable), QLocale().name());
     // An intermediate file holds the chosen sound alone, and the subtitles already burned in.
     if (task.needsPreconversion == 1)

@@ -21,6 +21,13 @@ inline constexpr const char *SoundTrackVariable = "TAVREL_SOUND_TRACK";
 inline constexpr const char *SubtitleTrackVariable = "TAVREL_SUBTITLE_TRACK";
 /// The person's language (a locale name such as "de_DE"), for the default sound track.
 inline constexpr const char *LanguageVariable = "TAVREL_LANGUAGE";
+/// Set (to "1") when the person asked for the task to be encoded even where its source already
+/// fits the profile: the adapter then copies nothing.
+inline constexpr const char *AlwaysEncodeVariable = "TAVREL_ALWAYS_ENCODE";
+
+/// How the adapter's first line of output begins when it copies the source's picture (the rest
+/// says what was copied and why).
+inline constexpr const char *VideoCopiedMark = "video copied:";
 
 /// The variables of the adapter's run for task, writing partFile (empty: none).
 QMap<QString, QString> EncoderTaskVariables(const ConversionTask &task, const QString &partFile);

@@ -1,5 +1,7 @@
 #include "EncoderOutputParser.h"
 
+#include "EncoderEnvironment.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -158,4 +160,18 @@ bool IsEncoderProgressLine(QByteArrayView line)
     const QByteArrayView trimmed = line.trimmed();
     return trimmed.startsWith("frame=") || trimmed.startsWith("size=")
            || trimmed.startsWith("Lsize=");
+}
+
+bool ReportsVideoCopy(QByteArrayView chunk)
+{
+    const QByteArrayView mark(VideoCopiedMark);
+    for (qsizetype from = 0; from < chunk.size();) {
+        qsizetype end = from;
+        while (end < chunk.size() && chunk.at(end) != '\n' && chunk.at(end) != '\r')
+            ++end;
+        if (chunk.sliced(from, end - from).trimmed().startsWith(mark))
+            return true;
+        from = end + 1;
+    }
+    return false;
 }

@@ -29,3 +29,8 @@ EncoderProgress ParseEncoderChunk(QByteArrayView chunk);
 /// True for a progress line of the encoder ("frame= ...", "size= ...", the final "... Lsize=")
 /// as opposed to a message; leading blanks are ignored.
 bool IsEncoderProgressLine(QByteArrayView line);
+
+/// True when a line of chunk begins (blanks aside) with VideoCopiedMark (EncoderEnvironment.h):
+/// the adapter copied the source's picture. The adapter writes that line first and in one piece,
+/// so the first chunk of its output holds it whole.
+bool ReportsVideoCopy(QByteArrayView chunk);

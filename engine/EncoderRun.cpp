@@ -223,8 +223,10 @@ void EncoderRun::ParseEncoderOutput(const QByteArray &chunk,
 {
     const quint32 now = TickCount();
     const EncoderProgress progress = ParseEncoderChunk(chunk);
+    const bool videoCopied = ReportsVideoCopy(chunk);
     bool quit = false;
     tasks.updateTask(id, ProgressColumn, [&](ConversionTask &task) {
+        task.videoCopied = task.videoCopied || videoCopied;
         if (progress.sizeFound)
             task.sizeKB = progress.sizeKB;
         if (progress.timeFound) {

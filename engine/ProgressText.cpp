@@ -1,5 +1,7 @@
 #include "ProgressText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -133,6 +135,8 @@ void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTi
     }
     if (task.state == TaskState::Finished) {
         cell.text = kFinished;
+        if (task.videoCopied)
+            cell.toolTip = QCoreApplication::translate("ProgressText", "video copied");
         cell.progressMax = 100;
         cell.progressPos = 100;
         cell.barColor = kBarColor;

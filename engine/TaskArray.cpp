@@ -85,4 +85,5 @@ void ResetTaskProgress(ConversionTask &task)
     task.keptSeconds = 0.0;
     task.outputFile.clear();
     task.treatmentSummary.clear();
+    task.videoCopied = false;
 }

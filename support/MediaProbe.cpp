@@ -266,3 +266,47 @@ bool IndexAtFront(const QString &path)
     }
     return false;
 }
+
+QStringList PacketHashes(const QString &path, const QString &kind)
+{
+    const Run run = RunTool(
+        u"ffmpeg"_qs,
+        {"-v", "error", "-i", path, "-map", "0:" + kind, "-c", "copy", "-f", "framemd5", "-"});
+    QStringList hashes;
+    for (const QByteArray &line : run.out.split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            hashes << QString::fromLatin1(line).section(u',', 5, 5).trimmed();
+    }
+    return hashes;
+}
+
+QByteArray GreyThumbnail(const QString &path, double seconds, QSize size)
+{
+    const QString scale
+        = QStringLiteral("scale=%1:%2,format=gray").arg(size.width()).arg(size.height());
+    return RunTool(u"ffmpeg"_qs,
+                   {"-v",
+                    "error",
+                    "-ss",
+                    QString::number(seconds, 'f', 3),
+                    "-i",
+                    path,
+                    "-frames:v",
+                    "1",
+                    "-vf",
+                    scale,
+                    "-f",
+                    "rawvideo",
+                    "-"})
+        .out;
+}
+
+double ThumbnailDifference(const QByteArray &a, const QByteArray &b)
+{
+    if (a.isEmpty() || a.size() != b.size())
+        return 255.0;
+    double sum = 0.0;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        sum += std::abs(int(quint8(a[i])) - int(quint8(b[i])));
+    return sum / double(a.size());
+}

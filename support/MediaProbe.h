@@ -70,3 +70,15 @@ bool DecodesCleanly(const QString &path, QString *errors = nullptr);
 /// True when the MP4 index ("moov") comes before the media data ("mdat"), so a player can
 /// start at once.
 bool IndexAtFront(const QString &path);
+
+/// The md5 of each packet's data of one kind of stream ("v" or "a") as stored (ffmpeg's framemd5
+/// of a stream copy): equal lists are bit-identical streams, whatever time base each container
+/// counts in.
+QStringList PacketHashes(const QString &path, const QString &kind);
+
+/// The frame of path shown at seconds (turned upright as a player turns it), scaled down to size
+/// in grey pixels, one byte each; empty when it cannot be read.
+QByteArray GreyThumbnail(const QString &path, double seconds, QSize size = QSize(32, 24));
+
+/// Mean difference of two thumbnails per pixel (0..255); 255 when they cannot be compared.
+double ThumbnailDifference(const QByteArray &a, const QByteArray &b);

@@ -67,6 +67,14 @@ QMenu *TaskRowActions::BuildMenu(int row)
             m_page->ShowTask(row);
     });
     again->setEnabled(IsConverted(task));
+    // Stored with the task; the encoder hears of it when the task's next run starts.
+    QAction *encode = menu->addAction(tr("Always re-encode"));
+    encode->setCheckable(true);
+    encode->setChecked(task.alwaysEncode);
+    encode->setEnabled(task.outputWmv == 0 && CanChangeTask(task));
+    connect(encode, &QAction::toggled, this, [this, id = task.id](bool on) {
+        m_page->tasks().updateTask(id, NoColumn, [on](ConversionTask &t) { t.alwaysEncode = on; });
+    });
     m_tracks->AddTo(menu, row);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);

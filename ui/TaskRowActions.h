@@ -11,8 +11,9 @@ class TrackMenus;
 
 /// The task list's row menu. A right click or the menu key on a row opens: "Show log…" (when the
 /// task has a log of its last run, which the batch keeps), "Open output folder", "Play output"
-/// (when the run made a file), "Convert again" (for a converted task), "Sound" and "Subtitles"
-/// (TrackMenus) and "Remove".
+/// (when the run made a file), "Convert again" (for a converted task), "Always re-encode" (a
+/// check item stored in the task: its next runs encode even a source that already fits),
+/// "Sound" and "Subtitles" (TrackMenus) and "Remove".
 class TaskRowActions : public QObject
 {
     Q_OBJECT

@@ -1,24 +1,17 @@
 #include "EncoderArguments.h"
 
+#include "OptionValues.h"
 #include "PictureFit.h"
 #include "SafeMediaInput.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSize>
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
-namespace {
-
-enum class VideoCodec { Unset, H264, Hevc, Mpeg4Simple, Other, None };
-enum class AudioCodec { Unset, Aac, Other, None };
-
-/// The options whose next argument is their value. Knowing them tells a value from the output
-/// file; options outside this list still pass through unchanged.
-bool TakesValue(const QString &option)
+bool EncoderOptionTakesValue(const QString &option)
 {
     static const QStringList options = {
         u"-i"_qs,           u"-f"_qs,           u"-vcodec"_qs,    u"-acodec"_qs,   u"-c"_qs,
@@ -36,6 +29,11 @@ bool TakesValue(const QString &option)
     };
     return options.contains(option);
 }
+
+namespace {
+
+enum class VideoCodec { Unset, H264, Hevc, Mpeg4Simple, Other, None };
+enum class AudioCodec { Unset, Aac, Other, None };
 
 bool IsVideoCodecOption(const QString &option)
 {
@@ -65,89 +63,6 @@ AudioCodec ClassifyAudioCodec(const QString &name)
     if (lower == u"aac" || lower == u"libfaac")
         return AudioCodec::Aac;
     return AudioCodec::Other;
-}
-
-/// A bare number below this is kilobits per second, as the older dialect wrote bit rates.
-constexpr double OldDialectBitrateLimit = 10000;
-
-/// Bits per second of a bit-rate text ("768k", "1.5M", "128000", or the older "768").
-std::optional<qint64> ParseBitrate(const QString &text)
-{
-    static const QRegularExpression pattern(u"^(\\d+(?:\\.\\d+)?)([kKmM]?)$"_qs);
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    double value = match.captured(1).toDouble();
-    const QString suffix = match.captured(2).toLower();
-    if (suffix == u"k")
-        value *= 1000;
-    else if (suffix == u"m")
-        value *= 1000000;
-    else if (value < OldDialectBitrateLimit)
-        value *= 1000;
-    return qint64(std::llround(value));
-}
-
-/// The bit-rate text as FFmpeg 5.1 reads it: an older bare kilobit number gets its "k".
-QString ModernBitrate(const QString &text)
-{
-    static const QRegularExpression bare(u"^\\d+(?:\\.\\d+)?$"_qs);
-    if (bare.match(text).hasMatch() && text.toDouble() < OldDialectBitrateLimit)
-        return text + u'k';
-    return text;
-}
-
-/// Bits of a -bufsize text: a bare number is kilobytes (the older unit), a suffixed one is bits
-/// as FFmpeg reads it ("2048k").
-std::optional<qint64> ParseBufferSize(const QString &text)
-{
-    static const QRegularExpression pattern(u"^(\\d+)([kKmM]?)$"_qs);
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const qint64 value = match.captured(1).toLongLong();
-    const QString suffix = match.captured(2).toLower();
-    if (suffix == u"k")
-        return value * 1000;
-    if (suffix == u"m")
-        return value * 1000000;
-    return value * 8 * 1024;
-}
-
-std::optional<QSize> ParseFrameSize(const QString &text)
-{
-    static const QRegularExpression pattern(u"^(\\d{1,5})x(\\d{1,5})$"_qs);
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return QSize(match.captured(1).toInt(), match.captured(2).toInt());
-}
-
-std::optional<double> ParseFrameRate(const QString &text)
-{
-    static const QRegularExpression decimal(u"^\\d+(?:\\.\\d+)?$"_qs);
-    static const QRegularExpression ratio(u"^(\\d+)/(\\d+)$"_qs);
-    if (decimal.match(text).hasMatch())
-        return text.toDouble();
-    const QRegularExpressionMatch match = ratio.match(text);
-    if (match.hasMatch() && match.captured(2).toLongLong() > 0)
-        return match.captured(1).toDouble() / match.captured(2).toDouble();
-    return std::nullopt;
-}
-
-/// "-r keep": the source's own rate (a variable rate stays variable), thinned to at most this.
-constexpr int KeptFrameRateLimit = 60;
-
-/// The rounded NTSC rates written as decimals become the exact rates they stand for.
-QString ExactFrameRate(const QString &text)
-{
-    if (text == u"29.97")
-        return u"30000/1001"_qs;
-    if (text == u"23.976")
-        return u"24000/1001"_qs;
-    if (text == u"59.94")
-        return u"60000/1001"_qs;
-    return text;
 }
 
 bool KeepsIndexAtFront(const QString &outputFile)
@@ -200,7 +115,7 @@ Request Gather(const QStringList &arguments)
             request.audio = AudioCodec::None;
             continue;
         }
-        if (!TakesValue(option) || i + 1 >= arguments.size())
+        if (!EncoderOptionTakesValue(option) || i + 1 >= arguments.size())
             continue;
         const QString &value = arguments.at(++i);
         lastValueIndex = i;
@@ -376,7 +291,7 @@ QStringList TranslateEncoderArguments(const QStringList &arguments)
         if (i == request.outputIndex)
             result += outputOptions;
         const QString &option = arguments.at(i);
-        if (!TakesValue(option) || i + 1 >= arguments.size()) {
+        if (!EncoderOptionTakesValue(option) || i + 1 >= arguments.size()) {
             result << option;
             continue;
         }

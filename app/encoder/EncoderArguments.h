@@ -37,6 +37,10 @@
 /// Any option not named here passes through unchanged, in its place.
 QStringList TranslateEncoderArguments(const QStringList &arguments);
 
+/// True for the options whose next argument is their value. Knowing them tells a value from the
+/// output file; options outside this list still pass through unchanged.
+bool EncoderOptionTakesValue(const QString &option);
+
 /// The lowest H.264 level (level_idc: 10, 11, 12, 13, 20, ... 52) that is at least minimumLevel
 /// and allows frames of width x height pixels at fps frames per second, three reference frames
 /// and kbps kilobits per second (0: no bit-rate limit) in the Baseline profile. 0 when no level

@@ -222,12 +222,3 @@ std::optional<SourcePlan> PlanSource(const QString &ffmpeg, const QStringList &a
         plan.facts, detected, choices, OutputFrameHeight(arguments, plan.facts.video));
     return plan;
 }
-
-void ReportDecisions(const QStringList &decisions)
-{
-    const QByteArray lines = DecisionLines(decisions);
-    if (lines.isEmpty())
-        return;
-    std::fwrite(lines.constData(), 1, size_t(lines.size()), stderr);
-    std::fflush(stderr);
-}

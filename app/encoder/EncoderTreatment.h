@@ -10,8 +10,8 @@
 
 // What the encoder does to its source beyond the options' translation (SourceTreatment.h):
 // deinterlacing, tone mapping, colour conversion, the chosen sound mixed to stereo, burned-in
-// subtitles. The decisions are printed on the error channel, one "Treatment: " line each,
-// before ffmpeg starts.
+// subtitles. The decisions are printed on the error channel (DecisionLines), one "Treatment: "
+// line each, before ffmpeg starts.
 
 /// The part of the source a command reads: the -ss and -t given before its first -i, seconds
 /// (0: from the start, to the end).
@@ -72,5 +72,3 @@ struct SourcePlan
 /// source cannot be read (ffmpeg then says why). Reads the file and may run idet (blocking).
 std::optional<SourcePlan> PlanSource(const QString &ffmpeg, const QStringList &arguments);
 
-/// Prints the decision lines (TreatmentReport.h) on the error channel, all in one write.
-void ReportDecisions(const QStringList &decisions);

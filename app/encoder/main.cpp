@@ -3,11 +3,15 @@
 // output and error are this program's, so its progress lines reach whoever started tavenc and a
 // "q" on the input finishes the file; the exit status is ffmpeg's. Every input is checked to be a
 // readable regular file and read through the safe-input whitelists (SafeMediaInput.h). What is
-// done to the source besides (EncoderTreatment.h) is printed before ffmpeg starts.
+// done to the source besides (EncoderTreatment.h) is planned first; a command with "-copy fit"
+// then copies the source's streams that already fit it and need none of that (CopyArguments.h).
+// Both decisions are printed before ffmpeg starts, the copy decision first.
 
+#include "CopyProbe.h"
 #include "EncoderArguments.h"
 #include "EncoderEnvironment.h"
 #include "EncoderTreatment.h"
+#include "TreatmentReport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,10 +121,24 @@ int main(int argc, char *argv[])
         }
     }
     arguments = AllowWritingPartFile(arguments, qEnvironmentVariable(PartFileVariable));
-    QStringList translated = TranslateEncoderArguments(arguments);
-    if (const std::optional<SourcePlan> plan = PlanSource(ffmpeg, arguments)) {
-        ReportDecisions(plan->treatment.decisions);
-        translated = ApplyTreatment(translated, plan->treatment, plan->source, plan->start);
+    // A source that is deinterlaced, tone-mapped, mixed down or gets subtitles is not copied.
+    const std::optional<SourcePlan> source = PlanSource(ffmpeg, arguments);
+    const StreamCopyPlan copy = PlanStreamCopy(arguments,
+                                               qEnvironmentVariableIsSet(AlwaysEncodeVariable),
+                                               source ? &source->treatment : nullptr);
+    // One write before ffmpeg's output, the copy line first, so that the program reads it whole
+    // in its first chunk.
+    QByteArray lines;
+    if (!copy.line.isEmpty())
+        lines += copy.line.toLocal8Bit() + '\n';
+    if (source)
+        lines += DecisionLines(source->treatment.decisions);
+    if (!lines.isEmpty()) {
+        std::fwrite(lines.constData(), 1, size_t(lines.size()), stderr);
+        std::fflush(stderr);
     }
+    QStringList translated = TranslateEncoderArguments(copy.arguments);
+    if (source)
+        translated = ApplyTreatment(translated, source->treatment, source->source, source->start);
     return RunFfmpeg(ffmpeg, SecureInputs(translated));
 }

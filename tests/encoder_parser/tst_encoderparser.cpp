@@ -19,6 +19,8 @@ private slots:
     void progressLines();
     void storesIntoTheTask_data();
     void storesIntoTheTask();
+    void videoCopyNotice_data();
+    void videoCopyNotice();
     void speedSurvivesTickWrap();
     void outOfRangeIndexIsIgnored();
     void messageLog_data();
@@ -180,6 +182,39 @@ void tst_EncoderParser::storesIntoTheTask()
     QCOMPARE(tasks.at(0), untouched);
     QCOMPARE(invalidated.size(), 1);
     QCOMPARE(invalidated.first(), std::make_tuple(1, 1, int(ProgressColumn)));
+}
+
+void tst_EncoderParser::videoCopyNotice_data()
+{
+    QTest::addColumn<QByteArray>("chunk");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("the adapter's first line")
+        << QByteArray("video copied: H.264 High 4.0 1280x720 30 fps 3.0 Mbit/s fits; sound "
+                      "copied: AAC stereo 128 kbit/s\nInput #0, mov,mp4,m4a,3gp,3g2,mj2, from")
+        << true;
+    QTest::newRow("after another line")
+        << QByteArray("Input #0, matroska\r\n  video copied: H.264 Main") << true;
+    QTest::newRow("an encoding") << QByteArray("encoding: 1920x1080 is larger than 1280x720\n")
+                                 << false;
+    QTest::newRow("ffmpeg's own stream copy")
+        << QByteArray("  Stream #0:0 -> #0:0 (copy)\nvideo copied in the title: no") << false;
+    QTest::newRow("the mark inside a line") << QByteArray("title: my video copied: 2\n") << false;
+}
+
+void tst_EncoderParser::videoCopyNotice()
+{
+    QFETCH(QByteArray, chunk);
+    QFETCH(bool, copied);
+    QCOMPARE(ReportsVideoCopy(chunk), copied);
+
+    // The run's first chunk tells; the later ones keep what it said.
+    TaskArray tasks;
+    tasks.append(ConversionTask());
+    EncoderRun run;
+    const TaskId id = tasks.at(0).id;
+    run.ParseEncoderOutput(chunk, id, TickCount(), tasks);
+    run.ParseEncoderOutput("frame=  250 fps= 50 q=2.0 size=    1234kB time=10.00", id, 0, tasks);
+    QCOMPARE(tasks.at(0).videoCopied, copied);
 }
 
 void tst_EncoderParser::speedSurvivesTickWrap()

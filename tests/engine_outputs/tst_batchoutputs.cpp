@@ -5,6 +5,7 @@
 
 #include "BatchFixture.h"
 #include "MediaFixtures.h"
+#include "MediaProbe.h"
 
 #include "ConversionBatch.h"
 #include "FfmpegConverter.h"
@@ -24,39 +25,6 @@ using namespace MediaFixtures;
 using namespace BatchFixture;
 
 namespace {
-
-/// The frame of path at seconds, scaled down to 32 x 24 grey pixels.
-QByteArray Thumbnail(const QString &path, double seconds)
-{
-    QProcess ffmpeg;
-    ffmpeg.start("ffmpeg",
-                 {"-v",
-                  "error",
-                  "-ss",
-                  QString::number(seconds),
-                  "-i",
-                  path,
-                  "-frames:v",
-                  "1",
-                  "-vf",
-                  "scale=32:24,format=gray",
-                  "-f",
-                  "rawvideo",
-                  "-"});
-    ffmpeg.waitForFinished(60000);
-    return ffmpeg.readAllStandardOutput();
-}
-
-/// Mean difference of two thumbnails per pixel (0..255); 255 when they cannot be compared.
-double Difference(const QByteArray &a, const QByteArray &b)
-{
-    if (a.isEmpty() || a.size() != b.size())
-        return 255.0;
-    double sum = 0.0;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        sum += std::abs(int(quint8(a[i])) - int(quint8(b[i])));
-    return sum / double(a.size());
-}
 
 /// Files of folder, hidden ones too.
 QStringList FilesIn(const QString &folder)
@@ -211,8 +179,8 @@ void tst_BatchOutputs::sourcesComeOutWhole()
              qPrintable(QStringLiteral("%1 s for %2 s").arg(duration).arg(seconds)));
     if (frameAt >= 0.0) {
         const double difference
-            = Difference(Thumbnail(task.outputFile, frameAt),
-                         Thumbnail(m_sources.filePath(source), start + frameAt));
+            = ThumbnailDifference(GreyThumbnail(task.outputFile, frameAt),
+                                  GreyThumbnail(m_sources.filePath(source), start + frameAt));
         QVERIFY2(difference < 8.0, qPrintable(QString::number(difference)));
     }
 }

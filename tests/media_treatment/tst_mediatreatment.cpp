@@ -192,6 +192,8 @@ ConversionTask TestMediaTreatment::convert(const QString &source,
     task.mpeg4Profile = ProfileOf(output);
     task.soundTrack = soundTrack;
     task.subtitleTrack = subtitleTrack;
+    // What is done to an encoded source is looked at: one that already fits is not copied.
+    task.alwaysEncode = true;
     TaskArray tasks;
     tasks.append(task);
     ConversionBatch batch(tasks, BatchFixture::FfmpegConverters());

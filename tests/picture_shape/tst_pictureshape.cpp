@@ -11,6 +11,7 @@
 #include "MediaProbe.h"
 #include "ProfileFile.h"
 #include "ProgramDir.h"
+#include "SourceFacts.h"
 #include "TaskArray.h"
 #include "TickCount.h"
 
@@ -207,8 +208,13 @@ void tst_PictureShape::shape()
     QVERIFY(!output.isEmpty());
     const MediaInfo info = ProbeMedia(output);
     QVERIFY(info.ok);
-    QCOMPARE(QSize(info.video.width, info.video.height), frame);
-    QCOMPARE(info.video.displayAspect, displayAspect);
+    // A picture copied as it fits keeps the source's rotation: the frame counts as it is shown.
+    const VideoFacts shown = ReadSourceFacts(output).video;
+    QCOMPARE(QSize(shown.displayWidth(), shown.displayHeight()), frame);
+    const QString stored = info.video.displayAspect;
+    QCOMPARE(shown.rotation % 180 != 0 ? stored.section(u':', 1) + u':' + stored.section(u':', 0, 0)
+                                       : stored,
+             displayAspect);
 
     // The picture: its size within rounding, centred; the rest black.
     const QRect box = PictureBox(output);

@@ -132,6 +132,10 @@ void tst_ProgressText::progressCell_data()
         task.state = TaskState::Paused;
         QTest::newRow("mp4 paused: the bar stays where it was")
             << task << t0 << t0 << "    Paused" << 100 << 40 << none;
+        task.state = TaskState::Finished;
+        task.videoCopied = true;
+        QTest::newRow("mp4 finished by copying the picture")
+            << task << t0 << t0 << "    Finished" << 100 << 100 << "video copied";
     }
     {
         ConversionTask task = Mp4Task(40.0, 2.0, 4096);

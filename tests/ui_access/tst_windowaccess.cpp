@@ -18,6 +18,7 @@
 #include "ControlTable.h"
 #include "ConversionBatch.h"
 #include "DesktopNotifier.h"
+#include "EncoderEnvironment.h"
 #include "EncoderRun.h"
 #include "ProgramDir.h"
 #include "ShellActions.h"
@@ -61,6 +62,7 @@ private slots:
     void rowMenuByKeyAndPointer();
     void rowMenuAndLog();
     void rowMenuChoosesTracks();
+    void alwaysReencodeIsStoredWithTheTask();
 
 private:
     CTavrelDlg *page() const { return m_frame->page(); }
@@ -435,6 +437,7 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
                           "Open output folder",
                           "(Play output)",
                           "(Convert again)",
+                          "Always re-encode",
                           "Sound",
                           "Subtitles",
                           "",
@@ -572,6 +575,36 @@ void tst_WindowAccess::rowMenuChoosesTracks()
     page()->tasks().store(0, task);
     QCOMPARE(control<CTaskListCtrl>(IDC_TASK_LIST)->GetCellInfo(0, OutputColumn)->toolTip,
              task.treatmentSummary);
+}
+
+void tst_WindowAccess::alwaysReencodeIsStoredWithTheTask()
+{
+    page()->AddSourceFile(m_sources.filePath("clip.avi"));
+    page()->AddSourceFile(m_sources.filePath("long.avi"));
+    auto *rows = page()->findChild<TaskRowActions *>();
+    QVERIFY(rows);
+    auto item = [&](int row) {
+        std::unique_ptr<QMenu> menu(rows->BuildMenu(row));
+        for (QAction *action : menu->actions()) {
+            if (action->text() == u"Always re-encode") {
+                action->setParent(nullptr); // outlives the menu for the checks below
+                return std::unique_ptr<QAction>(action);
+            }
+        }
+        return std::unique_ptr<QAction>();
+    };
+    const auto first = item(1);
+    QVERIFY(first && first->isCheckable() && !first->isChecked());
+    first->trigger();
+    // Stored in that task only, and handed to the encoder for its next run.
+    QVERIFY(page()->tasks().at(1).alwaysEncode);
+    QVERIFY(!page()->tasks().at(0).alwaysEncode);
+    QCOMPARE(EncoderTaskVariables(page()->tasks().at(1), {}).value(AlwaysEncodeVariable), u"1"_qs);
+    QVERIFY(!EncoderTaskVariables(page()->tasks().at(0), {}).contains(AlwaysEncodeVariable));
+    const auto again = item(1);
+    QVERIFY(again->isChecked());
+    again->trigger();
+    QVERIFY(!page()->tasks().at(1).alwaysEncode);
 }
 
 QTEST_MAIN(tst_WindowAccess)

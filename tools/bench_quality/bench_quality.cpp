@@ -4,14 +4,18 @@
 // with the arguments tavenc translates them to. Prints per profile and clip: both wall times,
 // the output size and bit rate, and SSIM against the source scaled and fitted by the same filter
 // chain the profile used (ffmpeg's ssim filter). When HandBrakeCLI is installed, the nearest of
-// its built-in presets is measured the same way on the same clip.
+// its built-in presets is measured the same way on the same clip. Profiles that copy a fitting
+// source are made to encode (bench_copy measures the copies).
 //
 // Usage: bench_quality [runtime folder] [seconds]   (defaults: the build folder, 20 s)
 
+#include "BenchMedia.h"
 #include "BenchRuntime.h"
 #include "CIniFile.h"
 #include "CommandLine.h"
+#include "CopyProbe.h"
 #include "EncoderArguments.h"
+#include "EncoderEnvironment.h"
 #include "PictureFit.h"
 #include "ProfileFile.h"
 #include "ProgramDir.h"
@@ -31,36 +35,6 @@
 #include <cstdio>
 
 namespace {
-
-struct Run
-{
-    bool ok = false;
-    double seconds = 0.0;
-    QString errors;
-};
-
-Run RunProgram(const QString &program, const QStringList &arguments, bool keepErrors = false)
-{
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    if (!keepErrors)
-        process.setStandardErrorFile(QProcess::nullDevice());
-    process.setStandardInputFile(QProcess::nullDevice());
-    QElapsedTimer wall;
-    wall.start();
-    process.start(program, arguments);
-    Run run;
-    if (!process.waitForStarted(-1)) {
-        run.errors = process.errorString();
-        return run;
-    }
-    process.waitForFinished(-1);
-    run.seconds = wall.nsecsElapsed() / 1e9;
-    run.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    if (keepErrors)
-        run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
 
 /// Hard to compress: a zooming fractal with fine detail everywhere, film grain, noisy sound.
 bool MakeHardClip(const QString &path, QSize size, int seconds)
@@ -95,52 +69,6 @@ bool MakeHardClip(const QString &path, QSize size, int seconds)
     if (!run.ok)
         std::fprintf(stderr, "%s\n", qPrintable(run.errors));
     return run.ok;
-}
-
-/// SSIM (All) of output's picture against source passed through chain, scaled to output's
-/// size (a chain without bars may differ by rounding); NaN when it cannot be measured.
-double Ssim(const QString &output, const QString &source, const QString &chain)
-{
-    QProcess probe;
-    probe.start(QStringLiteral("ffprobe"),
-                {"-v",
-                 "error",
-                 "-select_streams",
-                 "v:0",
-                 "-show_entries",
-                 "stream=width,height",
-                 "-of",
-                 "csv=p=0",
-                 output});
-    probe.waitForFinished(-1);
-    const QStringList size
-        = QString::fromLatin1(probe.readAllStandardOutput()).trimmed().split(u',');
-    if (size.size() != 2)
-        return std::nan("");
-    const QString reference
-        = chain
-          + QStringLiteral(",scale=%1:%2,setsar=1,format=yuv420p").arg(size.at(0), size.at(1));
-    const Run run = RunProgram(
-        QStringLiteral("ffmpeg"),
-        {"-i",
-         output,
-         "-i",
-         source,
-         "-filter_complex",
-         QStringLiteral("[1:v]%1[ref];[0:v]setsar=1,format=yuv420p[out];[out][ref]ssim")
-             .arg(reference),
-         "-f",
-         "null",
-         "-"},
-        true);
-    static const QRegularExpression all(QStringLiteral("SSIM .* All:([0-9.]+)"));
-    const QRegularExpressionMatch match = all.match(run.errors);
-    return match.hasMatch() ? match.captured(1).toDouble() : std::nan("");
-}
-
-double Decibels(double ssim)
-{
-    return ssim < 1.0 ? -10.0 * std::log10(1.0 - ssim) : 99.0;
 }
 
 /// The value after option in arguments, or empty.
@@ -204,6 +132,8 @@ Preset NearestPreset(int profile)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // What the encoders make of the bytes: a profile that may copy a fitting source encodes here.
+    qputenv(AlwaysEncodeVariable, "1");
     if (!UseProgramFolder(argc, argv, QStringLiteral(TAVREL_RUNTIME_DIR)))
         return 1;
     const int seconds = argc > 2 ? std::max(1, atoi(argv[2])) : 20;
@@ -269,7 +199,8 @@ int main(int argc, char *argv[])
             }
             ours.seconds = run.seconds;
             ours.bytes = QFileInfo(output).size();
-            QStringList translated = TranslateEncoderArguments(tavencArguments);
+            QStringList translated
+                = TranslateEncoderArguments(PlanStreamCopy(tavencArguments, true).arguments);
             translated.last() = direct;
             const Run directRun = RunProgram(QStringLiteral("ffmpeg"), translated);
             QString chain = ValueOf(translated, u"-vf"_qs);
