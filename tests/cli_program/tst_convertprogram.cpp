@@ -4,7 +4,6 @@
 #include "ChildProcesses.h"
 #include "MediaFixtures.h"
 
-#include "PartFile.h"
 #include "ProfileFile.h"
 #include "WmvProfile.h"
 
@@ -14,6 +13,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <csignal>
@@ -49,7 +49,8 @@ private slots:
     void initTestCase();
     void jsonEventsOfTwoClips();
     void corruptFileFailsWithItsReason();
-    void interruptStopsAndLeavesNothing();
+    void signalStopsAndLeavesNothing_data();
+    void signalStopsAndLeavesNothing();
     void listsTheShippedProfiles();
     void linksNeitherWidgetsNorMultimedia();
 
@@ -164,8 +165,22 @@ void tst_ConvertProgram::corruptFileFailsWithItsReason()
     QVERIFY(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
-void tst_ConvertProgram::interruptStopsAndLeavesNothing()
+void tst_ConvertProgram::signalStopsAndLeavesNothing_data()
 {
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<int>("status");
+    QTest::newRow("Ctrl+C: the encoder finishes its file") << int(SIGINT) << false << 130;
+    QTest::newRow("SIGTERM: the same") << int(SIGTERM) << false << 143;
+    QTest::newRow("Ctrl+C twice: the encoder is ended at once") << int(SIGINT) << true << 130;
+}
+
+void tst_ConvertProgram::signalStopsAndLeavesNothing()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(bool, twice);
+    QFETCH(int, status);
+
     QTemporaryDir out;
     const auto program = Start({"--json", "-p", "1", "-o", out.path(), "long.avi"});
     QVERIFY(program->waitForStarted(30000));
@@ -175,30 +190,33 @@ void tst_ConvertProgram::interruptStopsAndLeavesNothing()
                              120000);
     const QList<qint64> children = ChildProcesses::ChildrenOf(program->processId());
     QVERIFY(!children.isEmpty());
-    QVERIFY(::kill(pid_t(program->processId()), SIGINT) == 0);
+    QVERIFY(::kill(pid_t(program->processId()), signalNumber) == 0);
+    if (twice) {
+        // Apart, or the kernel makes one of the two; the encoder is still finishing then.
+        QThread::msleep(50);
+        QVERIFY(::kill(pid_t(program->processId()), signalNumber) == 0);
+    }
     QVERIFY(program->waitForFinished(60000));
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program->exitCode(), 130);
+    QCOMPARE(program->exitCode(), status);
     for (const qint64 child : children)
         QTRY_VERIFY_WITH_TIMEOUT(!ChildProcesses::Alive(child), 5000);
 
-    // The encoder finished its file on Stop: what it kept plays, and nothing else is there.
+    // What the encoder kept plays and is all there is: no part file.
     text += program->readAllStandardOutput();
     const QList<QJsonObject> events = JsonLines(text);
     QVERIFY2(events.size() >= 3, text.constData());
     const QJsonObject stopped = events.at(events.size() - 2);
     QCOMPARE(stopped.value("event").toString(), QString("stopped"));
-    QCOMPARE(events.constLast().value("status").toInt(), 130);
+    QCOMPARE(events.constLast().value("status").toInt(), status);
     const QStringList files = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
-    for (const QString &name : files)
-        QVERIFY2(!IsPartFileName(name), qPrintable(name));
     if (stopped.contains("output")) {
         QCOMPARE(files, QStringList{"long.mp4"});
         const ProbeResult probe = Probe(out.filePath("long.mp4"));
         QVERIFY(probe.ok && probe.duration > 0.0);
         QVERIFY(qAbs(probe.duration - stopped.value("kept_seconds").toDouble()) < 1.0);
     } else {
-        QVERIFY(files.isEmpty());
+        QCOMPARE(files, QStringList());
     }
 }
 
