@@ -159,9 +159,10 @@ void ConvertRunner::Observe(int row)
     if (m_seen[row] == Seen::Waiting && (IsInProgress(task) || HasEnded(task))) {
         ReportEnds(); // the videos that ended before this one started come first
         m_seen[row] = Seen::Running;
-        if (const ConversionJob *job = m_batch->Job(task.id))
+        if (const ConversionJob *job = m_batch->Job(task.id)) {
             connect(
                 job, &ConversionJob::ended, this, &ConvertRunner::ReportEnds, Qt::QueuedConnection);
+        }
         m_report->Started(Video(row));
     }
     if (m_seen[row] != Seen::Running)
