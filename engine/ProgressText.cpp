@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -58,59 +59,20 @@ void FillRunningProgress(TaskCell &cell,
                          quint32 wmvStartTick,
                          quint32 now)
 {
+    const ProgressFigures figures = ComputeProgressFigures(task, wmvStartTick, now);
+    if (!figures.reported)
+        return;
+    cell.progressMax = 100;
+    cell.progressPos = TruncateToInt(figures.percent);
+    cell.barColor = kBarColor;
     if (task.outputWmv != 0) {
-        if (task.wmvPercent <= 0)
-            return;
-        cell.progressMax = 100;
-        cell.barColor = kBarColor;
-        cell.progressPos = task.wmvPercent;
-        // Unsigned difference: right across a wrap of the tick count.
-        const quint32 usedSeconds = (now - wmvStartTick) / 1000u;
         cell.text = QString::asprintf(
-            "    %d %%   Used Time:%u S", task.wmvPercent, unsigned(usedSeconds));
-        return;
-    }
-
-    const double length = task.trimEnd - task.trimStart;
-    if (task.needsPreconversion == 0) {
-        if (!(task.encodedTime > 0.0) || task.sizeKB <= 0)
-            return; // the encoder has not reported yet
-        const double percent = EncodePercent(task.encodedTime, length);
-        cell.text = EncodeText(
-            percent, task.sizeKB, RemainingSeconds(length, task.encodedTime, task.speed));
-        cell.progressMax = 100;
-        cell.progressPos = TruncateToInt(percent);
-        cell.barColor = kBarColor;
-        return;
-    }
-
-    // Pre-converted source: the pre-conversion is the first half of the bar, the encoding of the
-    // intermediate file the second.
-    switch (task.preconvPhase) {
-    case 1: {
-        double half = task.preconvPercent * 0.5;
-        if (std::isnan(half))
-            half = 0.0;
-        // Half the trimmed length is the estimate for the encoding that follows.
-        const int remaining = TruncateToInt(length * 0.5 + task.preconvRemaining);
-        cell.text = QString::asprintf("    %.2f%%    Remain Time:", half) + FormatHms(remaining);
-        cell.progressMax = 100;
-        cell.progressPos = TruncateToInt(half);
-        cell.barColor = kBarColor;
-        return;
-    }
-    case 2: {
-        const double percent
-            = length > 0.0 ? EncodePercent(task.encodedTime, length) * 0.5 + 50.0 : 0.0;
-        cell.text = EncodeText(
-            percent, task.sizeKB, RemainingSeconds(length, task.encodedTime, task.speed));
-        cell.progressMax = 100;
-        cell.progressPos = TruncateToInt(percent);
-        cell.barColor = kBarColor;
-        return;
-    }
-    default:
-        return;
+            "    %d %%   Used Time:%u S", task.wmvPercent, unsigned(figures.usedSeconds));
+    } else if (figures.sizeKB < 0) {
+        cell.text = QString::asprintf("    %.2f%%    Remain Time:", figures.percent)
+                    + FormatHms(figures.remainingSeconds);
+    } else {
+        cell.text = EncodeText(figures.percent, figures.sizeKB, figures.remainingSeconds);
     }
 }
 
@@ -154,6 +116,61 @@ void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTi
 }
 
 } // namespace
+
+ProgressFigures ComputeProgressFigures(const ConversionTask &task,
+                                       quint32 wmvStartTick,
+                                       quint32 nowTick)
+{
+    ProgressFigures figures;
+    if (task.outputWmv != 0) {
+        if (task.wmvPercent <= 0)
+            return figures;
+        figures.reported = true;
+        figures.percent = task.wmvPercent;
+        // Unsigned difference: right across a wrap of the tick count.
+        figures.usedSeconds = (nowTick - wmvStartTick) / 1000u;
+        // The converter reports no speed: the time so far, scaled to what is left.
+        figures.remainingSeconds
+            = int(figures.usedSeconds * (100 - std::min(task.wmvPercent, 100)) / task.wmvPercent);
+        return figures;
+    }
+
+    const double length = task.trimEnd - task.trimStart;
+    if (task.needsPreconversion == 0) {
+        if (!(task.encodedTime > 0.0) || task.sizeKB <= 0)
+            return figures; // the encoder has not reported yet
+        figures.reported = true;
+        figures.percent = EncodePercent(task.encodedTime, length);
+        figures.sizeKB = task.sizeKB;
+        figures.remainingSeconds
+            = std::max(0, RemainingSeconds(length, task.encodedTime, task.speed));
+        return figures;
+    }
+
+    // Pre-converted source: the pre-conversion is the first half, the encoding of the
+    // intermediate file the second.
+    switch (task.preconvPhase) {
+    case 1: {
+        double half = task.preconvPercent * 0.5;
+        if (std::isnan(half))
+            half = 0.0;
+        figures.reported = true;
+        figures.percent = half;
+        // Half the trimmed length is the estimate for the encoding that follows.
+        figures.remainingSeconds = std::max(0, TruncateToInt(length * 0.5 + task.preconvRemaining));
+        return figures;
+    }
+    case 2:
+        figures.reported = true;
+        figures.percent = length > 0.0 ? EncodePercent(task.encodedTime, length) * 0.5 + 50.0 : 0.0;
+        figures.sizeKB = task.sizeKB;
+        figures.remainingSeconds
+            = std::max(0, RemainingSeconds(length, task.encodedTime, task.speed));
+        return figures;
+    default:
+        return figures;
+    }
+}
 
 int TruncateToInt(double value)
 {

@@ -42,6 +42,25 @@ RowColors TaskRowColors(int row);
 TaskCell ComputeTaskCell(
     const ConversionTask &task, int row, int column, quint32 wmvStartTick, quint32 nowTick);
 
+/// How far a waiting or running task has come, as the Progress column shows it (the window's
+/// bar and text, the command-line converter's lines).
+struct ProgressFigures
+{
+    bool reported = false;     ///< false: its programs have reported nothing yet
+    double percent = 0.0;      ///< 0 to 100 (a pre-converted source: both steps together)
+    int sizeKB = -1;           ///< the output's size so far; -1 when unknown (WMV, pre-conversion)
+    int remainingSeconds = -1; ///< estimated seconds left (0 or more); -1 before a report
+    qint64 usedSeconds = -1;   ///< WMV: seconds its conversion has run; -1 for other tasks
+
+    bool operator==(const ProgressFigures &) const = default;
+};
+
+/// The figures of task, which is waiting or being converted (its state is not looked at).
+/// wmvStartTick and nowTick as for ComputeTaskCell; they only matter for a WMV task.
+ProgressFigures ComputeProgressFigures(const ConversionTask &task,
+                                       quint32 wmvStartTick,
+                                       quint32 nowTick);
+
 /// Whole seconds as "hh:mm:ss" (hours not limited to two digits). A negative count shows as
 /// "00:00:00": a time left cannot be below zero on screen.
 QString FormatHms(qint64 seconds);

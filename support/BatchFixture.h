@@ -1,7 +1,7 @@
 #pragma once
 
 // Running a real batch from a test or a tool: the converters the window gives its jobs, and a
-// wait for the batch's end. Header-only; its users link tavrel_components.
+// wait for the batch's end. Header-only; its users link tavrel_media.
 
 #include "ConversionBatch.h"
 #include "FfmpegConverter.h"

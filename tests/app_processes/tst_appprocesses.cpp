@@ -2,6 +2,7 @@
 // converts through Start): two programs converting the same clip into one folder at once, and
 // what is left when the program is told to end (SIGTERM, SIGINT, SIGHUP) or killed mid-batch.
 
+#include "ChildProcesses.h"
 #include "MediaFixtures.h"
 
 #include "PartFile.h"
@@ -14,40 +15,10 @@
 #include <csignal>
 #include <memory>
 
+using namespace ChildProcesses;
 using namespace MediaFixtures;
 
 namespace {
-
-/// Process ids of the running children of pid (from /proc).
-QList<qint64> ChildrenOf(qint64 pid)
-{
-    QList<qint64> children;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
-        bool number = false;
-        const qint64 child = entry.toLongLong(&number);
-        if (!number)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(child));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (comm) state ppid ...": comm may hold blanks and parentheses.
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields.at(0) != "Z" && fields.at(1).toLongLong() == pid)
-            children << child;
-    }
-    return children;
-}
-
-bool Alive(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray text = stat.readAll();
-    return !text.mid(text.lastIndexOf(')') + 2).startsWith('Z');
-}
 
 /// Files (hidden ones too) of folder whose names start with prefix.
 QStringList FilesIn(const QString &folder, const QString &prefix = {})

@@ -65,6 +65,7 @@ class tst_InstallLayout : public QObject
 private slots:
     void initTestCase();
     void installedProgramConvertsFromElsewhere();
+    void commandLineConverterThroughItsLink();
     void iconInEverySizeOfTheProgramIcon();
     void helpPageWithItsPictures();
     void desktopFilesValidate_data();
@@ -136,6 +137,28 @@ void tst_InstallLayout::installedProgramConvertsFromElsewhere()
     QVERIFY2(failing.finished && failing.exitCode == 1, qPrintable(failing.output));
     QVERIFY2(failing.output.contains(QLatin1String("self-check failed")),
              qPrintable(failing.output));
+}
+
+void tst_InstallLayout::commandLineConverterThroughItsLink()
+{
+    const QString link = installed(QStringLiteral("bin/tavrel-convert"));
+    QCOMPARE(QString::fromStdString(std::filesystem::read_symlink(link.toStdString()).string()),
+             QStringLiteral("../lib/tavrel/tavrel-convert"));
+    QVERIFY(QFileInfo(installed(QStringLiteral("share/man/man1/tavrel-convert.1.gz"))).size() > 0);
+
+    // It finds the profiles and the encoder in its folder through the link, whatever folder it
+    // is started in.
+    QTemporaryDir work;
+    QString log;
+    QVERIFY2(MediaFixtures::MakeSource(work.filePath("clip.avi"), 2.0, "160x120", &log),
+             qPrintable(log));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), work.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), work.filePath(".config"));
+    const Run run
+        = RunProgram(link, {"-p", "1", "-o", "out", "clip.avi"}, work.path(), environment);
+    QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.output));
+    QVERIFY(MediaFixtures::Probe(work.filePath("out/clip.mp4")).ok);
 }
 
 void tst_InstallLayout::iconInEverySizeOfTheProgramIcon()

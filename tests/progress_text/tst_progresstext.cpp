@@ -50,6 +50,8 @@ private slots:
     void progressCell_data();
     void progressCell();
     void wmvUsedTimeKeepsCounting();
+    void figures_data();
+    void figures();
     void otherColumns_data();
     void otherColumns();
     void rowColours();
@@ -254,6 +256,40 @@ void tst_ProgressText::wmvUsedTimeKeepsCounting()
              QStringLiteral("    40 %   Used Time:5 S"));
     QCOMPARE(ComputeTaskCell(task, 0, kProgress, 0, 65000).text,
              QStringLiteral("    40 %   Used Time:65 S"));
+}
+
+void tst_ProgressText::figures_data()
+{
+    QTest::addColumn<ConversionTask>("task");
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<int>("sizeKB");
+    QTest::addColumn<int>("remaining");
+
+    // The same figures as the cells above show; what a cell does not show is -1.
+    QTest::newRow("mp4: percent, size and time left")
+        << Mp4Task(25.0, 2.5, 2048) << 25.5 << 2048 << 30;
+    QTest::newRow("mp4 past its length: no time below 0")
+        << Mp4Task(103.0, 1.0, 1024) << 100.0 << 1024 << 0;
+    {
+        ConversionTask task = PreconvTask(1);
+        task.preconvPercent = 40.0;
+        task.preconvRemaining = 12.0;
+        QTest::newRow("pre-converting: no size yet") << task << 20.0 << -1 << 62;
+    }
+    QTest::newRow("wmv: time so far scaled to what is left") << WmvTask(25) << 25.0 << -1 << 90;
+}
+
+void tst_ProgressText::figures()
+{
+    QFETCH(ConversionTask, task);
+    QFETCH(double, percent);
+    QFETCH(int, sizeKB);
+    QFETCH(int, remaining);
+    const ProgressFigures figures = ComputeProgressFigures(task, 0, 30000);
+    QVERIFY(figures.reported);
+    QCOMPARE(figures.percent, percent);
+    QCOMPARE(figures.sizeKB, sizeKB);
+    QCOMPARE(figures.remainingSeconds, remaining);
 }
 
 void tst_ProgressText::otherColumns_data()
