@@ -17,6 +17,7 @@ enum class Option {
     Start,
     End,
     Title,
+    AlwaysEncode,
     Jobs,
     Json,
     ListProfiles,
@@ -46,6 +47,7 @@ QList<OptionSpec> OptionSpecs()
         {QStringLiteral("--start"), {}, Arity::Required, Option::Start},
         {QStringLiteral("--end"), {}, Arity::Required, Option::End},
         {QStringLiteral("--title"), {}, Arity::Required, Option::Title},
+        {QStringLiteral("--always-encode"), {}, Arity::None, Option::AlwaysEncode},
         {QStringLiteral("--jobs"), u'j', Arity::Required, Option::Jobs},
         {QStringLiteral("--json"), {}, Arity::None, Option::Json},
         {QStringLiteral("--list-profiles"), {}, Arity::None, Option::ListProfiles},
@@ -128,6 +130,7 @@ ConversionTask ConvertOptions::TaskFor(const QString &path, double duration) con
     const QList<SettingTable> &tables = SettingTables();
     for (int i = 0; i < tables.size() && i < settings.size(); ++i)
         task.*tables.at(i).field = settings.at(i);
+    task.alwaysEncode = alwaysEncode;
     if (title) {
         task.baseName = *title;
         task.title = *title;
@@ -321,6 +324,9 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
         m_options.jobs = jobs;
         return true;
     }
+    case Option::AlwaysEncode:
+        m_options.alwaysEncode = true;
+        return true;
     case Option::Json:
         m_options.json = true;
         return true;
@@ -455,6 +461,8 @@ QString ConvertArguments::HelpText(const ConvertContext &context)
               "      --start T         convert from T: seconds or hh:mm:ss.mmm\n"
               "      --end T           convert up to T\n"
               "      --title TEXT      name of the output file (only with one FILE)\n"
+              "      --always-encode   encode the picture even when the source already fits the "
+              "profile\n"
               "  -j, --jobs N          videos at once (default: the window's setting, now %3)\n"
               "      --json            report as JSON, one object a line\n"
               "      --list-profiles   list the profiles and the settings' values\n"

@@ -32,6 +32,8 @@ struct ConvertOptions
     std::optional<double> start; ///< seconds from the start of each file
     std::optional<double> end;   ///< seconds; past a file's end means its end
     std::optional<QString> title;
+    /// ConversionTask::alwaysEncode: no copying of a picture that already fits the profile.
+    bool alwaysEncode = false;
     int jobs = 1; ///< videos at once, at least 1
     bool json = false;
     bool quiet = false;

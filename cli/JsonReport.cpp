@@ -55,6 +55,7 @@ void JsonReport::Ended(const ConvertVideo &video)
     case TaskState::Finished:
         event = VideoEvent("finished", video);
         event.insert(QStringLiteral("output"), task.outputFile);
+        event.insert(QStringLiteral("video_copied"), task.videoCopied);
         break;
     case TaskState::Failed:
         event = VideoEvent("failed", video);

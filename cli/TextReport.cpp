@@ -97,7 +97,9 @@ void TextReport::Ended(const ConvertVideo &video)
     QString line;
     switch (task.state) {
     case TaskState::Finished:
-        line = tr("%1 Converted %2 -> %3").arg(place, name, task.outputFile);
+        line = task.videoCopied
+                   ? tr("%1 Converted %2 -> %3 (video copied)").arg(place, name, task.outputFile)
+                   : tr("%1 Converted %2 -> %3").arg(place, name, task.outputFile);
         break;
     case TaskState::Failed:
         // A reason of several lines keeps them, indented under the first.

@@ -40,7 +40,7 @@ QString Described(const ConvertOptions &options)
                .arg(task.trimEnd)
                .arg(task.title)
            + (options.json ? " json" : "") + (options.quiet ? " quiet" : "")
-           + " files=" + options.inputs.join(u',');
+           + (task.alwaysEncode ? " encode" : "") + " files=" + options.inputs.join(u',');
 }
 
 } // namespace
@@ -65,10 +65,19 @@ void tst_ConvertArguments::parse_data()
     QTest::newRow("defaults: the file's profile, the window's folder and videos at once")
         << QStringList{"clip.avi"}
         << "convert mp4=1 wmv=- out=/stored/out jobs=2 " + defaults + " title=clip files=clip.avi";
-    QTest::newRow("profile by number, output, jobs, json and quiet")
-        << QStringList{"-p", "3", "-o", "out", "-j4", "--json", "-q", "a.avi", "b"}
+    QTest::newRow("profile by number, output, jobs, json, quiet and always encode")
+        << QStringList{"-p",
+                       "3",
+                       "-o",
+                       "out",
+                       "-j4",
+                       "--json",
+                       "-q",
+                       "--always-encode",
+                       "a.avi",
+                       "b"}
         << "convert mp4=3 wmv=- out=out jobs=4 " + defaults
-               + " title=clip json quiet files=a.avi,b";
+               + " title=clip json quiet encode files=a.avi,b";
     QTest::newRow("profile by a unique part of its title, after =")
         << QStringList{"--profile=PHONES", "a.avi"}
         << "convert mp4=2 wmv=- out=/stored/out jobs=2 " + defaults + " title=clip files=a.avi";
