@@ -18,7 +18,12 @@ TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, Conversion
     , m_page(page)
     , m_list(list)
     , m_batch(batch)
+    , m_applyToAll(new QAction(tr("Apply these settings to all videos"), page))
 {
+    m_applyToAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    m_applyToAll->setShortcutContext(Qt::WindowShortcut);
+    page->addAction(m_applyToAll);
+    connect(m_applyToAll, &QAction::triggered, page, &CTavrelDlg::OnApplySettingsToAll);
     // The list's own context-menu events, which tell a right click from the menu key.
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
@@ -65,6 +70,7 @@ QMenu *TaskRowActions::BuildMenu(int row)
             m_page->ShowTask(row);
     });
     again->setEnabled(IsConverted(task));
+    menu->addAction(m_applyToAll);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
     return menu;

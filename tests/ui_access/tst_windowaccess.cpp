@@ -433,6 +433,7 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
                           "Open output folder",
                           "(Play output)",
                           "(Convert again)",
+                          "Apply these settings to all videos",
                           "",
                           "Remove"}));
     const QString left = page()->tasks().at(1 - removed).sourcePath;
