@@ -4,7 +4,7 @@
 // while a batch runs.
 
 #include "BatchFixture.h"
-#include "MediaFixtures.h"
+#include "WindowFixture.h"
 
 #include "AppSettings.h"
 #include "CImageButton.h"
@@ -14,7 +14,6 @@
 #include "CellInfo.h"
 #include "ControlTable.h"
 #include "ConversionBatch.h"
-#include "ProgramDir.h"
 #include "ShellActions.h"
 #include "TaskRowActions.h"
 
@@ -77,12 +76,8 @@ private:
 void tst_MultiSelect::initTestCase()
 {
     ShellActions::SetMessageHandler([](QWidget *, const QString &, const QString &, auto) {});
-    g_programDir = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + u'/';
     QString log;
-    QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("clip.avi"), 2.0, "160x120", &log),
-             qPrintable(log));
-    QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("long.avi"), 60.0, "320x240", &log),
-             qPrintable(log));
+    QVERIFY2(WindowFixture::PrepareClips(m_sources.path(), &log), qPrintable(log));
 }
 
 void tst_MultiSelect::init()
