@@ -146,13 +146,6 @@ void tst_MultiSelect::oneChoiceForTheSelectedRows()
         QVERIFY(list()->GetCellInfo(row, OutputColumn)->text.endsWith(u".wmv"));
     }
     QCOMPARE(page()->CurTask(), 3);
-
-    // Ctrl+click takes a row out; a plain key selects one row again.
-    click(0, Qt::ControlModifier);
-    QCOMPARE(list()->SelectedRows(), (QList<int>{1, 2, 3, 4}));
-    QTest::keyClick(list(), Qt::Key_Up);
-    QCOMPARE(list()->SelectedRows(), QList<int>{2});
-    QCOMPARE(page()->CurTask(), 2);
 }
 
 void tst_MultiSelect::removeTakesTheSelection()
