@@ -5,6 +5,7 @@
 #include "CTavrelDlg.h"
 #include "ConversionBatch.h"
 #include "ShellActions.h"
+#include "TrackMenus.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -18,6 +19,7 @@ TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, Conversion
     , m_page(page)
     , m_list(list)
     , m_batch(batch)
+    , m_tracks(new TrackMenus(page, list))
     , m_applyToAll(new QAction(tr("Apply these settings to all videos"), page))
 {
     m_applyToAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
@@ -70,6 +72,7 @@ QMenu *TaskRowActions::BuildMenu(int row)
             m_page->ShowTask(row);
     });
     again->setEnabled(IsConverted(task));
+    m_tracks->AddTo(menu, row);
     menu->addAction(m_applyToAll);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);

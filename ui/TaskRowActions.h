@@ -8,12 +8,13 @@ class CTavrelDlg;
 class ConversionBatch;
 class QAction;
 class QMenu;
+class TrackMenus;
 
 /// The task list's row menu. A right click or the menu key on a row opens: "Show log…" (when the
 /// task has a log of its last run, which the batch keeps), "Open output folder", "Play output"
-/// (when the run made a file), "Convert again" (for a converted task), "Apply these settings to all
-/// videos" (also Ctrl+Shift+A anywhere in the window) and "Remove" (of the selected rows when the
-/// row is among them).
+/// (when the run made a file), "Convert again" (for a converted task), "Sound" and "Subtitles"
+/// (TrackMenus), "Apply these settings to all videos" (also Ctrl+Shift+A anywhere in the window)
+/// and "Remove" (of the selected rows when the row is among them).
 class TaskRowActions : public QObject
 {
     Q_OBJECT
@@ -39,5 +40,6 @@ private:
     CTavrelDlg *m_page;
     CTaskListCtrl *m_list;
     ConversionBatch *m_batch;
+    TrackMenus *m_tracks;
     QAction *m_applyToAll; ///< the page's action, shared by every row menu
 };
