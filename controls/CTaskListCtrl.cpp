@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
+
 CTaskListCtrl::CTaskListCtrl(QWidget *parent)
     : QTableView(parent)
     , m_model(new TaskListModel(this))
@@ -19,7 +21,9 @@ CTaskListCtrl::CTaskListCtrl(QWidget *parent)
     setModel(m_model);
     setItemDelegate(m_delegate);
 
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be selected (and screen readers are told so); which ones, the list decides
+    // itself in mousePressEvent, never the view (selectionCommand).
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
@@ -107,8 +111,39 @@ void CTaskListCtrl::SelectRow(int row)
 {
     if (row < 0 || row >= GetItemCount() || GetColumnCount() == 0)
         return;
-    selectionModel()->setCurrentIndex(
-        m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    SetSelection(ListSelection{{row}, row, row});
+}
+
+ListSelection CTaskListCtrl::Selection() const
+{
+    return ListSelection{SelectedRows(), GetSelectionMark(), m_anchor};
+}
+
+void CTaskListCtrl::SetSelection(const ListSelection &selection)
+{
+    const int count = GetItemCount();
+    const int lastColumn = GetColumnCount() - 1;
+    QItemSelection rows;
+    for (int row : selection.rows) {
+        if (row >= 0 && row < count && lastColumn >= 0)
+            rows.merge(QItemSelection(m_model->index(row, 0), m_model->index(row, lastColumn)),
+                       QItemSelectionModel::Select);
+    }
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    SetSelectionMark(selection.current);
+    m_anchor = selection.anchor;
+}
+
+QList<int> CTaskListCtrl::SelectedRows() const
+{
+    QList<int> rows;
+    for (const QItemSelectionRange &range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.append(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void CTaskListCtrl::EnsureVisible(int row)
@@ -298,11 +333,22 @@ void CTaskListCtrl::mousePressEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     const Qt::MouseButton button = event->button();
+    const ListSelection before = Selection();
     QTableView::mousePressEvent(event);
+
+    // The press selects, before the parent hears of the click; the second press of a double
+    // click on the same row never comes here, so it does not toggle a row back.
+    const CellHitInfo hit = HitTest(pos);
+    if (button == Qt::LeftButton || button == Qt::RightButton) {
+        SelectionInput input;
+        input.kind = button == Qt::LeftButton ? SelectionInput::Click : SelectionInput::RightClick;
+        input.row = hit.item;
+        input.modifiers = event->modifiers();
+        SetSelection(NextSelection(before, GetItemCount(), input));
+    }
     if (m_inDoubleClick)
         return;
 
-    const CellHitInfo hit = HitTest(pos);
     if (button == Qt::LeftButton) {
         if (hit.item >= 0) {
             CellHitInfo info = hit;
@@ -342,22 +388,13 @@ void CTaskListCtrl::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-// A click on empty space keeps the selection: the view would clear it on the button's release,
-// after the parent has already been told of the click and has selected the row it wants.
-QItemSelectionModel::SelectionFlags CTaskListCtrl::selectionCommand(const QModelIndex &index,
-                                                                    const QEvent *event) const
+// The view never selects by itself: its press, release, key and drag selecting would differ
+// from the list's rules (a click on empty space would clear the selection after the parent had
+// been told of the click; Ctrl+click or Ctrl+Space would un-select the current task).
+QItemSelectionModel::SelectionFlags CTaskListCtrl::selectionCommand(const QModelIndex &,
+                                                                    const QEvent *) const
 {
-    if (!index.isValid() && event
-        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
-            || event->type() == QEvent::MouseButtonDblClick)) {
-        return QItemSelectionModel::NoUpdate;
-    }
-    // Ctrl+click and Ctrl+Space would un-select the one selected row while it stays the current
-    // task: a row that is chosen again stays selected.
-    const QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
-    if (index.isValid() && (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
-        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
-    return flags;
+    return QItemSelectionModel::NoUpdate;
 }
 
 bool CTaskListCtrl::viewportEvent(QEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellInfo.h"
+#include "ListSelection.h"
 
 #include <QTableView>
 
@@ -13,9 +14,10 @@ class TaskListDelegate;
 /// and every painted cell is obtained from the parent through GetCellInfo (UM_GETCELLINFO). The
 /// engine changes its tasks and then calls InvalidateCells; the next paint asks again.
 ///
-/// Single full-row selection, always shown; no sorting, no hover tracking, no hot row. Left
-/// clicks on a cell also send UM_CELLCLICK to the parent, right clicks on the header
-/// UM_HEADERRCLICK.
+/// Full-row selection of one or several rows, always shown; no sorting, no hover tracking, no hot
+/// row. Clicks select by the rules of NextSelection (the view's own selecting is off); the keys
+/// are left to the parent, which filters them. Left clicks on a cell also send UM_CELLCLICK to the
+/// parent, right clicks on the header UM_HEADERRCLICK.
 class CTaskListCtrl : public QTableView
 {
     Q_OBJECT
@@ -44,9 +46,18 @@ public:
     int GetSelectionMark() const;
     /// Moves the mark without changing the selection; -1 or a row out of range clears it.
     void SetSelectionMark(int row);
-    /// Gives `row` the states selected and focused (the only selected row) and sets the mark to
-    /// it; out of range: nothing. Does not take the keyboard focus and does not scroll.
+    /// Gives `row` the states selected and focused (the only selected row) and sets the mark and
+    /// the anchor to it; out of range: nothing. Does not take the keyboard focus and does not
+    /// scroll.
     void SelectRow(int row);
+    /// The selected rows (ascending), the mark as the current row and the anchor.
+    ListSelection Selection() const;
+    /// Selects exactly selection.rows (rows out of range are left out), moves the mark to
+    /// selection.current (-1 clears it) and keeps selection.anchor. Does not take the keyboard
+    /// focus and does not scroll.
+    void SetSelection(const ListSelection &selection);
+    /// The selected rows, ascending.
+    QList<int> SelectedRows() const;
     /// Scrolls so that `row` is at least partly visible; out of range: nothing.
     void EnsureVisible(int row);
     /// True when `row` is selected.
@@ -119,4 +130,5 @@ private:
     bool m_showSelAlways = true;
     QString m_emptyText;
     bool m_inDoubleClick = false;
+    int m_anchor = -1; ///< where Shift extends the selection from; -1 for none
 };

@@ -446,7 +446,7 @@ bool CTavrelDlg::PreTranslateMessage(QObject *watched, QEvent *event)
         return true;
     // The list's navigation keys move the current task; the list itself never sees them.
     if (watched == m_taskList && event->type() == QEvent::KeyPress)
-        return OnTaskListKey(key);
+        return OnTaskListKey(key, static_cast<QKeyEvent *>(event)->modifiers());
     return false;
 }
 

@@ -61,8 +61,9 @@ public:
     /// Enables or disables the nine setting combos together.
     void EnableSettingCombos(bool enable);
     /// Click handlers of the two output-type radio buttons: switch the window's output type and
-    /// the type of the task at the selection mark. Nothing when the type is in force; when the
-    /// marked task cannot change, the buttons go back to its type.
+    /// the type of the task at the selection mark, and of the tasks selected with it that can
+    /// change. Nothing when the type is in force; when the marked task cannot change, the buttons
+    /// go back to its type.
     void OnToZuneMpeg4();
     void OnToZuneWmv();
     /// Creates the five task-list columns.
@@ -100,11 +101,13 @@ public:
     void ShowTask(int index);
     /// Whether the current task takes the person's changes (CanChangeTask); false for none.
     bool CurrentCanChange() const;
-    /// Selects row (marks it, focuses the list and scrolls it into view).
+    /// Selects row (marks it, focuses the list and scrolls it into view). A row that is selected
+    /// already keeps the rows selected with it.
     void SelectTaskRow(int row);
     /// Sets the list's row count to the number of tasks.
     void RefreshTaskList();
-    /// Remove: takes the marked task out (a task being converted is stopped, keeping nothing).
+    /// Remove: takes the marked task out, with the tasks selected with it (a task being converted
+    /// is stopped, keeping nothing). The task that took the first one's place becomes current.
     void OnRemove();
     /// Remove all: takes out every task; while a batch runs, every task but those being
     /// converted.
@@ -125,11 +128,16 @@ public:
     void OpenHelp();
     void OnPreviewPlay();
     void OnPreviewStop();
+    /// The title goes into the current task only; the profiles and the nine settings into every
+    /// selected task that can change (the current one is always among them).
     void OnTitleChanged();
     void OnMpeg4ProfileChanged();
     void OnWmvProfileChanged();
     /// Selection change of setting combo comboId (1025..1033).
     void OnSettingChanged(int comboId);
+    /// "Apply these settings to all videos" (row menu, Ctrl+Shift+A): the current task's output
+    /// type, profiles and nine settings go into every other task that can change.
+    void OnApplySettingsToAll();
     /// Fills one list cell from its task (UM_GETCELLINFO).
     void OnGetCellInfo(CellInfo *info);
     /// The range slider's RANGE_CHANGED: wParam which end (0 left, 1 right, 2 both), lParam 1
@@ -166,14 +174,19 @@ private:
     /// Key filter run before any widget of the window sees a key (Enter and Escape never reach
     /// the window's buttons or close it). Returns true when the event is consumed.
     bool PreTranslateMessage(QObject *watched, QEvent *event);
-    /// A navigation key pressed in the task list; true when the key is consumed.
-    bool OnTaskListKey(int key);
+    /// A navigation key or Ctrl+A pressed in the task list; true when the key is consumed.
+    bool OnTaskListKey(int key, Qt::KeyboardModifiers modifiers);
     /// Ends any preview playback and the still preview's busy state.
     void StopPreview();
     /// No task is current any more: the clips go and the controls show the defaults.
     void ClearCurrentTask();
     /// The row of the list's selection mark when it indexes a task, else -1.
     int MarkedTask() const;
+    /// The rows an action on row takes in: the selected rows when row is among them, else row
+    /// alone; none for a row out of range. Ascending.
+    QList<int> RowsActedOn(int row) const;
+    /// After rows went: the controls show m_curTask, selected alone, or the defaults for none.
+    void ShowCurrentAfterRemoval();
     void SwitchOutputType(int type);
     /// Shows output type 0 (MP4) or 1 (WMV) in the window without changing any task.
     void ShowOutputType(int type);
@@ -183,6 +196,14 @@ private:
     /// (NoColumn: none). When the current task cannot change, the controls go back to what it
     /// holds instead. Nothing without a current task.
     void UpdateCurrentTask(int column, const std::function<void(ConversionTask &)> &edit);
+    /// UpdateCurrentTask for the current task and the tasks selected with it: edit changes each of
+    /// them that can change.
+    void UpdateSelectedTasks(int column, const std::function<void(ConversionTask &)> &edit);
+    /// The step both take: edit changes each task at rows that can change, then the controls go
+    /// back to what the current task holds when it cannot change. Nothing without a current task.
+    void UpdateTasks(const QList<int> &rows,
+                     int column,
+                     const std::function<void(ConversionTask &)> &edit);
 
     template<typename T>
     T *ControlAs(int id) const

@@ -1,5 +1,6 @@
 // The list operations of the main page: Add (by dialog, by drop, by command line), Remove,
-// Remove all, clicks and keys in the list, and loading a task into the controls.
+// Remove all, clicks and keys in the list (one row or several selected), and loading a task into
+// the controls.
 
 #include "CTavrelDlg.h"
 
@@ -9,6 +10,7 @@
 #include "CTaskListCtrl.h"
 #include "CVideoEdit.h"
 #include "ConversionBatch.h"
+#include "ListSelection.h"
 #include "NotAddedNotice.h"
 #include "SettingTables.h"
 #include "ShellActions.h"
@@ -89,21 +91,22 @@ void CTavrelDlg::AddSourceFile(const QString &path)
 
 void CTavrelDlg::OnRemove()
 {
-    const int removed = MarkedTask();
-    if (removed < 0)
+    const QList<int> removed = RowsActedOn(MarkedTask());
+    if (removed.isEmpty())
         return;
-    if (removed == m_curTask)
+    if (removed.contains(m_curTask))
         StopPreview(); // its preview must not play on, with sound, after it has gone
-    const TaskId id = m_tasks.at(removed).id;
-    m_tasks.removeAt(removed);
+    QList<TaskId> ids;
+    for (int row : removed)
+        ids.append(m_tasks.at(row).id);
+    for (qsizetype i = removed.size() - 1; i >= 0; --i)
+        m_tasks.removeAt(removed.at(i));
     RefreshTaskList();
-    // A job working on it is stopped and keeps nothing; the batch goes on.
-    m_batch->TaskRemoved(id);
-    m_curTask = CurrentAfterRemoval(removed, m_tasks.count());
-    if (m_curTask < 0)
-        ClearCurrentTask();
-    else
-        ShowTask(m_curTask);
+    // A job working on one of them is stopped and keeps nothing; the batch goes on.
+    for (TaskId id : std::as_const(ids))
+        m_batch->TaskRemoved(id);
+    m_curTask = CurrentAfterRemoval(removed.first(), m_tasks.count());
+    ShowCurrentAfterRemoval();
 }
 
 void CTavrelDlg::OnRemoveAll()
@@ -135,11 +138,18 @@ void CTavrelDlg::OnRemoveAll()
     m_curTask = m_tasks.indexOf(current);
     if (m_curTask < 0 && m_tasks.count() > 0)
         m_curTask = 0;
+    ShowCurrentAfterRemoval();
+    m_taskList->viewport()->update();
+}
+
+void CTavrelDlg::ShowCurrentAfterRemoval()
+{
+    // The rows that were selected now show other tasks.
+    m_taskList->SetSelection({});
     if (m_curTask < 0)
         ClearCurrentTask();
     else
         ShowTask(m_curTask);
-    m_taskList->viewport()->update();
 }
 
 void CTavrelDlg::ClearCurrentTask()
@@ -160,15 +170,23 @@ void CTavrelDlg::OnTaskListClick()
     }
 }
 
-bool CTavrelDlg::OnTaskListKey(int key)
+bool CTavrelDlg::OnTaskListKey(int key, Qt::KeyboardModifiers modifiers)
 {
+    SelectionInput input;
+    input.modifiers = modifiers;
     const std::optional<NavigationKey> navigation = NavigationKeyOf(key);
-    if (!navigation)
+    if (navigation) {
+        input.kind = SelectionInput::Key;
+        input.key = *navigation;
+    } else if (key == Qt::Key_A && (modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        input.kind = SelectionInput::SelectAll;
+    } else {
         return false;
-    const std::optional<int> target
-        = NavigationTarget(*navigation, m_taskList->GetSelectionMark(), m_tasks.count());
-    if (target) {
-        m_curTask = *target;
+    }
+    const ListSelection next = NextSelection(m_taskList->Selection(), m_tasks.count(), input);
+    m_taskList->SetSelection(next);
+    if (m_tasks.isValidIndex(next.current) && next.current != m_curTask) {
+        m_curTask = next.current;
         ShowTask(m_curTask);
     }
     SelectTaskRow(m_curTask);
@@ -212,7 +230,10 @@ void CTavrelDlg::ShowTask(int index)
 void CTavrelDlg::SelectTaskRow(int row)
 {
     if (m_tasks.isValidIndex(row)) {
-        m_taskList->SelectRow(row);
+        if (m_taskList->IsRowSelected(row))
+            m_taskList->SetSelectionMark(row);
+        else
+            m_taskList->SelectRow(row);
         m_taskList->EnsureVisible(row);
     } else {
         m_taskList->SetSelectionMark(-1);

@@ -1,6 +1,6 @@
 // The settings on the main page: the setting controls at their defaults, the output type and
-// what it shows, and the handlers that write the person's choices into the current task (when
-// it can change).
+// what it shows, and the handlers that write the person's choices into the current task and the
+// tasks selected with it (those that can change).
 
 #include "CTavrelDlg.h"
 
@@ -9,6 +9,7 @@
 #include "ConversionBatch.h"
 #include "OutputTypeRules.h"
 #include "SettingTables.h"
+#include "SharedSettings.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -84,6 +85,9 @@ void CTavrelDlg::SwitchOutputType(int type)
     if (m_outputType == type)
         return;
     const int marked = MarkedTask();
+    UpdateChangeableTasks(m_tasks, RowsActedOn(marked), OutputColumn, [type](ConversionTask &task) {
+        task.outputWmv = type;
+    });
     if (marked >= 0 && !CanChangeTask(m_tasks.at(marked))) {
         // The task keeps its type, and the buttons show it.
         m_toMpeg4Radio->setChecked(m_outputType == 0);
@@ -91,7 +95,6 @@ void CTavrelDlg::SwitchOutputType(int type)
         return;
     }
     ShowOutputType(type);
-    m_tasks.update(marked, OutputColumn, [type](ConversionTask &task) { task.outputWmv = type; });
 }
 
 void CTavrelDlg::ShowOutputType(int type)
@@ -106,6 +109,15 @@ int CTavrelDlg::MarkedTask() const
 {
     const int mark = m_taskList->GetSelectionMark();
     return m_tasks.isValidIndex(mark) ? mark : -1;
+}
+
+QList<int> CTavrelDlg::RowsActedOn(int row) const
+{
+    if (!m_tasks.isValidIndex(row))
+        return {};
+    QList<int> rows = m_taskList->SelectedRows();
+    rows.removeIf([this](int selected) { return !m_tasks.isValidIndex(selected); });
+    return rows.contains(row) ? rows : QList<int>{row};
 }
 
 bool CTavrelDlg::IsBusy() const
@@ -123,17 +135,27 @@ void CTavrelDlg::UpdateEditability()
     m_titleEdit->setReadOnly(m_tasks.isValidIndex(m_curTask) && !CurrentCanChange());
 }
 
-// --- setting handlers: the user's choice goes into the current task at once -------------------
+// --- setting handlers: the user's choice goes into the selected tasks at once -----------------
 
 void CTavrelDlg::UpdateCurrentTask(int column, const std::function<void(ConversionTask &)> &edit)
 {
+    UpdateTasks({m_curTask}, column, edit);
+}
+
+void CTavrelDlg::UpdateSelectedTasks(int column, const std::function<void(ConversionTask &)> &edit)
+{
+    UpdateTasks(RowsActedOn(m_curTask), column, edit);
+}
+
+void CTavrelDlg::UpdateTasks(const QList<int> &rows,
+                             int column,
+                             const std::function<void(ConversionTask &)> &edit)
+{
     if (!m_tasks.isValidIndex(m_curTask))
         return;
-    if (!CurrentCanChange()) {
+    UpdateChangeableTasks(m_tasks, rows, column, edit);
+    if (!CurrentCanChange())
         ShowTask(m_curTask); // the controls show what the task holds, not the refused change
-        return;
-    }
-    m_tasks.update(m_curTask, column, edit);
 }
 
 void CTavrelDlg::OnSettingChanged(int comboId)
@@ -142,8 +164,8 @@ void CTavrelDlg::OnSettingChanged(int comboId)
     if (!table)
         return;
     const int index = ControlAs<QComboBox>(comboId)->currentIndex();
-    UpdateCurrentTask(NoColumn,
-                      [table, index](ConversionTask &task) { task.*(table->field) = index; });
+    UpdateSelectedTasks(OutputColumn,
+                        [table, index](ConversionTask &task) { task.*(table->field) = index; });
 }
 
 void CTavrelDlg::OnTitleChanged()
@@ -161,17 +183,21 @@ void CTavrelDlg::OnMpeg4ProfileChanged()
     if (m_settingProfile == 1)
         return;
     const int profile = m_mpeg4ProfileCombo->currentIndex();
-    if (m_tasks.isValidIndex(m_curTask) && !CurrentCanChange()) {
-        ShowTask(m_curTask);
-        return;
-    }
-    EnableSettingCombos(profile == 0);
-    m_tasks.update(
-        m_curTask, NoColumn, [profile](ConversionTask &task) { task.mpeg4Profile = profile; });
+    // Also without a task; a current task that cannot change has been shown again instead.
+    UpdateSelectedTasks(OutputColumn,
+                        [profile](ConversionTask &task) { task.mpeg4Profile = profile; });
+    if (!m_tasks.isValidIndex(m_curTask) || CurrentCanChange())
+        EnableSettingCombos(profile == 0);
 }
 
 void CTavrelDlg::OnWmvProfileChanged()
 {
     const int profile = m_wmvProfileCombo->currentIndex();
-    UpdateCurrentTask(NoColumn, [profile](ConversionTask &task) { task.wmvProfile = profile; });
+    UpdateSelectedTasks(OutputColumn,
+                        [profile](ConversionTask &task) { task.wmvProfile = profile; });
+}
+
+void CTavrelDlg::OnApplySettingsToAll()
+{
+    ApplySettingsToAll(m_tasks, m_curTask);
 }

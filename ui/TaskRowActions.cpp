@@ -20,7 +20,12 @@ TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, Conversion
     , m_list(list)
     , m_batch(batch)
     , m_tracks(new TrackMenus(page, list))
+    , m_applyToAll(new QAction(tr("Apply these settings to all videos"), page))
 {
+    m_applyToAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    m_applyToAll->setShortcutContext(Qt::WindowShortcut);
+    page->addAction(m_applyToAll);
+    connect(m_applyToAll, &QAction::triggered, page, &CTavrelDlg::OnApplySettingsToAll);
     // The list's own context-menu events, which tell a right click from the menu key.
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
@@ -76,6 +81,7 @@ QMenu *TaskRowActions::BuildMenu(int row)
         m_page->tasks().updateTask(id, NoColumn, [on](ConversionTask &t) { t.alwaysEncode = on; });
     });
     m_tracks->AddTo(menu, row);
+    menu->addAction(m_applyToAll);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
     return menu;

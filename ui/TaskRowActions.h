@@ -6,6 +6,7 @@ class CLogDialog;
 class CTaskListCtrl;
 class CTavrelDlg;
 class ConversionBatch;
+class QAction;
 class QMenu;
 class TrackMenus;
 
@@ -13,7 +14,8 @@ class TrackMenus;
 /// task has a log of its last run, which the batch keeps), "Open output folder", "Play output"
 /// (when the run made a file), "Convert again" (for a converted task), "Always re-encode" (a
 /// check item stored in the task: its next runs encode even a source that already fits),
-/// "Sound" and "Subtitles" (TrackMenus) and "Remove".
+/// "Sound" and "Subtitles" (TrackMenus), "Apply these settings to all videos" (also Ctrl+Shift+A
+/// anywhere in the window) and "Remove" (of the selected rows when the row is among them).
 class TaskRowActions : public QObject
 {
     Q_OBJECT
@@ -40,4 +42,5 @@ private:
     CTaskListCtrl *m_list;
     ConversionBatch *m_batch;
     TrackMenus *m_tracks;
+    QAction *m_applyToAll; ///< the page's action, shared by every row menu
 };

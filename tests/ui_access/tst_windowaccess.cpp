@@ -4,7 +4,7 @@
 // mid-batch, the desktop notice at the end of a batch, and Help that always answers.
 
 #include "BatchFixture.h"
-#include "MediaFixtures.h"
+#include "WindowFixture.h"
 
 #include "AppSettings.h"
 #include "CCloseGuardDialog.h"
@@ -104,13 +104,9 @@ void tst_WindowAccess::initTestCase()
     });
     DesktopNotifier::SetHandler(
         [this](const QString &summary, const QString &) { m_notices << summary; });
-    g_programDir = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + u'/';
     qputenv("XDG_STATE_HOME", QFile::encodeName(m_sources.filePath("state")));
     QString log;
-    QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("clip.avi"), 2.0, "160x120", &log),
-             qPrintable(log));
-    QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("long.avi"), 60.0, "320x240", &log),
-             qPrintable(log));
+    QVERIFY2(WindowFixture::PrepareClips(m_sources.path(), &log), qPrintable(log));
     QFile broken(m_sources.filePath("broken.avi"));
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a video\n") > 0);
 }
@@ -440,6 +436,7 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
                           "Always re-encode",
                           "Sound",
                           "Subtitles",
+                          "Apply these settings to all videos",
                           "",
                           "Remove"}));
     const QString left = page()->tasks().at(1 - removed).sourcePath;

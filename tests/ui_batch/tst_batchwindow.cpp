@@ -5,7 +5,7 @@
 // at once"; Browse and Help. Tasks go into the list directly.
 
 #include "BatchFixture.h"
-#include "MediaFixtures.h"
+#include "WindowFixture.h"
 
 #include "AppSettings.h"
 #include "BatchTexts.h"
@@ -101,12 +101,8 @@ void tst_BatchWindow::initTestCase()
         ++m_powerOffs;
         return m_powerOffAnswer;
     });
-    g_programDir = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + u'/';
     QString log;
-    QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("clip.avi"), 2.0, "160x120", &log),
-             qPrintable(log));
-    QVERIFY2(MediaFixtures::MakeSource(m_sources.filePath("long.avi"), 60.0, "320x240", &log),
-             qPrintable(log));
+    QVERIFY2(WindowFixture::PrepareClips(m_sources.path(), &log), qPrintable(log));
 }
 
 void tst_BatchWindow::init()
