@@ -58,6 +58,8 @@ struct ConversionTask
     TaskId id = 0;            ///< given by the TaskArray the task joins
     TaskState state = TaskState::Waiting;
     double sourceDuration = 0.0; ///< seconds the source lasts, read when it was added; 0 unknown
+    QString partFile; ///< the part file its running conversion writes; empty when none runs
+    QString note;     ///< a remark its row's tooltip shows (a restored profile that had gone)
 
     bool operator==(const ConversionTask &) const = default;
 };
