@@ -166,12 +166,18 @@ void CTavrelDlg::OnMpeg4ProfileChanged()
         return;
     }
     EnableSettingCombos(profile == 0);
-    m_tasks.update(
-        m_curTask, NoColumn, [profile](ConversionTask &task) { task.mpeg4Profile = profile; });
+    // A profile chosen by the person answers the note that a restored one had gone.
+    m_tasks.update(m_curTask, NoColumn, [profile](ConversionTask &task) {
+        task.mpeg4Profile = profile;
+        task.note.clear();
+    });
 }
 
 void CTavrelDlg::OnWmvProfileChanged()
 {
     const int profile = m_wmvProfileCombo->currentIndex();
-    UpdateCurrentTask(NoColumn, [profile](ConversionTask &task) { task.wmvProfile = profile; });
+    UpdateCurrentTask(NoColumn, [profile](ConversionTask &task) {
+        task.wmvProfile = profile;
+        task.note.clear();
+    });
 }

@@ -13,6 +13,19 @@
 #include <QMenu>
 #include <QUrl>
 
+namespace {
+
+bool HasConvertedTask(const TaskArray &tasks)
+{
+    for (int i = 0; i < tasks.count(); ++i) {
+        if (IsConverted(tasks.at(i)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, ConversionBatch *batch)
     : QObject(page)
     , m_page(page)
@@ -67,6 +80,9 @@ QMenu *TaskRowActions::BuildMenu(int row)
     again->setEnabled(IsConverted(task));
     menu->addSeparator();
     menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
+    QAction *finished
+        = menu->addAction(tr("Remove finished"), m_page, &CTavrelDlg::OnRemoveFinished);
+    finished->setEnabled(HasConvertedTask(m_page->tasks()));
     return menu;
 }
 

@@ -10,7 +10,8 @@ class QMenu;
 
 /// The task list's row menu. A right click or the menu key on a row opens: "Show log…" (when the
 /// task has a log of its last run, which the batch keeps), "Open output folder", "Play output"
-/// (when the run made a file), "Convert again" (for a converted task) and "Remove".
+/// (when the run made a file), "Convert again" (for a converted task), "Remove" and "Remove
+/// finished" (every converted row, when there is one).
 class TaskRowActions : public QObject
 {
     Q_OBJECT
