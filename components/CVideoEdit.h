@@ -16,9 +16,8 @@ class QVideoWidget;
 /// The window reads durations and WMV profiles and sets up previews here; conversions, their
 /// settings and their events belong to Converter(), which the batch works with directly.
 ///
-/// All calls and all signals happen on the user-interface thread; the signals arrive while the
-/// caller dispatches events (PumpMessages). Clip times are seconds; the second time of a clip is
-/// its end.
+/// All calls and all signals happen on the user-interface thread; the signals arrive from its
+/// event loop. Clip times are seconds; the second time of a clip is its end.
 class CVideoEdit : public QWidget
 {
     Q_OBJECT

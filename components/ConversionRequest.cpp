@@ -3,6 +3,7 @@
 #include "MediaConverter.h"
 #include "PictureFit.h"
 #include "SafeMediaInput.h"
+#include "TreatmentFilters.h"
 
 #include <QFileInfo>
 
@@ -89,22 +90,28 @@ QStringList ConversionRequest::ffmpegArguments() const
         args << InputArguments(audioClip);
         audioInput = QStringLiteral("1");
     }
-    if (hasVideoClip)
-        args << QStringLiteral("-map") << QStringLiteral("0:v:0?");
-    if (hasAudioClip)
-        args << QStringLiteral("-map") << audioInput + QStringLiteral(":a:0?");
-    else
-        args << QStringLiteral("-an");
-    if (hasVideoClip && hasAudioClip && audioInput == QLatin1String("1"))
-        args << QStringLiteral("-shortest");
-
     const bool isWmv = format == WmvOutputFormat;
     const int outWidth = isWmv ? wmv.width : width;
     const int outHeight = isWmv ? wmv.height : height;
     const double outRate = isWmv ? wmv.frameRate : frameRate;
+    // The picture keeps its display shape (pixel aspect, rotation) on black bars.
+    if (hasVideoClip)
+        args << PictureOptions(
+            treatment, LetterboxFilter(outWidth, outHeight, 0.0), videoClip.path, videoClip.start)
+             << ColourTagOptions(treatment);
+    // The treatment's sound track is one of input 0's.
+    const SourceTreatment sound = audioInput == QLatin1String("0") ? treatment : SourceTreatment();
+    if (hasAudioClip) {
+        args << SoundMapOptions(sound, audioInput.toInt());
+        if (!SoundMixFilter(sound).isEmpty())
+            args << QStringLiteral("-af") << SoundMixFilter(sound);
+    } else {
+        args << QStringLiteral("-an");
+    }
+    if (hasVideoClip && hasAudioClip && audioInput == QLatin1String("1"))
+        args << QStringLiteral("-shortest");
+
     if (hasVideoClip) {
-        // The picture keeps its display shape (pixel aspect, rotation) on black bars.
-        args << QStringLiteral("-vf") << LetterboxFilter(outWidth, outHeight, 0.0);
         // The player takes a constant rate; a rate the source does not have would repeat or
         // drop frames, so a profile without a rate of its own follows the source's.
         if (outRate > 0.0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SourceTreatment.h"
 #include "WmvProfile.h"
 
 #include <QString>
@@ -36,10 +37,15 @@ struct ConversionRequest
     bool hasAudioClip = false;
     MediaClip audioClip; ///< the sound
     QString outputPath;
+    /// What is done to the picture clip's source (deinterlacing, tone mapping, its sound track
+    /// and mix, burned-in subtitles); the sound track and mix apply when the sound comes from
+    /// the same part of the same file. The default does nothing.
+    SourceTreatment treatment;
 
     /// The ffmpeg arguments (without the program): progress on standard output as key=value
     /// blocks four times a second, errors only on the error channel, no reading of standard
-    /// input, the output file overwritten. Empty when the request cannot be converted (unknown
+    /// input, the output file overwritten, the treatment's filters around the picture's fit into
+    /// the frame. Empty when the request cannot be converted (unknown
     /// format, no clip, no output path).
     QStringList ffmpegArguments() const;
     /// Seconds the output will last given the durations of the clips' files (0 when unknown):

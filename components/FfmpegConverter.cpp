@@ -5,14 +5,17 @@
 #include "MediaDuration.h"
 #include "MediaFrameRate.h"
 #include "ProgramDir.h"
+#include "TreatmentReport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -61,9 +64,15 @@ FfmpegConverter::FfmpegConverter(QObject *parent)
     , m_audioCodecs(InstalledAudioCodecs())
     , m_wmvProfiles(LoadWmvProfiles(QDir(ProgramFolder()).filePath(WmvProfileFileName)))
     , m_heartbeat(new QTimer(this))
+    , m_inspection(new SourceInspection(this))
 {
     m_heartbeat->setInterval(HeartbeatMs);
     connect(m_heartbeat, &QTimer::timeout, this, &FfmpegConverter::onHeartbeat);
+    connect(m_inspection,
+            &SourceInspection::inspected,
+            this,
+            &FfmpegConverter::onSourceInspected,
+            Qt::QueuedConnection);
 }
 
 FfmpegConverter::~FfmpegConverter()
@@ -176,6 +185,13 @@ bool FfmpegConverter::AddAudioClip(const QString &path, double t1, double t2)
     return true;
 }
 
+WmvProfile FfmpegConverter::currentWmvProfile() const
+{
+    return m_wmvProfileIndex >= 0 && m_wmvProfileIndex < m_wmvProfiles.size()
+               ? m_wmvProfiles.at(m_wmvProfileIndex)
+               : WmvProfile::fallback();
+}
+
 ConversionRequest FfmpegConverter::currentRequest(const QString &outputPath) const
 {
     ConversionRequest request;
@@ -187,9 +203,7 @@ ConversionRequest FfmpegConverter::currentRequest(const QString &outputPath) con
         request.videoEncoder = m_videoCodecs.at(m_videoCodecIndex).encoder;
     if (m_useAudioCodec && m_audioCodecIndex >= 0 && m_audioCodecIndex < m_audioCodecs.size())
         request.audioEncoder = m_audioCodecs.at(m_audioCodecIndex).encoder;
-    request.wmv = m_wmvProfileIndex >= 0 && m_wmvProfileIndex < m_wmvProfiles.size()
-                      ? m_wmvProfiles.at(m_wmvProfileIndex)
-                      : WmvProfile::fallback();
+    request.wmv = currentWmvProfile();
     // One picture and one sound clip make a conversion; further clips are kept for the caller
     // but not converted.
     request.hasVideoClip = !m_videoClips.isEmpty();
@@ -201,7 +215,14 @@ ConversionRequest FfmpegConverter::currentRequest(const QString &outputPath) con
     if (request.hasAudioClip)
         request.audioClip = m_audioClips.first();
     request.outputPath = outputPath;
+    request.treatment = m_treatment;
     return request;
+}
+
+void FfmpegConverter::SetTrackChoices(int soundTrack, int subtitleTrack)
+{
+    m_choices.sound = soundTrack;
+    m_choices.subtitles = subtitleTrack;
 }
 
 bool FfmpegConverter::refuseConversion(const QString &reason)
@@ -213,6 +234,7 @@ bool FfmpegConverter::refuseConversion(const QString &reason)
 
 bool FfmpegConverter::StartConversion(const QString &outputPath)
 {
+    const bool inspected = std::exchange(m_inspected, false);
     StopConversion();
     m_lastFfmpegLine.clear();
 
@@ -237,6 +259,17 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     const QString program = FindProgram(m_ffmpegProgram);
     if (program.isEmpty())
         return refuseConversion(tr("The converter %1 was not found.").arg(m_ffmpegProgram));
+    if (!inspected) {
+        // The run starts from the inspection's verdict (onSourceInspected).
+        m_suspended = false;
+        const MediaClip &clip = request.hasVideoClip ? request.videoClip : request.audioClip;
+        m_inspectedOutput = outputPath;
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_lastSucceeded = false;
+        m_lastError.clear();
+        m_inspection->Start(clip.path, clip.start, clip.hasEnd() ? clip.end - clip.start : 0.0);
+        return true;
+    }
 
     // The clips' own length now; the files' durations (a clip to its file's end, or past it)
     // are read off this thread and refine it when they come.
@@ -245,13 +278,13 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     m_progress.reset();
     m_errorBuffer.clear();
     m_outputPath = outputPath;
-    m_suspended = false;
 
     auto *process = new QProcess(this);
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setInputChannelMode(QProcess::ManagedInputChannel);
     process->setProgram(program);
     process->setArguments(arguments);
+    process->setProcessEnvironment(m_environment);
     PrepareChildProcess(*process);
     connect(process, &QProcess::readyReadStandardOutput, this, &FfmpegConverter::onProgressOutput);
     connect(process, &QProcess::readyReadStandardError, this, &FfmpegConverter::onErrorOutput);
@@ -259,6 +292,11 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart && m_process == process)
             onStartFailed();
+    });
+    // Suspended while the source was inspected: the run starts held.
+    connect(process, &QProcess::started, this, [this, process] {
+        if (m_suspended && m_process == process)
+            SuspendChildProcess(process->processId(), true);
     });
 
     m_process = process;
@@ -318,10 +356,36 @@ void FfmpegConverter::dispose(QProcess *process)
     process->waitForFinished(KilledWaitMs);
 }
 
+void FfmpegConverter::onSourceInspected(const SourceFacts &facts, Interlacing interlacing)
+{
+    const int frameHeight
+        = m_outputFormat == WmvOutputFormat ? currentWmvProfile().height : m_outputHeight;
+    m_treatment = PlanTreatment(facts,
+                                interlacing,
+                                {m_choices.sound, m_choices.subtitles, QLocale().language()},
+                                frameHeight);
+    const QPointer<FfmpegConverter> self(this);
+    m_inspected = true;
+    if (!m_treatment.decisions.isEmpty())
+        emit ConversionOutput(DecisionLines(m_treatment.decisions));
+    if (!self || !m_inspected)
+        return; // a listener of the output stopped the conversion
+    if (StartConversion(m_inspectedOutput) || !self)
+        return;
+    // Refused now: the end of the conversion that was started.
+    emit ConversionFinished();
+}
+
 void FfmpegConverter::StopConversion()
 {
+    const bool inspecting = m_inspection->IsRunning();
+    m_inspection->Cancel();
+    m_inspected = false;
+    if (m_suspended && m_process)
+        SuspendChildProcess(m_process->processId(), false); // a stopped process cannot die
+    m_suspended = false;
     QProcess *process = detachProcess();
-    if (!process)
+    if (!process && !inspecting)
         return;
     // Killed rather than asked to finish: the output is abandoned anyway, and the caller may
     // delete the file right after this returns.
@@ -332,11 +396,15 @@ void FfmpegConverter::StopConversion()
 
 void FfmpegConverter::SuspendConversion(bool suspend)
 {
-    if (!m_process || suspend == m_suspended)
+    if (suspend == m_suspended || !IsConverting())
         return;
-    if (!SuspendChildProcess(m_process->processId(), suspend))
-        return;
+    // While the source is inspected there is no process yet: it starts held (see the started
+    // connection), and the inspection itself is short and bounded.
     m_suspended = suspend;
+    if (m_process && m_process->state() == QProcess::Running)
+        SuspendChildProcess(m_process->processId(), suspend);
+    if (!m_process)
+        return;
     if (suspend)
         m_heartbeat->stop();
     else

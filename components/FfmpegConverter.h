@@ -4,11 +4,13 @@
 #include "ConversionRequest.h"
 #include "FfmpegProgressParser.h"
 #include "MediaConverter.h"
+#include "SourceInspection.h"
 #include "WmvProfile.h"
 
 #include <QElapsedTimer>
 #include <QList>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 class QTimer;
 
@@ -55,15 +57,25 @@ public:
     const QList<MediaClip> &VideoClips() const { return m_videoClips; }
     const QList<MediaClip> &AudioClips() const { return m_audioClips; }
 
-    /// Starts one ffmpeg run for the first clips and returns at once (see MediaConverter). The
-    /// length the progress is measured against is the clips' own; where it depends on the file
-    /// (a clip to the end of its file, or past it), the file's duration is read off this thread
-    /// and taken as soon as it is known.
+    /// The language of the default sound track is this process's locale's.
+    void SetTrackChoices(int soundTrack, int subtitleTrack) override;
+
+    /// Starts a conversion of the first clips and returns at once: false at once when it is
+    /// refused. Otherwise the source is inspected first (SourceInspection: its facts and
+    /// interlacing, off this thread) and true returned; the ffmpeg run starts from the
+    /// inspection's verdict, treated as PlanTreatment decides and with the environment of this
+    /// call, its decisions reported as ConversionOutput lines (TreatmentReport.h). A run that then
+    /// cannot start ends with ConversionFinished and the reason. The length the progress is
+    /// measured against is the clips' own; where it depends on the file (a clip to the end of its
+    /// file, or past it), the file's duration is read off this thread and taken when known.
     bool StartConversion(const QString &outputPath) override;
     void StopConversion() override;
     void SuspendConversion(bool suspend) override;
-    /// True while an ffmpeg run is going on.
-    bool IsConverting() const override { return m_process != nullptr; }
+    /// True while the source is inspected or an ffmpeg run is going on.
+    bool IsConverting() const override
+    {
+        return m_process != nullptr || m_inspection->IsRunning();
+    }
 
     bool LastConversionSucceeded() const override { return m_lastSucceeded; }
     QString LastConversionError() const override { return m_lastError; }
@@ -76,7 +88,9 @@ public:
     QString FfmpegProgram() const { return m_ffmpegProgram; }
 
 private:
+    WmvProfile currentWmvProfile() const;
     ConversionRequest currentRequest(const QString &outputPath) const;
+    void onSourceInspected(const SourceFacts &facts, Interlacing interlacing);
     bool refuseConversion(const QString &reason);
     void onProgressOutput();
     void onErrorOutput();
@@ -119,4 +133,11 @@ private:
     bool m_lastSucceeded = true;
     QString m_lastError;
     QString m_lastFfmpegLine;
+
+    SourceInspection *m_inspection = nullptr;
+    TrackChoices m_choices;
+    bool m_inspected = false;          ///< the next StartConversion comes from the verdict
+    SourceTreatment m_treatment;       ///< the inspected source's treatment
+    QString m_inspectedOutput;         ///< the output the inspected conversion writes
+    QProcessEnvironment m_environment; ///< the environment StartConversion was called in
 };

@@ -11,6 +11,7 @@
 #include "ProfileFile.h"
 #include "SafeMediaFile.h"
 #include "TickCount.h"
+#include "TreatmentNotes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +21,8 @@ namespace {
 
 /// How often the watchdog looks at the job's progress.
 constexpr int WatchdogIntervalMs = 1000;
+/// Longest line of a program's output kept while its end is awaited, bytes.
+constexpr qsizetype MaxOutputLine = 4096;
 
 qint64 FileSize(const QString &path)
 {
@@ -40,9 +43,7 @@ ConversionJob::ConversionJob(TaskId id,
     m_watchdog.setInterval(WatchdogIntervalMs);
     connect(&m_watchdog, &QTimer::timeout, this, &ConversionJob::OnWatchdog);
     m_encoder.SetEndTimeouts(settings.quitGraceMs, settings.terminateGraceMs);
-    connect(&m_encoder, &EncoderRun::outputReceived, this, [this](const QByteArray &chunk) {
-        emit output(m_id, chunk);
-    });
+    connect(&m_encoder, &EncoderRun::outputReceived, this, &ConversionJob::OnOutput);
     connect(&m_encoder, &EncoderRun::finished, this, &ConversionJob::OnEncoderFinished);
 }
 
@@ -160,10 +161,7 @@ MediaConverter &ConversionJob::NewConverter()
             &MediaConverter::ConversionFinished,
             this,
             &ConversionJob::OnConverterFinished);
-    connect(m_converter.get(),
-            &MediaConverter::ConversionOutput,
-            this,
-            [this](const QByteArray &t) { emit output(m_id, t); });
+    connect(m_converter.get(), &MediaConverter::ConversionOutput, this, &ConversionJob::OnOutput);
     return *m_converter;
 }
 
@@ -236,6 +234,7 @@ void ConversionJob::StartWmv()
     MediaConverter &media = NewConverter();
     media.SetOutputFormat(WmvOutputFormat);
     media.SetWmvProfileIndex(task.wmvProfile);
+    media.SetTrackChoices(task.soundTrack, task.subtitleTrack);
     media.ResetClips();
     media.AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     media.AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
@@ -250,6 +249,23 @@ void ConversionJob::StartWmv()
         m_part.Remove();
         Fail(media.LastConversionError());
     }
+}
+
+void ConversionJob::OnOutput(const QByteArray &chunk)
+{
+    emit output(m_id, chunk);
+    // What the encoder or converter did to the source becomes the task's summary, line by line:
+    // a report may arrive split over chunks.
+    m_outputLine += chunk;
+    qsizetype end = -1;
+    while ((end = m_outputLine.indexOf('\n')) >= 0) {
+        const QByteArray line = m_outputLine.left(end + 1);
+        m_outputLine.remove(0, end + 1);
+        if (m_tasks && !m_discarded)
+            NoteDecisions(*m_tasks, m_tasks->indexOf(m_id), line);
+    }
+    if (m_outputLine.size() > MaxOutputLine)
+        m_outputLine.clear(); // a progress line without its end: not a report
 }
 
 void ConversionJob::OnConverterProgress(double position, double total)

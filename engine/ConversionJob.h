@@ -117,6 +117,7 @@ private:
     void StartEncoding();
     void StartWmv();
     MediaConverter &NewConverter();
+    void OnOutput(const QByteArray &chunk);
     void OnConverterProgress(double position, double total);
     void OnConverterFinished();
     void OnEncoderFinished();
@@ -146,6 +147,7 @@ private:
     qint64 m_phaseStartMs = 0;
     /// The last progress mark the watchdog saw and when (running ms) it changed.
     QString m_progressMark;
+    QByteArray m_outputLine; ///< the start of a line of output whose end has not come yet
     qint64 m_markChangedMs = 0;
     std::function<void()> m_pendingStep; ///< what to do once resumed
     bool m_paused = false;

@@ -58,6 +58,15 @@ struct ConversionTask
     TaskId id = 0;            ///< given by the TaskArray the task joins
     TaskState state = TaskState::Waiting;
     double sourceDuration = 0.0; ///< seconds the source lasts, read when it was added; 0 unknown
+    /// The sound track to play (its index among the source's sound streams), or AutomaticTrack
+    /// (SourceTreatment.h): the default rule chooses.
+    int soundTrack = -1;
+    /// The subtitle track to burn in (index among the source's subtitle streams), AutomaticTrack
+    /// (a forced one, or a default one in another language than the sound) or NoTrack (-2).
+    int subtitleTrack = -1;
+    /// What the last run did to the picture and sound, one decision a line ("interlaced (top
+    /// field first): deinterlaced"), as its converter reported them; empty when nothing.
+    QString treatmentSummary;
     QString partFile; ///< the part file its running conversion writes; empty when none runs
     QString note;     ///< a remark its row's tooltip shows (a restored profile that had gone)
 

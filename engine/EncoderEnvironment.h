@@ -13,5 +13,14 @@ struct ConversionTask;
 /// may write over despite the template's "-n".
 inline constexpr const char *PartFileVariable = "TAVREL_PART_FILE";
 
+/// The sound track the person chose (its index among the source's sound streams); unset: the
+/// default rule chooses.
+inline constexpr const char *SoundTrackVariable = "TAVREL_SOUND_TRACK";
+/// The subtitle track to burn in (its index among the source's subtitle streams) or "none";
+/// unset: the default rule chooses.
+inline constexpr const char *SubtitleTrackVariable = "TAVREL_SUBTITLE_TRACK";
+/// The person's language (a locale name such as "de_DE"), for the default sound track.
+inline constexpr const char *LanguageVariable = "TAVREL_LANGUAGE";
+
 /// The variables of the adapter's run for task, writing partFile (empty: none).
 QMap<QString, QString> EncoderTaskVariables(const ConversionTask &task, const QString &partFile);

@@ -59,10 +59,20 @@ public:
     virtual bool AddVideoClip(const QString &path, double t1, double t2, int n) = 0;
     virtual bool AddAudioClip(const QString &path, double t1, double t2) = 0;
 
+    /// The sound and subtitle tracks of the next conversions (ConversionTask::soundTrack and
+    /// subtitleTrack: a track index, AutomaticTrack or NoTrack). A converter that cannot choose
+    /// ignores them.
+    virtual void SetTrackChoices(int soundTrack, int subtitleTrack)
+    {
+        Q_UNUSED(soundTrack)
+        Q_UNUSED(subtitleTrack)
+    }
+
     /// Starts converting the clips into outputPath and returns at once. false (and nothing
     /// started) when there is no clip, a source is missing, the format is unknown or the
     /// converter's program is not found; true when the conversion is under way: it reports
-    /// progress and its end (ConversionFinished, also when its program then fails to start).
+    /// progress and its end (ConversionFinished, also when its program then fails to start, or
+    /// when a converter that looks at the source first then cannot start it).
     virtual bool StartConversion(const QString &outputPath) = 0;
     /// Ends a running conversion at once; no end event follows. Safe when none runs.
     virtual void StopConversion() = 0;

@@ -64,6 +64,21 @@ QString FitWithinFilter(int maxWidth, int maxHeight)
         .arg(w, h);
 }
 
+QString WithinPicture(const QString &chain, const QString &filters)
+{
+    if (filters.isEmpty())
+        return chain;
+    if (chain.isEmpty())
+        return filters;
+    // LetterboxFilter's padding, which ends the chain when the picture is placed on bars.
+    static const QRegularExpression padding(
+        u",pad=\\d+:\\d+:\\(ow-iw\\)/2:\\(oh-ih\\)/2,setsar=[0-9.e+-]+$"_qs);
+    const QRegularExpressionMatch match = padding.match(chain);
+    if (!match.hasMatch())
+        return chain + u',' + filters;
+    return chain.left(match.capturedStart()) + u',' + filters + chain.mid(match.capturedStart());
+}
+
 std::optional<double> ParseDisplayAspect(const QString &text)
 {
     static const QRegularExpression ratio(u"^(\\d+(?:\\.\\d+)?)[:/](\\d+(?:\\.\\d+)?)$"_qs);

@@ -25,6 +25,11 @@ QString LetterboxFilter(int width, int height, double displayAspect);
 /// square pixels and an even width and height.
 QString FitWithinFilter(int maxWidth, int maxHeight);
 
+/// chain (a command's own filters, then LetterboxFilter or FitWithinFilter; or empty) with
+/// filters run on the scaled picture before it is placed on bars: put before the padding of a
+/// chain that ends in LetterboxFilter's, else after the chain.
+QString WithinPicture(const QString &chain, const QString &filters);
+
 /// A display aspect written as "16:9", "16/9" or "1.7778"; nullopt when text is none of these
 /// or not positive.
 std::optional<double> ParseDisplayAspect(const QString &text);

@@ -114,6 +114,7 @@ bool SetUpIntermediateConversion(MediaConverter &media, const ConversionTask &ta
         media.SetUseAudioCodec(true);
         media.SetAudioCodecIndex(codecs.audio);
     }
+    media.SetTrackChoices(task.soundTrack, task.subtitleTrack);
     media.AddVideoClip(task.sourcePath, task.trimStart, task.trimEnd, 0);
     media.AddAudioClip(task.sourcePath, task.trimStart, task.trimEnd);
     return avi;

@@ -207,6 +207,8 @@ TaskCell ComputeTaskCell(
                   ? FileNameOf(task.outputFile)
                   : task.title
                         + (task.outputWmv != 0 ? QLatin1String(".wmv") : QLatin1String(".mp4"));
+        // What the run did to the source (deinterlaced, tone-mapped, the sound, the subtitles).
+        cell.toolTip = task.treatmentSummary;
         break;
     case 4:
         FillProgress(cell, task, wmvStartTick, nowTick);

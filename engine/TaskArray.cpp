@@ -96,4 +96,5 @@ void ResetTaskProgress(ConversionTask &task)
     task.failureReason.clear();
     task.keptSeconds = 0.0;
     task.outputFile.clear();
+    task.treatmentSummary.clear();
 }

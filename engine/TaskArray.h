@@ -78,6 +78,6 @@ private:
 };
 
 /// Takes a task back to Waiting before it is converted (again): clears sizeKB, speed,
-/// encodedTime, wmvPercent, failureReason, keptSeconds and outputFile. Trim range, settings and
+/// encodedTime, wmvPercent, failureReason, keptSeconds, outputFile and treatmentSummary. Trim range, settings and
 /// pre-conversion fields stay.
 void ResetTaskProgress(ConversionTask &task);

@@ -117,6 +117,9 @@ const QList<TaskRecordField> &TaskRecordFields()
         {"partFile", &ConversionTask::partFile},
         {"intermediatePath", &ConversionTask::intermediatePath},
         {"note", &ConversionTask::note},
+        {"soundTrack", &ConversionTask::soundTrack},
+        {"subtitleTrack", &ConversionTask::subtitleTrack},
+        {"treatmentSummary", &ConversionTask::treatmentSummary},
     };
     return fields;
 }

@@ -24,9 +24,9 @@ struct TaskRecordField
 };
 
 /// Every field the saved list keeps of a task, each once: what the person chose (source, range,
-/// settings, title, profile index, output type, WMV profile) and where its conversion stands
-/// (state, failure reason, kept seconds, placed output, the part file and intermediate of a run
-/// under way). The progress figures of a run and the id are not kept: a run does not outlive
+/// settings, title, profile index, output type, WMV profile, sound and subtitle tracks) and where
+/// its conversion stands (state, failure reason, kept seconds, placed output, what was done to
+/// it, the part file and intermediate of a run under way). The progress figures of a run and the id are not kept: a run does not outlive
 /// the program, and ids are given anew. A new field of ConversionTask that is to be kept is one
 /// more line of this table; writer, reader and tests all go through it.
 const QList<TaskRecordField> &TaskRecordFields();

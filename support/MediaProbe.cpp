@@ -67,8 +67,33 @@ StreamInfo ReadStream(const QJsonObject &stream)
     info.channels = stream.value(u"channels").toInt();
     if (stream.contains(u"has_b_frames"))
         info.bFrames = stream.value(u"has_b_frames").toInt();
+    info.pixelFormat = stream.value(u"pix_fmt").toString();
+    info.colorSpace = stream.value(u"color_space").toString();
+    info.colorTransfer = stream.value(u"color_transfer").toString();
+    info.colorPrimaries = stream.value(u"color_primaries").toString();
     info.tags = Tags(stream);
     return info;
+}
+
+/// Mean volume in dB of the first audio stream after filter (empty: none); NaN when unknown.
+double MeanVolumeThrough(const QString &path, const QString &filter)
+{
+    const Run run = RunTool(QStringLiteral("ffmpeg"),
+                            {u"-hide_banner"_qs,
+                             u"-nostats"_qs,
+                             u"-i"_qs,
+                             path,
+                             u"-vn"_qs,
+                             u"-af"_qs,
+                             filter.isEmpty() ? u"volumedetect"_qs : filter + u",volumedetect"_qs,
+                             u"-f"_qs,
+                             u"null"_qs,
+                             u"-"_qs});
+    static const QRegularExpression pattern(u"mean_volume: (-?[0-9.]+) dB"_qs);
+    const QRegularExpressionMatch match = pattern.match(QString::fromLocal8Bit(run.err));
+    if (run.exitCode != 0 || !match.hasMatch())
+        return std::numeric_limits<double>::quiet_NaN();
+    return match.captured(1).toDouble();
 }
 
 } // namespace
@@ -139,24 +164,61 @@ MediaInfo ProbeMedia(const QString &path)
     return info;
 }
 
-double MeanVolume(const QString &path)
+double PictureStatistic(const QString &path,
+                        double seconds,
+                        const QString &key,
+                        const QString &filter)
 {
+    const QString measure = QStringLiteral("signalstats,metadata=print:key=lavfi.signalstats.%1"
+                                           ":file=-")
+                                .arg(key);
     const Run run = RunTool(QStringLiteral("ffmpeg"),
                             {u"-hide_banner"_qs,
                              u"-nostats"_qs,
+                             u"-ss"_qs,
+                             QString::number(seconds),
                              u"-i"_qs,
                              path,
-                             u"-vn"_qs,
-                             u"-af"_qs,
-                             u"volumedetect"_qs,
+                             u"-frames:v"_qs,
+                             u"1"_qs,
+                             u"-vf"_qs,
+                             filter.isEmpty() ? measure : filter + u',' + measure,
                              u"-f"_qs,
                              u"null"_qs,
                              u"-"_qs});
-    static const QRegularExpression pattern(u"mean_volume: (-?[0-9.]+) dB"_qs);
-    const QRegularExpressionMatch match = pattern.match(QString::fromLocal8Bit(run.err));
+    const QRegularExpression pattern(QStringLiteral("signalstats\\.%1=(-?[0-9.]+)").arg(key));
+    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(run.out));
     if (run.exitCode != 0 || !match.hasMatch())
         return std::numeric_limits<double>::quiet_NaN();
     return match.captured(1).toDouble();
+}
+
+double MeanVolume(const QString &path)
+{
+    return MeanVolumeThrough(path, QString());
+}
+
+double ToneLevel(const QString &path, int frequency)
+{
+    return MeanVolumeThrough(path,
+                             QStringLiteral("bandpass=f=%1:width_type=q:w=10").arg(frequency));
+}
+
+QByteArray InterlaceReport(const QString &path)
+{
+    return RunTool(QStringLiteral("ffmpeg"),
+                   {u"-hide_banner"_qs,
+                    u"-nostats"_qs,
+                    u"-i"_qs,
+                    path,
+                    u"-map"_qs,
+                    u"0:v:0"_qs,
+                    u"-vf"_qs,
+                    u"idet"_qs,
+                    u"-f"_qs,
+                    u"null"_qs,
+                    u"-"_qs})
+        .err;
 }
 
 bool DecodesCleanly(const QString &path, QString *errors)

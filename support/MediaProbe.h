@@ -26,6 +26,10 @@ struct StreamInfo
     int sampleRate = 0;
     int channels = 0;
     int bFrames = -1; ///< has_b_frames, -1 unknown
+    QString pixelFormat;
+    QString colorSpace; ///< the matrix ("bt709"); empty when untagged
+    QString colorTransfer;
+    QString colorPrimaries;
     QMap<QString, QString> tags;
 };
 
@@ -45,6 +49,20 @@ MediaInfo ProbeMedia(const QString &path);
 
 /// Mean volume of the first audio stream in dB (volumedetect); NaN when it cannot be measured.
 double MeanVolume(const QString &path);
+
+/// A signalstats value (key "SATAVG", "YMAX", ...) of the picture at seconds into the file,
+/// after filter (a crop, say; empty for none); NaN when it cannot be measured.
+double PictureStatistic(const QString &path,
+                        double seconds,
+                        const QString &key,
+                        const QString &filter = QString());
+
+/// Mean volume in dB of the first audio stream through a narrow band-pass at frequency Hz: the
+/// loudest of a few frequencies is the tone one hears. NaN when it cannot be measured.
+double ToneLevel(const QString &path, int frequency);
+
+/// ffmpeg's idet report (its error output) over the whole of the first video stream.
+QByteArray InterlaceReport(const QString &path);
 
 /// True when the whole file decodes without a single error: what a player needs.
 bool DecodesCleanly(const QString &path, QString *errors = nullptr);

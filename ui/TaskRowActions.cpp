@@ -5,6 +5,7 @@
 #include "CTavrelDlg.h"
 #include "ConversionBatch.h"
 #include "ShellActions.h"
+#include "TrackMenus.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -31,6 +32,7 @@ TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, Conversion
     , m_page(page)
     , m_list(list)
     , m_batch(batch)
+    , m_tracks(new TrackMenus(page, list))
 {
     // The list's own context-menu events, which tell a right click from the menu key.
     m_list->installEventFilter(this);
@@ -78,6 +80,7 @@ QMenu *TaskRowActions::BuildMenu(int row)
             m_page->ShowTask(row);
     });
     again->setEnabled(IsConverted(task));
+    m_tracks->AddTo(menu, row);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
     QAction *finished

@@ -7,11 +7,12 @@ class CTaskListCtrl;
 class CTavrelDlg;
 class ConversionBatch;
 class QMenu;
+class TrackMenus;
 
 /// The task list's row menu. A right click or the menu key on a row opens: "Show log…" (when the
 /// task has a log of its last run, which the batch keeps), "Open output folder", "Play output"
-/// (when the run made a file), "Convert again" (for a converted task), "Remove" and "Remove
-/// finished" (every converted row, when there is one).
+/// (when the run made a file), "Convert again" (for a converted task), "Sound" and "Subtitles"
+/// (TrackMenus), "Remove" and "Remove finished" (every converted row, when there is one).
 class TaskRowActions : public QObject
 {
     Q_OBJECT
@@ -37,4 +38,5 @@ private:
     CTavrelDlg *m_page;
     CTaskListCtrl *m_list;
     ConversionBatch *m_batch;
+    TrackMenus *m_tracks;
 };

@@ -2,10 +2,12 @@
 // (see EncoderArguments.h) and runs the installed ffmpeg with them. ffmpeg's standard input,
 // output and error are this program's, so its progress lines reach whoever started tavenc and a
 // "q" on the input finishes the file; the exit status is ffmpeg's. Every input is checked to be a
-// readable regular file and read through the safe-input whitelists (SafeMediaInput.h).
+// readable regular file and read through the safe-input whitelists (SafeMediaInput.h). What is
+// done to the source besides (EncoderTreatment.h) is printed before ffmpeg starts.
 
 #include "EncoderArguments.h"
 #include "EncoderEnvironment.h"
+#include "EncoderTreatment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -115,5 +117,10 @@ int main(int argc, char *argv[])
         }
     }
     arguments = AllowWritingPartFile(arguments, qEnvironmentVariable(PartFileVariable));
-    return RunFfmpeg(ffmpeg, SecureInputs(TranslateEncoderArguments(arguments)));
+    QStringList translated = TranslateEncoderArguments(arguments);
+    if (const std::optional<SourcePlan> plan = PlanSource(ffmpeg, arguments)) {
+        ReportDecisions(plan->treatment.decisions);
+        translated = ApplyTreatment(translated, plan->treatment, plan->source, plan->start);
+    }
+    return RunFfmpeg(ffmpeg, SecureInputs(translated));
 }

@@ -289,15 +289,16 @@ void tst_LiveQueue::pauseHoldsEveryKindOfJob()
 
 void tst_LiveQueue::stalledEncoderFailsByTheWatchdog()
 {
-    qputenv("TAVREL_STALL_SECONDS", "2");
+    // Long enough for the real encoder of the second task to look at its source and report.
+    qputenv("TAVREL_STALL_SECONDS", "4");
     m_batch = makeBatch(); // the limit is read when the batch is made
     add("clip.avi", false, 1);
     add("clip.avi");
     QVERIFY(RunToEnd(*m_batch, m_output->path(), false, 60000));
 
     QCOMPARE(m_tasks.at(0).state, TaskState::Failed);
-    QCOMPARE(m_tasks.at(0).failureReason, StallReason(2));
-    QVERIFY(m_batch->Logs().Text(m_tasks.at(0).id).contains("no progress for 2 seconds"));
+    QCOMPARE(m_tasks.at(0).failureReason, StallReason(4));
+    QVERIFY(m_batch->Logs().Text(m_tasks.at(0).id).contains("no progress for 4 seconds"));
     // The queue went on with the next task.
     QVERIFY2(IsConverted(m_tasks.at(1)), qPrintable(m_tasks.at(1).failureReason));
     QCOMPARE(outputFiles(), QStringList{"clip.mp4"});

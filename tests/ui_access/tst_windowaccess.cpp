@@ -21,6 +21,7 @@
 #include "EncoderRun.h"
 #include "ProgramDir.h"
 #include "ShellActions.h"
+#include "SourceTreatment.h"
 #include "TaskRowActions.h"
 
 #include <QAccessible>
@@ -59,6 +60,7 @@ private slots:
     void rowMenuByKeyAndPointer_data();
     void rowMenuByKeyAndPointer();
     void rowMenuAndLog();
+    void rowMenuChoosesTracks();
 
 private:
     CTavrelDlg *page() const { return m_frame->page(); }
@@ -433,6 +435,8 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
                           "Open output folder",
                           "(Play output)",
                           "(Convert again)",
+                          "Sound",
+                          "Subtitles",
                           "",
                           "Remove",
                           "(Remove finished)"}));
@@ -513,6 +517,70 @@ void tst_WindowAccess::rowMenuAndLog()
     QCOMPARE(page()->tasks().at(0).state, TaskState::Failed);
     QVERIFY(QFileInfo::exists(m_output->filePath("clip.mp4")));
     QVERIFY(!actions(0).value("Remove finished")->isEnabled());
+}
+
+void tst_WindowAccess::rowMenuChoosesTracks()
+{
+    // English and German sound (the German flagged default), forced English subtitles.
+    const QString srt = m_sources.filePath("lines.srt");
+    QFile lines(srt);
+    QVERIFY(lines.open(QIODevice::WriteOnly));
+    lines.write("1\n00:00:00,000 --> 00:00:01,000\nLINE\n\n");
+    lines.close();
+    const QString source = m_sources.filePath("languages.mkv");
+    QString log;
+    QVERIFY2(MediaFixtures::RunFfmpeg(
+                 QString("-f lavfi -i color=size=160x90 -f lavfi -i sine -f lavfi -i sine -i %1 -t "
+                         "1 -map 0 -map 1 -map 2 -map 3 -c:v libx264 -c:a aac -c:s srt "
+                         "-metadata:s:a:0 language=eng -metadata:s:a:1 language=ger "
+                         "-metadata:s:a:1 title=Deutsch -disposition:a:0 0 -disposition:a:1 "
+                         "default -metadata:s:s:0 language=eng -disposition:s:0 forced %2")
+                     .arg(srt, source)
+                     .split(u' '),
+                 &log),
+             qPrintable(log));
+    page()->AddSourceFile(source);
+    auto *rows = page()->findChild<TaskRowActions *>();
+    // The submenu's items, "*" before the checked one, "(...)" around a disabled one.
+    auto items = [&](const QString &title) {
+        QStringList texts;
+        for (QAction *entry : rows->BuildMenu(0)->actions()) {
+            if (entry->text() != title || !entry->menu())
+                continue;
+            for (QAction *action : entry->menu()->actions()) {
+                const QString text = (action->isChecked() ? u"*"_qs : QString()) + action->text();
+                texts << (action->isEnabled() ? text : u'(' + text + u')');
+            }
+        }
+        return texts;
+    };
+    // Read off the user-interface thread once the row was added.
+    QTRY_VERIFY(!items("Sound").contains(u"(Reading the source…)"_qs));
+    QCOMPARE(
+        items("Sound"),
+        (QStringList{"Track 1: English, mono", "*Track 2: German, mono, \u201cDeutsch\u201d"}));
+    QCOMPARE(items("Subtitles"), (QStringList{"None", "*Track 1: English, forced, text"}));
+
+    auto choose = [&](const QString &title, const QString &item) {
+        for (QAction *entry : rows->BuildMenu(0)->actions()) {
+            for (QAction *action : entry->menu() ? entry->menu()->actions() : QList<QAction *>()) {
+                if (entry->text() == title && action->text() == item)
+                    action->trigger();
+            }
+        }
+    };
+    choose("Sound", "Track 1: English, mono");
+    choose("Subtitles", "None");
+    QCOMPARE(page()->tasks().at(0).soundTrack, 0);
+    QCOMPARE(page()->tasks().at(0).subtitleTrack, int(NoTrack));
+    QCOMPARE(items("Subtitles").first(), u"*None"_qs);
+
+    // What a run did shows on the Output cell.
+    ConversionTask task = page()->tasks().at(0);
+    task.treatmentSummary = u"sound track 1 \"eng\""_qs;
+    page()->tasks().store(0, task);
+    QCOMPARE(control<CTaskListCtrl>(IDC_TASK_LIST)->GetCellInfo(0, OutputColumn)->toolTip,
+             task.treatmentSummary);
 }
 
 QTEST_MAIN(tst_WindowAccess)

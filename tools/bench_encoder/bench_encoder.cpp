@@ -146,7 +146,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < Runs; ++i) {
         const QString outA = work.filePath(QStringLiteral("a%1.mp4").arg(i));
         const RunnerRun a = RunThroughRunner(task, outA);
-        std::printf("(a) RunEncoder  run %d: wall %7.3f s, Tavrel CPU %6.3f s (%5.2f %%), largest "
+        std::printf("(a) EncoderRun  run %d: wall %7.3f s, Tavrel CPU %6.3f s (%5.2f %%), largest "
                     "timer gap %lld ms%s\n",
                     i + 1,
                     a.wallSeconds,
