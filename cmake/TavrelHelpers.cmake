@@ -15,9 +15,10 @@ endfunction()
 
 # tavrel_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT seconds] [LABELS ...])
 # A Qt Test executable registered with CTest. Every test runs headless (offscreen platform) with
-# its own home and configuration folders inside the build tree, so nothing depends on the
-# developer's own settings, and it knows where the laid-out program lives. TAVREL_NO_POWEROFF
-# makes the program's own power-off refuse, whatever a test does.
+# its own home, configuration, data and runtime folders inside the build tree, so nothing
+# depends on the developer's own settings or saved list and no test sees another's window, and
+# it knows where the laid-out program lives. TAVREL_NO_POWEROFF makes the program's own
+# power-off refuse, whatever a test does.
 function(tavrel_add_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -28,12 +29,14 @@ function(tavrel_add_test name)
         set(ARG_TIMEOUT 300)
     endif()
     set(home ${CMAKE_BINARY_DIR}/test-home/${name})
-    file(MAKE_DIRECTORY ${home}/config ${home}/tmp)
+    file(MAKE_DIRECTORY ${home}/config ${home}/tmp ${home}/data ${home}/run)
+    # The runtime folder is the user's alone, as the session manager makes it.
+    file(CHMOD ${home}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVREL_NO_POWEROFF=1;HOME=${home};XDG_CONFIG_HOME=${home}/config;TMPDIR=${home}/tmp;TAVREL_RUNTIME_DIR=${TAVREL_RUNTIME_DIR};TAVREL_TEST_HELPERS=${CMAKE_BINARY_DIR}/tests/helpers")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVREL_NO_POWEROFF=1;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/run;TMPDIR=${home}/tmp;TAVREL_RUNTIME_DIR=${TAVREL_RUNTIME_DIR};TAVREL_TEST_HELPERS=${CMAKE_BINARY_DIR}/tests/helpers")
 endfunction()
 
 # tavrel_add_test_helper(<name> SOURCES ... [LIBS ...])

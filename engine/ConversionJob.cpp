@@ -218,6 +218,7 @@ void ConversionJob::StartEncoding()
         = MakeOutputPath(m_settings.outputDirectory, task.title, false, task.sourcePath);
     if (!m_part.CreateFor(planned, &error))
         return Fail(error);
+    NotePartFile();
     const QString commandLine = m_settings.profiles
                                     ? BuildCommandLine(*m_settings.profiles, task, m_part.Path())
                                     : QString();
@@ -243,6 +244,7 @@ void ConversionJob::StartWmv()
         = MakeOutputPath(m_settings.outputDirectory, task.title, true, task.sourcePath);
     if (!m_part.CreateFor(planned, &error))
         return Fail(error);
+    NotePartFile();
     if (!media.StartConversion(m_part.Path())) {
         m_part.Remove();
         Fail(media.LastConversionError());
@@ -514,6 +516,15 @@ void ConversionJob::MarkStopped(const QString &output, double keptSeconds)
     });
 }
 
+void ConversionJob::NotePartFile()
+{
+    // The task names its part file while it is written, so that a list restored after a crash
+    // can remove it.
+    if (m_tasks && !m_discarded)
+        m_tasks->updateTask(
+            m_id, NoColumn, [this](ConversionTask &t) { t.partFile = m_part.Path(); });
+}
+
 void ConversionJob::StopConverter()
 {
     if (m_converter && m_converter->IsConverting()) {
@@ -532,6 +543,7 @@ void ConversionJob::Finish(Outcome outcome)
     StopConverter();
     m_intermediate.Remove();
     m_part.Remove();
+    NotePartFile();
     if (m_abandoned)
         return;
     // Never from inside Start or a caller's Stop: the owner learns of the end from the event

@@ -129,6 +129,7 @@ private:
     void MarkStopped(const QString &output, double keptSeconds);
     void Finish(Outcome outcome);
     void StopConverter();
+    void NotePartFile();
 
     TaskId m_id;
     TaskArray *m_tasks;

@@ -67,6 +67,8 @@ struct ConversionTask
     /// What the last run did to the picture and sound, one decision a line ("interlaced (top
     /// field first): deinterlaced"), as its converter reported them; empty when nothing.
     QString treatmentSummary;
+    QString partFile; ///< the part file its running conversion writes; empty when none runs
+    QString note;     ///< a remark its row's tooltip shows (a restored profile that had gone)
 
     /// "Always re-encode": encode even a source whose streams already fit the profile.
     bool alwaysEncode = false;

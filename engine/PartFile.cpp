@@ -167,30 +167,44 @@ void PartFile::Release()
     m_path.clear();
 }
 
+namespace {
+
+/// Deletes path when it is a regular file that nobody holds (flock), unchanged for minimumAge
+/// seconds, and still the file named.
+bool RemoveUnheld(const QString &fileName, time_t minimumAge)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat opened = {};
+    struct stat named = {};
+    const bool removed = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
+                         && std::time(nullptr) - opened.st_mtime >= minimumAge
+                         && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+                         && ::lstat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev
+                         && named.st_ino == opened.st_ino && ::unlink(path.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+} // namespace
+
 int PartFile::RemoveStalePartFiles(const QString &folder)
 {
     int removed = 0;
     const QDir dir(folder);
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
-        if (!IsPartFileName(name))
-            continue;
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat opened = {};
-        struct stat named = {};
-        // Only a regular file that nobody holds, unchanged for a while, and still the one named.
-        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
-            && std::time(nullptr) - opened.st_mtime >= StaleSeconds
-            && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.constData(), &named) == 0
-            && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino
-            && ::unlink(path.constData()) == 0)
-            ++removed;
-        ::close(fd);
+        if (IsPartFileName(name))
+            removed += RemoveUnheld(dir.filePath(name), StaleSeconds);
     }
     return removed;
+}
+
+bool PartFile::RemoveAbandoned(const QString &path)
+{
+    return !path.isEmpty() && RemoveUnheld(path, 0);
 }
 
 QString PartFilePath(const QString &finalPath, int n)

@@ -45,6 +45,9 @@ public:
     /// that have not changed for a while: what a program that was killed left behind. Returns
     /// how many were deleted.
     static int RemoveStalePartFiles(const QString &folder);
+    /// Deletes the file at path when it is a regular file that no living program holds: one a
+    /// program that was killed had made. True when it was deleted.
+    static bool RemoveAbandoned(const QString &path);
 
 private:
     void Release();

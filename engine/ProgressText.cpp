@@ -237,5 +237,7 @@ TaskCell ComputeTaskCell(
     default:
         break;
     }
+    if (!task.note.isEmpty())
+        cell.toolTip = cell.toolTip.isEmpty() ? task.note : cell.toolTip + u'\n' + task.note;
     return cell;
 }

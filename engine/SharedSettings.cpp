@@ -10,6 +10,7 @@ void CopySharedSettings(const ConversionTask &from, ConversionTask &to)
         to.*(table.field) = from.*(table.field);
     to.wmvProfile = from.wmvProfile;
     to.alwaysEncode = from.alwaysEncode;
+    to.note.clear(); // it told of a restored profile that has just been replaced
 }
 
 QList<int> UpdateChangeableTasks(TaskArray &tasks,

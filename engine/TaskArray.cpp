@@ -4,6 +4,7 @@ int TaskArray::append(const ConversionTask &task)
 {
     m_tasks.append(task);
     m_tasks.last().id = ++m_lastId;
+    changed(count() - 1);
     return count() - 1;
 }
 
@@ -19,6 +20,7 @@ void TaskArray::store(int index, const ConversionTask &task)
     const TaskId id = m_tasks.at(index).id;
     m_tasks[index] = task;
     m_tasks[index].id = id;
+    changed(index);
 }
 
 int TaskArray::indexOf(TaskId id) const
@@ -41,6 +43,7 @@ bool TaskArray::update(int index, int column, const std::function<void(Conversio
     const TaskId id = m_tasks.at(index).id;
     edit(m_tasks[index]);
     m_tasks[index].id = id;
+    changed(index);
     if (column != NoColumn)
         invalidateCells(index, index, column);
     return true;
@@ -58,14 +61,23 @@ void TaskArray::fail(TaskId id, const QString &reason)
 
 void TaskArray::removeAt(int index)
 {
-    if (isValidIndex(index))
-        m_tasks.removeAt(index);
+    if (!isValidIndex(index))
+        return;
+    m_tasks.removeAt(index);
+    changed(-1);
 }
 
 void TaskArray::clear()
 {
     m_tasks.clear();
     m_tasks.squeeze();
+    changed(-1);
+}
+
+void TaskArray::changed(int index) const
+{
+    if (m_listener)
+        m_listener(index);
 }
 
 void TaskArray::invalidateCells(int first, int last, int column) const

@@ -20,12 +20,16 @@ enum TaskColumn {
 /// out by value. Each task gets a stable id when it joins (TaskId): the window addresses tasks by
 /// row, the engine by id, since rows move when others are added or removed while a batch runs.
 /// The array also carries the way to ask the list for a repaint, so that engine code can report
-/// progress without knowing about widgets.
+/// progress without knowing about widgets, and tells one listener of every change of its content
+/// (the saved list follows it).
 class TaskArray
 {
 public:
     /// Asked to repaint the cells of one column for the rows first..last (inclusive).
     using CellInvalidator = std::function<void(int first, int last, int column)>;
+    /// Told after every change: index is the row whose task was appended, stored or updated
+    /// (progress included), -1 when rows went (removeAt, clear).
+    using ChangeListener = std::function<void(int index)>;
 
     int count() const { return int(m_tasks.size()); }
     bool isValidIndex(int index) const { return index >= 0 && index < count(); }
@@ -59,12 +63,17 @@ public:
     void clear();
 
     void setCellInvalidator(CellInvalidator invalidator) { m_invalidator = std::move(invalidator); }
+    /// Replaces the listener; an empty one tells nobody.
+    void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
     /// Asks the list (if any) to repaint column for rows first..last.
     void invalidateCells(int first, int last, int column) const;
 
 private:
     QList<ConversionTask> m_tasks;
+    void changed(int index) const;
+
     CellInvalidator m_invalidator;
+    ChangeListener m_listener;
     TaskId m_lastId = 0;
 };
 

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 
 CMainFrameDlg *g_mainFrame = nullptr;
@@ -62,6 +63,18 @@ void CMainFrameDlg::OnHelp()
     const QString chm = g_programDir + QStringLiteral("Help.chm");
     const QString html = g_programDir + QStringLiteral("help/help.html");
     ShellActions::OpenDocument(this, QFileInfo::exists(chm) ? chm : html);
+}
+
+void CMainFrameDlg::TakeFiles(const QStringList &files, const QStringList &rejected)
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+    m_page->AddSourceFiles(files);
+    // From the event loop: the notice's modal loop must not hold up the channel.
+    if (!rejected.isEmpty())
+        QTimer::singleShot(
+            0, m_page, [page = m_page, rejected] { page->ReportNotAdded(rejected); });
 }
 
 void CMainFrameDlg::closeEvent(QCloseEvent *event)

@@ -29,6 +29,10 @@ public:
     /// The help command (F1): opens "Help.chm" from the program's folder when it exists, else the
     /// HTML help page "help/help.html" there. Works while a batch runs, too.
     void OnHelp();
+    /// Files another start of the program handed over ("Open with" while this window runs): they
+    /// are added as dropped files are (a running batch takes them in), the names it left out
+    /// are reported, and the window comes to the front.
+    void TakeFiles(const QStringList &files, const QStringList &rejected);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -3,7 +3,10 @@
 #include "CMainFrameDlg.h"
 #include "CTavrelDlg.h"
 #include "ConversionBatch.h"
+#include "InstanceChannel.h"
+#include "ListKeeper.h"
 #include "ProgramDir.h"
+#include "SavedTaskList.h"
 #include "SelfCheck.h"
 #include "SkinDriver.h"
 #include "SkinFactory.h"
@@ -39,22 +42,40 @@ CTavrelApp::~CTavrelApp()
 
 bool CTavrelApp::InitInstance()
 {
-    PrepareProcess();
-    auto frame = std::make_unique<CMainFrameDlg>();
     const QString selfCheckName = qEnvironmentVariable(kSelfCheckVariable);
     const QString selfCheckSource
         = selfCheckName.isEmpty() ? QString() : QFileInfo(selfCheckName).absoluteFilePath();
+    // Files for the window that runs already go to it, and this program ends. The self-check
+    // neither takes other programs' files nor keeps the list.
+    InstanceChannel channel(InstanceChannel::DefaultName());
+    const InstanceChannel::Role role = selfCheckSource.isEmpty()
+                                           ? channel.Join(m_startupFiles, m_startupRejected)
+                                           : InstanceChannel::Role::Alone;
+    if (role == InstanceChannel::Role::Handed) {
+        m_exitCode = 0;
+        return false;
+    }
+    PrepareProcess();
+    auto frame = std::make_unique<CMainFrameDlg>();
     if (selfCheckSource.isEmpty()) {
-        frame->page()->AddSourceFiles(m_startupFiles);
+        CTavrelDlg *page = frame->page();
+        ListKeeper keeper(page, SavedListFolder());
+        keeper.Open();
+        // The saved list first, then the command line's files, then files handed over.
+        connect(&channel, &InstanceChannel::filesReceived, frame.get(), &CMainFrameDlg::TakeFiles);
+        if (role == InstanceChannel::Role::First)
+            channel.Listen();
+        page->AddSourceFiles(m_startupFiles);
         // Once the window is up: the notice belongs in front of it.
         if (!m_startupRejected.isEmpty()) {
-            CTavrelDlg *page = frame->page();
             QTimer::singleShot(
                 0, page, [page, rejected = m_startupRejected] { page->ReportNotAdded(rejected); });
         }
         // A termination signal may have come while the files were probed.
         if (!m_terminated)
             frame->exec();
+        channel.disconnect(frame.get());
+        keeper.Close();
     } else {
         m_exitCode = RunSelfCheck(*frame, selfCheckSource);
     }

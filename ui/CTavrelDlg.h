@@ -90,12 +90,16 @@ public:
     /// Appends one source file as a new task, which becomes current.
     void AddSourceFile(const QString &path);
     /// Adds files in order as Add does, showing the media component in the preview area; used
-    /// by Add, by dropped files and by files named on the command line. A running batch takes
-    /// them in.
+    /// by Add, by dropped files, by files named on the command line and by those another start
+    /// of the program hands over. A running batch takes them in. Files given while an add is
+    /// still probing its own are added after them, by that add.
     void AddSourceFiles(const QStringList &paths);
     /// One notice naming the files an add left out (see NotAddedNoticeText); none when names is
     /// empty.
     void ReportNotAdded(const QStringList &names);
+    /// Appends tasks as they were kept (restored from the saved list, see RestoredTask) and makes
+    /// the task at current current (the last one when current is out of range).
+    void RestoreTasks(const QList<ConversionTask> &tasks, int current);
     /// Makes the controls show task index (m_curTask must already be index); out of range:
     /// nothing. Writes nothing back into the task.
     void ShowTask(int index);
@@ -112,6 +116,8 @@ public:
     /// Remove all: takes out every task; while a batch runs, every task but those being
     /// converted.
     void OnRemoveAll();
+    /// Remove finished: takes out every converted task (their files stay).
+    void OnRemoveFinished();
     void OnTaskListClick();
     /// Start: converts what is not converted in the list into the output directory the edit
     /// shows (see ConversionBatch); returns at once. Nothing while a batch runs.
@@ -180,6 +186,9 @@ private:
     void StopPreview();
     /// No task is current any more: the clips go and the controls show the defaults.
     void ClearCurrentTask();
+    /// Takes out every task for which goes is true (never one in progress); the current task,
+    /// when it goes, gives way to the first that stays.
+    void RemoveTasksWhere(const std::function<bool(const ConversionTask &)> &goes);
     /// The row of the list's selection mark when it indexes a task, else -1.
     int MarkedTask() const;
     /// The rows an action on row takes in: the selected rows when row is among them, else row
@@ -221,6 +230,8 @@ private:
     int m_previewBusy = 0;
     int m_outputType = 0;
     int m_outputTypeRadio = -1;
+    bool m_adding = false;     ///< AddSourceFiles is probing its files
+    QStringList m_pendingAdds; ///< files to add once the add under way is done
     /// Runs the batch and owns its state; a child of the page, given up (Abandon) when the page
     /// goes away.
     ConversionBatch *m_batch = nullptr;

@@ -62,12 +62,20 @@ void CTavrelDlg::AddSourceFiles(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
+    // Files handed over by another program while this add probes its files wait for it.
+    m_pendingAdds += paths;
+    if (m_adding)
+        return;
+    QScopedValueRollback<bool> adding(m_adding, true);
     // From the first file on, the preview area is the media component for good.
     m_media->show();
     m_picture->hide();
-    for (const QString &path : paths)
-        AddSourceFile(path);
-    WriteLastSourceFolder(paths.constLast());
+    while (!m_pendingAdds.isEmpty()) {
+        const QStringList next = std::exchange(m_pendingAdds, {});
+        for (const QString &path : next)
+            AddSourceFile(path);
+        WriteLastSourceFolder(next.constLast());
+    }
     m_batch->TasksAdded();
 }
 
@@ -124,12 +132,24 @@ void CTavrelDlg::OnRemoveAll()
         ClearCurrentTask();
         return;
     }
-    // During a batch the tasks being converted stay; the current task, when it goes, gives way
-    // to the first that stays.
+    // During a batch the tasks being converted stay.
+    RemoveTasksWhere([](const ConversionTask &task) { return !IsInProgress(task); });
+}
+
+void CTavrelDlg::OnRemoveFinished()
+{
+    const ConversionTask current = m_tasks.at(m_curTask);
+    if (IsConverted(current))
+        StopPreview();
+    RemoveTasksWhere([](const ConversionTask &task) { return IsConverted(task); });
+}
+
+void CTavrelDlg::RemoveTasksWhere(const std::function<bool(const ConversionTask &)> &goes)
+{
     const TaskId current = m_tasks.at(m_curTask).id;
     for (int i = m_tasks.count() - 1; i >= 0; --i) {
         const ConversionTask task = m_tasks.at(i);
-        if (IsInProgress(task))
+        if (IsInProgress(task) || !goes(task))
             continue;
         m_tasks.removeAt(i);
         m_batch->TaskRemoved(task.id);
@@ -150,6 +170,19 @@ void CTavrelDlg::ShowCurrentAfterRemoval()
         ClearCurrentTask();
     else
         ShowTask(m_curTask);
+}
+
+void CTavrelDlg::RestoreTasks(const QList<ConversionTask> &tasks, int current)
+{
+    if (tasks.isEmpty())
+        return;
+    m_media->show();
+    m_picture->hide();
+    for (const ConversionTask &task : tasks)
+        m_tasks.append(task);
+    RefreshTaskList();
+    m_curTask = m_tasks.isValidIndex(current) ? current : m_tasks.count() - 1;
+    ShowTask(m_curTask);
 }
 
 void CTavrelDlg::ClearCurrentTask()

@@ -184,8 +184,11 @@ void CTavrelDlg::OnMpeg4ProfileChanged()
         return;
     const int profile = m_mpeg4ProfileCombo->currentIndex();
     // Also without a task; a current task that cannot change has been shown again instead.
-    UpdateSelectedTasks(OutputColumn,
-                        [profile](ConversionTask &task) { task.mpeg4Profile = profile; });
+    // A profile chosen by the person answers the note that a restored one had gone.
+    UpdateSelectedTasks(OutputColumn, [profile](ConversionTask &task) {
+        task.mpeg4Profile = profile;
+        task.note.clear();
+    });
     if (!m_tasks.isValidIndex(m_curTask) || CurrentCanChange())
         EnableSettingCombos(profile == 0);
 }
@@ -193,8 +196,10 @@ void CTavrelDlg::OnMpeg4ProfileChanged()
 void CTavrelDlg::OnWmvProfileChanged()
 {
     const int profile = m_wmvProfileCombo->currentIndex();
-    UpdateSelectedTasks(OutputColumn,
-                        [profile](ConversionTask &task) { task.wmvProfile = profile; });
+    UpdateSelectedTasks(OutputColumn, [profile](ConversionTask &task) {
+        task.wmvProfile = profile;
+        task.note.clear();
+    });
 }
 
 void CTavrelDlg::OnApplySettingsToAll()

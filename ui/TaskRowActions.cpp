@@ -14,6 +14,19 @@
 #include <QMenu>
 #include <QUrl>
 
+namespace {
+
+bool HasConvertedTask(const TaskArray &tasks)
+{
+    for (int i = 0; i < tasks.count(); ++i) {
+        if (IsConverted(tasks.at(i)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 TaskRowActions::TaskRowActions(CTavrelDlg *page, CTaskListCtrl *list, ConversionBatch *batch)
     : QObject(page)
     , m_page(page)
@@ -84,6 +97,9 @@ QMenu *TaskRowActions::BuildMenu(int row)
     menu->addAction(m_applyToAll);
     menu->addSeparator();
     menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
+    QAction *finished
+        = menu->addAction(tr("Remove finished"), m_page, &CTavrelDlg::OnRemoveFinished);
+    finished->setEnabled(HasConvertedTask(m_page->tasks()));
     return menu;
 }
 

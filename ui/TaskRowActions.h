@@ -15,7 +15,8 @@ class TrackMenus;
 /// (when the run made a file), "Convert again" (for a converted task), "Always re-encode" (a
 /// check item stored in the task: its next runs encode even a source that already fits),
 /// "Sound" and "Subtitles" (TrackMenus), "Apply these settings to all videos" (also Ctrl+Shift+A
-/// anywhere in the window) and "Remove" (of the selected rows when the row is among them).
+/// anywhere in the window), "Remove" (of the selected rows when the row is among them) and
+/// "Remove finished" (every converted row, when there is one).
 class TaskRowActions : public QObject
 {
     Q_OBJECT

@@ -438,9 +438,10 @@ void tst_WindowAccess::rowMenuByKeyAndPointer()
                           "Subtitles",
                           "Apply these settings to all videos",
                           "",
-                          "Remove"}));
+                          "Remove",
+                          "(Remove finished)"}));
     const QString left = page()->tasks().at(1 - removed).sourcePath;
-    actions.last()->trigger();
+    actions.at(texts.indexOf("Remove"))->trigger();
     menu->close();
     QCOMPARE(page()->tasks().count(), 1);
     QCOMPARE(page()->tasks().at(0).sourcePath, left);
@@ -508,6 +509,14 @@ void tst_WindowAccess::rowMenuAndLog()
     QCOMPARE(opened,
              (QList<QUrl>{QUrl::fromLocalFile(m_output->filePath("clip.mp4")),
                           QUrl::fromLocalFile(m_output->path())}));
+
+    // Remove finished takes out the converted row, not its file, and leaves the failed one.
+    QVERIFY(doneMenu.value("Remove finished")->isEnabled());
+    doneMenu.value("Remove finished")->trigger();
+    QCOMPARE(page()->tasks().count(), 1);
+    QCOMPARE(page()->tasks().at(0).state, TaskState::Failed);
+    QVERIFY(QFileInfo::exists(m_output->filePath("clip.mp4")));
+    QVERIFY(!actions(0).value("Remove finished")->isEnabled());
 }
 
 void tst_WindowAccess::rowMenuChoosesTracks()

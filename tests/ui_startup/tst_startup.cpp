@@ -9,6 +9,7 @@
 #include "CTavrelDlg.h"
 #include "ControlTable.h"
 #include "ProgramDir.h"
+#include "SavedTaskList.h"
 #include "SkinDriver.h"
 #include "SkinEngine.h"
 #include "SourceFiles.h"
@@ -63,6 +64,8 @@ private:
 void tst_Startup::init()
 {
     m_startDir = QDir::currentPath();
+    // Each start begins with no list kept from an earlier one.
+    QVERIFY(QDir(SavedListFolder()).removeRecursively());
 }
 
 void tst_Startup::cleanup()

@@ -9,7 +9,7 @@
 # <prefix>/bin/tavrel); the picture defaults to help/tavrel-window.png, which the help page and
 # the README show. The program runs in a fresh, empty home folder with a fixed name
 # ($TMPDIR/tavrel-screenshot, removed afterwards), so nobody's own settings (output directory,
-# stored version) appear in the picture and the output directory it shows is the same each time.
+# stored version, saved list) appear in the picture and the output directory it shows is the same each time.
 # Videos given after the picture are opened by the program, as a file manager's "Open with"
 # does, so the picture shows them in the list.
 # TAVREL_SCREENSHOT_SETTLE: seconds between the window's appearance and the picture (default 8;
@@ -56,7 +56,11 @@ cleanup() {
 trap cleanup EXIT
 
 mkdir -p "$home/Videos"
-(cd "$home" && HOME="$home" XDG_CONFIG_HOME="$home/.config" exec "$program" "${videos[@]}") &
+# Its own data and runtime folders too: no saved list of anyone's, and no running Tavrel window
+# takes its videos.
+mkdir -m 700 "$home/run"
+(cd "$home" && HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    XDG_RUNTIME_DIR="$home/run" exec "$program" "${videos[@]}") &
 pid=$!
 
 # The top-level window's caption is "Tavrel V<version>".
