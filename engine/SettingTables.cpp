@@ -1,5 +1,7 @@
 #include "SettingTables.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QList<SettingItem> audioBitrates()
@@ -121,4 +123,9 @@ void ApplyDefaultSettings(ConversionTask &task)
 {
     for (const SettingTable &table : SettingTables())
         task.*table.field = table.defaultIndex;
+}
+
+QString SettingText(const QString &englishText)
+{
+    return QCoreApplication::translate("SettingTables", englishText.toUtf8().constData());
 }

@@ -29,5 +29,10 @@ const QList<SettingTable> &SettingTables();
 /// The table of a combo id (1025..1033), or nullptr for any other id.
 const SettingTable *SettingTableForCombo(int comboId);
 
+/// The text of a table (a label or an item, as the tables hold it in English) in the language
+/// of the translators installed; the English text itself when none has it. The tables keep the
+/// English, which the command line and stored values match on.
+QString SettingText(const QString &englishText);
+
 /// Sets the nine setting fields of task to their default indexes.
 void ApplyDefaultSettings(ConversionTask &task);
