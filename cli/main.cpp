@@ -1,5 +1,6 @@
 // tavrel-convert: Tavrel's batch from a terminal or a script, without a window.
 
+#include "AppTranslations.h"
 #include "ConvertArguments.h"
 #include "ConvertRunner.h"
 #include "FfmpegConverter.h"
@@ -51,6 +52,7 @@ std::unique_ptr<ConvertReport> MakeReport(const ConvertOptions &options)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    InstallTranslations(PreferredLocale());
     QCoreApplication::setApplicationName(QStringLiteral("tavrel-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
     InitProgramDir();

@@ -17,8 +17,9 @@ endfunction()
 # A Qt Test executable registered with CTest. Every test runs headless (offscreen platform) with
 # its own home, configuration, data and runtime folders inside the build tree, so nothing
 # depends on the developer's own settings or saved list and no test sees another's window, and
-# it knows where the laid-out program lives. TAVREL_NO_POWEROFF makes the program's own
-# power-off refuse, whatever a test does.
+# it knows where the laid-out program lives. The programs it starts speak English (the source
+# texts the tests compare with), whatever the machine's language. TAVREL_NO_POWEROFF makes the
+# program's own power-off refuse, whatever a test does.
 function(tavrel_add_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -36,7 +37,7 @@ function(tavrel_add_test name)
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVREL_NO_POWEROFF=1;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/run;TMPDIR=${home}/tmp;TAVREL_RUNTIME_DIR=${TAVREL_RUNTIME_DIR};TAVREL_TEST_HELPERS=${CMAKE_BINARY_DIR}/tests/helpers")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVREL_NO_POWEROFF=1;TAVREL_LANGUAGE=en;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_RUNTIME_DIR=${home}/run;TMPDIR=${home}/tmp;TAVREL_RUNTIME_DIR=${TAVREL_RUNTIME_DIR};TAVREL_TEST_HELPERS=${CMAKE_BINARY_DIR}/tests/helpers")
 endfunction()
 
 # tavrel_add_test_helper(<name> SOURCES ... [LIBS ...])
