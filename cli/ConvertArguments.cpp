@@ -238,10 +238,12 @@ ConvertArgumentsResult Reader::Read(const QStringList &arguments)
         }
         const OptionSpec *spec = FindSpec(m_specs, name);
         if (!spec) {
+            //: %1 is the option as given, such as --foo
             Refuse(tr("Unknown option %1.").arg(name));
             break;
         }
         if (spec->arity == Arity::None && hasValue) {
+            //: %1 is an option, such as --json
             Refuse(tr("%1 takes no value.").arg(name));
             break;
         }
@@ -254,6 +256,7 @@ ConvertArgumentsResult Reader::Read(const QStringList &arguments)
             hasValue = true;
         }
         if (spec->arity == Arity::Required && !hasValue) {
+            //: %1 is an option, such as --jobs
             Refuse(tr("%1 needs a value.").arg(name));
             break;
         }
@@ -297,6 +300,7 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
     }
     case Option::Output:
         if (value.isEmpty())
+            //: %1 is the option, --output or -o
             return Refuse(tr("%1 needs a folder.").arg(name));
         m_options.outputDirectory = value;
         return true;
@@ -304,6 +308,7 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
     case Option::End: {
         const std::optional<double> seconds = ConvertArguments::ParseTime(value);
         if (!seconds)
+            //: %1 is the option (--start or --end), %2 the value given; keep the examples
             return Refuse(tr("%1 \"%2\" is not a time: give seconds (90, 12.5) or hh:mm:ss.mmm "
                              "(00:01:30.500).")
                               .arg(name, value));
@@ -312,6 +317,7 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
     }
     case Option::Title:
         if (value.trimmed().isEmpty())
+            //: %1 is the option, --title
             return Refuse(tr("%1 needs a text.").arg(name));
         m_options.title = value;
         return true;
@@ -319,6 +325,7 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
         bool number = false;
         const int jobs = value.toInt(&number);
         if (!number || jobs < 1)
+            //: %1 is the option (--jobs or -j), %2 the value given
             return Refuse(
                 tr("%1 \"%2\" is not a number of videos at once (1 or more).").arg(name, value));
         m_options.jobs = jobs;
@@ -347,6 +354,8 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
                 return true;
             }
         }
+        //: %1 is a setting's option (--video-size), %2 the value given, %3 the values it takes,
+        //: which stay as they are (they are typed as listed)
         return Refuse(tr("%1 \"%2\" is not one of the values: %3.")
                           .arg(name, value, SettingValues(table).join(QStringLiteral(", "))));
     }
@@ -366,10 +375,12 @@ bool Reader::Check()
     if (m_options.wmv && m_profileGiven)
         return Refuse(tr("--profile chooses an MP4 profile; it does not go with --wmv."));
     if (!m_settingsGiven.isEmpty() && m_options.wmv)
+        //: %1 is a setting's option, such as --video-size
         return Refuse(tr("%1 is a setting of the custom MP4 profile; it does not go with --wmv.")
                           .arg(m_settingsGiven.constFirst()));
     if (!m_settingsGiven.isEmpty() && m_options.profile != 0) {
         const QString custom = m_context.profiles.titles.value(0);
+        //: %1 is a setting's option, such as --video-size; %2 the title of profile 0
         return Refuse(tr("%1 is a setting of the custom profile (0, \"%2\"); choose it with -p 0.")
                           .arg(m_settingsGiven.constFirst(), custom));
     }
@@ -405,6 +416,8 @@ std::optional<int> Reader::Choose(const QString &option,
     if (matches.size() == 1)
         return matches.constFirst();
     if (matches.isEmpty()) {
+        //: %1 is the option (--profile or --wmv), %2 the value given, %3 the numbered profiles,
+        //: one a line
         Refuse(tr("%1 \"%2\": no profile has that number or that in its name. The profiles "
                   "are:\n%3")
                    .arg(option, text, NumberedList(names)));
@@ -412,6 +425,8 @@ std::optional<int> Reader::Choose(const QString &option,
         QStringList lines;
         for (int i : std::as_const(matches))
             lines.append(QStringLiteral("  %1  %2").arg(i, 2).arg(names.at(i)));
+        //: %1 is the option (--profile or --wmv), %2 the value given, %3 the matching profiles,
+        //: one a line
         Refuse(tr("%1 \"%2\" matches more than one profile; give more of the name or its "
                   "number:\n%3")
                    .arg(option, text, lines.join(u'\n')));
@@ -444,11 +459,18 @@ ConvertArgumentsResult ConvertArguments::Parse(const QStringList &arguments,
 
 QString ConvertArguments::HelpText(const ConvertContext &context)
 {
+    //: the value of a setting's option in --help ("--video-size TEXT"); the same word as
+    //: TEXT in the list of options
+    const QString value = tr("TEXT");
     QStringList settings;
-    for (const SettingTable &table : SettingTables())
-        settings.append(
-            QStringLiteral("  %1").arg(SettingOption(table) + QStringLiteral(" TEXT"), -22)
-            + table.label);
+    for (const SettingTable &table : SettingTables()) {
+        settings.append(QStringLiteral("  %1 ").arg(SettingOption(table) + u' ' + value, -21)
+                        + SettingText(table.label));
+    }
+    //: --help. Keep the options and the layout (the descriptions start in the column of the
+    //: first line's); translate the descriptions and the names of values (FILE, N, TEXT, DIR, T).
+    //: %1 is the default profile's number, %2 the default output folder, %3 the default number
+    //: of videos at once, %4 the lines of the settings' options
     return tr("Usage: tavrel-convert [options] FILE...\n"
               "Converts videos as Tavrel's window does, one after another or several at once, "
               "into MP4 files through the encoder or WMV files. A FOLDER among the FILEs adds the "
@@ -489,15 +511,20 @@ QString ConvertArguments::ProfileListText(const ConvertContext &context)
     for (int i = 0; i < context.profiles.titles.size(); ++i) {
         const QString line
             = QStringLiteral("  %1  %2").arg(i, 2).arg(context.profiles.titles.at(i));
-        profiles.append(i == defaultProfile ? line + tr("  (default)") : line);
+        //: after the default profile's line in --list-profiles
+        profiles.append(i == defaultProfile ? line + QStringLiteral("  ") + tr("(default)") : line);
     }
     QStringList settings;
     for (const SettingTable &table : SettingTables()) {
         const QString defaultValue = table.items.value(table.defaultIndex).itemText.simplified();
+        //: %1 is the values a setting's option takes (typed as listed, so they stay), %2 the
+        //: value it has unless given
         settings.append(QStringLiteral("  %1 ").arg(SettingOption(table), -16)
                         + tr("%1 (default %2)")
                               .arg(SettingValues(table).join(QStringLiteral(" | ")), defaultValue));
     }
+    //: --list-profiles: three headings, each with its list under it (%1, %2, %3); keep the
+    //: options as they are
     return tr("MP4 profiles (-p N or part of the title):\n%1\n"
               "\n"
               "WMV profiles (--wmv=N or part of the name):\n%2\n"

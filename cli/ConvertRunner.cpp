@@ -43,18 +43,16 @@ ConvertRunner::ConvertRunner(QObject *parent)
         m_signals, &TerminationSignals::terminationRequested, this, &ConvertRunner::OnTermination);
     connect(m_batch.get(), &ConversionBatch::finished, this, &ConvertRunner::OnBatchFinished);
     // The batch's message boxes: only a refused start matters here (the end is reported by the
-    // report). Their lines are centred with blanks for a box.
-    connect(m_batch.get(),
-            &ConversionBatch::messageRequested,
-            this,
-            [this](const QString &text, const QString &caption) {
-                if (caption != QLatin1String("Error"))
-                    return;
-                QStringList lines = text.split(u'\n');
-                for (QString &line : lines)
-                    line = line.trimmed();
-                m_startError = lines.join(u'\n');
-            });
+    // report), told apart by when it comes, not by its caption, which is in the person's
+    // language. Their lines are centred with blanks for a box.
+    connect(m_batch.get(), &ConversionBatch::messageRequested, this, [this](const QString &text) {
+        if (!m_starting)
+            return;
+        QStringList lines = text.split(u'\n');
+        for (QString &line : lines)
+            line = line.trimmed();
+        m_startError = lines.join(u'\n');
+    });
     // Every change the engine makes to a task asks for its row to be repainted: the report
     // looks at the task then.
     m_tasks.setCellInvalidator([this](int first, int last, int) {
@@ -88,11 +86,13 @@ void ConvertRunner::Start(const ConvertOptions &options, std::unique_ptr<Convert
     if (m_sources.isEmpty())
         return Refuse(tr("No video to convert."));
     if (options.title && m_sources.size() != 1) {
+        //: %1 is the number of videos found among the inputs (2 or more)
         return Refuse(tr("--title names one output file, but the inputs hold %1 videos.")
                           .arg(m_sources.size()));
     }
     m_outputDirectory = QDir::current().absoluteFilePath(options.outputDirectory);
     if (!QFileInfo(m_outputDirectory).isDir() && !QDir().mkpath(m_outputDirectory)) {
+        //: %1 is a folder's path
         return Refuse(tr("The output folder %1 cannot be made.")
                           .arg(QDir::toNativeSeparators(m_outputDirectory)));
     }
@@ -119,8 +119,10 @@ void ConvertRunner::OnDurations(const QList<double> &durations)
     if (m_signal != 0)
         return Finish(false);
     m_batch->SetSimultaneous(m_options.jobs);
+    m_starting = true;
     m_batch->Start(m_outputDirectory, false);
-    if (!m_batch->IsBusy())
+    m_starting = false;
+    if (!m_over && !m_batch->IsBusy())
         Refuse(m_startError.isEmpty() ? tr("The conversion could not start.") : m_startError);
 }
 

@@ -71,9 +71,10 @@ private:
     ConvertOptions m_options;
     QString m_outputDirectory;
     QStringList m_sources;
-    QList<Seen> m_seen; ///< by row
-    QString m_startError;
-    int m_signal = 0; ///< the first termination signal, 0 for none
+    QList<Seen> m_seen;      ///< by row
+    QString m_startError;    ///< the message the batch gave while it was being started
+    bool m_starting = false; ///< inside ConversionBatch::Start
+    int m_signal = 0;        ///< the first termination signal, 0 for none
     bool m_probing = false;
     bool m_over = false;
 };

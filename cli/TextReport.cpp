@@ -56,8 +56,10 @@ void TextReport::Started(const ConvertVideo &video)
     const QString name = FileName(video.task.sourcePath);
     const QString place = QStringLiteral("[%1/%2]").arg(video.index + 1).arg(video.total);
     if (m_mode == Mode::Lines) {
+        //: %1 is the video's place, such as [2/5]; %2 its file name
         Write(tr("%1 Converting %2").arg(place, name).toLocal8Bit() + '\n');
     } else if (m_mode == Mode::Live) {
+        //: %1 is the video's place, such as [2/5]; %2 its file name
         m_running.insert(video.index, tr("%1 %2: starting").arg(place, name));
         Redraw();
     }
@@ -69,11 +71,15 @@ void TextReport::Progressed(const ConvertVideo &video)
         return;
     const ProgressFigures &figures = video.figures;
     const qint64 bytes = figures.sizeKB >= 0 ? qint64(figures.sizeKB) * 1024 : video.partBytes;
+    //: %1 is a size in megabytes, such as 12.5
     const QString size
         = bytes >= 0 ? tr("%1 MB").arg(double(bytes) / 1048576.0, 0, 'f', 1) : QStringLiteral("--");
+    //: %1 is the time still needed, hh:mm:ss
     const QString remaining = figures.remainingSeconds >= 0
                                   ? tr("%1 left").arg(FormatHms(figures.remainingSeconds))
                                   : QString();
+    //: a running video's line: [%1 of %2 videos] %3 file name, %4 percent done, %5 size written
+    //: ("12.5 MB"), %6 time left ("00:01:05 left", may be empty); one line of a terminal
     m_running.insert(video.index,
                      tr("[%1/%2] %3  %4 %  %5  %6")
                          .arg(QString::number(video.index + 1),
@@ -97,22 +103,33 @@ void TextReport::Ended(const ConvertVideo &video)
     QString line;
     switch (task.state) {
     case TaskState::Finished:
-        line = task.videoCopied
-                   ? tr("%1 Converted %2 -> %3 (video copied)").arg(place, name, task.outputFile)
-                   : tr("%1 Converted %2 -> %3").arg(place, name, task.outputFile);
+        if (task.videoCopied) {
+            //: %1 is the video's place, such as [2/5]; %2 its file name; %3 the output file's
+            //: path. Its picture was copied from the source, not encoded again.
+            line = tr("%1 Converted %2 -> %3 (video copied)").arg(place, name, task.outputFile);
+        } else {
+            //: %1 is the video's place, such as [2/5]; %2 its file name; %3 the output file's
+            //: path
+            line = tr("%1 Converted %2 -> %3").arg(place, name, task.outputFile);
+        }
         break;
     case TaskState::Failed:
         // A reason of several lines keeps them, indented under the first.
+        //: %1 is the video's place, such as [2/5]; %2 its file name; %3 why it failed
         line = tr("%1 Failed %2: %3")
                    .arg(place, name, task.failureReason.trimmed().replace(u'\n', "\n    "));
         break;
     default:
-        line = task.outputFile.isEmpty() ? tr("%1 Stopped %2: nothing was kept").arg(place, name)
-                                         : tr("%1 Stopped %2: the first %3 were kept in %4")
-                                               .arg(place,
-                                                    name,
-                                                    FormatHms(TruncateToInt(task.keptSeconds)),
-                                                    task.outputFile);
+        line = task.outputFile.isEmpty()
+                   //: %1 is the video's place, such as [2/5]; %2 its file name
+                   ? tr("%1 Stopped %2: nothing was kept").arg(place, name)
+                   //: %1 is the video's place, such as [2/5]; %2 its file name; %3 a time,
+                   //: hh:mm:ss; %4 the output file's path
+                   : tr("%1 Stopped %2: the first %3 were kept in %4")
+                         .arg(place,
+                              name,
+                              FormatHms(TruncateToInt(task.keptSeconds)),
+                              task.outputFile);
         break;
     }
     m_running.remove(video.index);
@@ -128,16 +145,19 @@ void TextReport::Done(const ConvertSummary &summary)
     QStringList lines;
     for (const ConvertVideo &video : summary.failures) {
         if (!video.logFile.isEmpty())
+            //: %1 is a video's file name, %2 the path of its log file
             lines.append(tr("Log of %1: %2").arg(FileName(video.task.sourcePath), video.logFile));
     }
     if (m_mode != Mode::Quiet) {
         if (summary.stopped > 0 || summary.notStarted > 0) {
+            //: the summary after a termination signal; %1 to %4 are numbers of videos
             lines.append(tr("Stopped: %1 converted, %2 failed, %3 stopped, %4 not started.")
                              .arg(summary.converted)
                              .arg(summary.failed)
                              .arg(summary.stopped)
                              .arg(summary.notStarted));
         } else {
+            //: the summary; %1 and %2 are numbers of videos
             lines.append(tr("%1 converted, %2 failed.").arg(summary.converted).arg(summary.failed));
         }
     }

@@ -63,12 +63,10 @@ int main(int argc, char *argv[])
     const ConvertArgumentsResult parsed
         = ConvertArguments::Parse(QCoreApplication::arguments().mid(1), context);
     if (!parsed.ok()) {
-        Print(stderr,
-              (parsed.error + u'\n'
-               + QCoreApplication::translate("ConvertArguments",
-                                             "Try \"tavrel-convert --help\" for the options.")
-               + u'\n')
-                  .toLocal8Bit());
+        //: after a refused command line, on the next line
+        const QString hint = QCoreApplication::translate(
+            "ConvertArguments", "Try \"tavrel-convert --help\" for the options.");
+        Print(stderr, (parsed.error + u'\n' + hint + u'\n').toLocal8Bit());
         return parsed.exitStatus;
     }
     const ConvertOptions &options = parsed.options;
@@ -87,6 +85,10 @@ int main(int argc, char *argv[])
     case ConvertOptions::Action::Convert:
         break;
     }
+    // The JSON report is read by programs: its texts (a failure's reason among them) stay the
+    // English ones, whatever the person's language.
+    if (options.json)
+        InstallTranslations(QLocale(QLocale::English));
     QObject::connect(
         &runner, &ConvertRunner::ended, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     runner.Start(options, MakeReport(options));

@@ -248,16 +248,19 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
             continue;
         if (!QFileInfo(clip->path).isFile())
             return refuseConversion(
+                //: %1 is a file's path
                 tr("The source file %1 does not exist.").arg(QDir::toNativeSeparators(clip->path)));
     }
     const QStringList arguments = request.ffmpegArguments();
     if (arguments.isEmpty())
+        //: %1 is the output format's number, %2x%3 the picture's width and height in pixels
         return refuseConversion(tr("The output settings are not supported (format %1, %2x%3).")
                                     .arg(m_outputFormat)
                                     .arg(m_outputWidth)
                                     .arg(m_outputHeight));
     const QString program = FindProgram(m_ffmpegProgram);
     if (program.isEmpty())
+        //: %1 is the converter program's name, such as ffmpeg
         return refuseConversion(tr("The converter %1 was not found.").arg(m_ffmpegProgram));
     if (!inspected) {
         // The run starts from the inspection's verdict (onSourceInspected).
@@ -327,6 +330,7 @@ void FfmpegConverter::onStartFailed()
     const QString error = process ? process->errorString() : QString();
     dispose(process);
     m_lastSucceeded = false;
+    //: %1 is the system's reason
     m_lastError = tr("The converter could not be started: %1").arg(error);
     // Never from inside StartConversion: its caller learns of the end as of any other.
     QMetaObject::invokeMethod(
@@ -484,6 +488,7 @@ void FfmpegConverter::onProcessFinished(int exitCode, QProcess::ExitStatus statu
     if (status != QProcess::NormalExit)
         error = tr("The converter stopped unexpectedly.");
     else if (exitCode != 0)
+        //: %1 is a number
         error = tr("The converter ended with exit code %1.").arg(exitCode);
     else if (!output.isFile() || output.size() == 0)
         error = tr("The converter wrote no output file.");

@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -52,11 +53,15 @@ private slots:
     void signalStopsAndLeavesNothing_data();
     void signalStopsAndLeavesNothing();
     void listsTheShippedProfiles();
+    void personsLanguageButEnglishJson_data();
+    void personsLanguageButEnglishJson();
     void linksNeitherWidgetsNorMultimedia();
 
 private:
     /// The program with arguments, its settings and logs in a home of its own, no display.
-    std::unique_ptr<QProcess> Start(const QStringList &arguments) const;
+    /// extra: more environment variables.
+    std::unique_ptr<QProcess> Start(const QStringList &arguments,
+                                    const QMap<QString, QString> &extra = {}) const;
     /// Runs it to its end; its standard output.
     QByteArray Run(const QStringList &arguments, int *status) const;
 
@@ -81,7 +86,8 @@ void tst_ConvertProgram::initTestCase()
     corrupt.write(QByteArray(64 * 1024, '\x5a'));
 }
 
-std::unique_ptr<QProcess> tst_ConvertProgram::Start(const QStringList &arguments) const
+std::unique_ptr<QProcess> tst_ConvertProgram::Start(const QStringList &arguments,
+                                                    const QMap<QString, QString> &extra) const
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -91,6 +97,8 @@ std::unique_ptr<QProcess> tst_ConvertProgram::Start(const QStringList &arguments
     environment.remove("QT_QPA_PLATFORM");
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
+    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+        environment.insert(it.key(), it.value());
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(m_sources.path());
     process->start(m_program, arguments);
@@ -247,6 +255,40 @@ void tst_ConvertProgram::listsTheShippedProfiles()
     QVERIFY(!shippedWmv.isEmpty());
     QCOMPARE(wmv, shippedWmv);
     QCOMPARE(lines.constFirst().value("settings").toArray().size(), 9);
+}
+
+void tst_ConvertProgram::personsLanguageButEnglishJson_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("text report: German") << QStringList{"empty"} << QByteArray("Kein Video.\n");
+    QTest::newRow("JSON report: English")
+        << QStringList{"--json", "empty"} << QByteArray("No video to convert.\n");
+}
+
+void tst_ConvertProgram::personsLanguageButEnglishJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, message);
+    const QString lrelease = QLibraryInfo::path(QLibraryInfo::BinariesPath) + "/lrelease";
+    if (!QFileInfo(lrelease).isExecutable())
+        QSKIP("lrelease is not installed");
+    // A German translation of one message, as a translator trying a file would give it.
+    QTemporaryDir translations;
+    QFile ts(translations.filePath("tavrel_de.ts"));
+    QVERIFY(ts.open(QIODevice::WriteOnly));
+    ts.write(R"(<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="de">
+<context><name>ConvertRunner</name><message><source>No video to convert.</source>
+<translation>Kein Video.</translation></message></context></TS>)");
+    ts.close();
+    QCOMPARE(QProcess::execute(lrelease, {"-silent", ts.fileName()}), 0);
+    QVERIFY(QDir(m_sources.path()).mkpath("empty"));
+
+    const auto program = Start(
+        arguments, {{"TAVREL_LANGUAGE", "de"}, {"TAVREL_TRANSLATIONS_DIR", translations.path()}});
+    QVERIFY(program->waitForFinished(60000));
+    QCOMPARE(program->exitCode(), 2);
+    QCOMPARE(program->readAllStandardError(), message);
 }
 
 void tst_ConvertProgram::linksNeitherWidgetsNorMultimedia()
