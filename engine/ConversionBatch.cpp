@@ -16,7 +16,20 @@ namespace {
 constexpr int ProgressIntervalMs = 250;
 constexpr int DefaultStallSeconds = 120;
 
-const QString InhibitReason = QStringLiteral("Converting videos");
+// The message boxes' captions, in English: they tell the kind of message (the command line
+// reports only errors); whoever shows one translates it in this file's context.
+//: Message box caption.
+const QString ErrorCaption = QString::fromLatin1(QT_TRANSLATE_NOOP("ConversionBatch", "Error"));
+//: Message box caption.
+const QString InformationCaption
+    = QString::fromLatin1(QT_TRANSLATE_NOOP("ConversionBatch", "Information"));
+
+/// Why the computer is kept awake, as the desktop shows it beside the program's name.
+QString InhibitReason()
+{
+    //: The desktop shows it as why sleep is held off while a batch runs.
+    return ConversionBatch::tr("Converting videos");
+}
 
 int StallSecondsFromEnvironment()
 {
@@ -83,9 +96,9 @@ void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtE
     if (m_state != State::Idle || !m_tasks || m_tasks->count() < 1)
         return;
     if (outputDirectoryText.isEmpty()) {
-        emit messageRequested(CenterMessageText(QStringLiteral("Please set the output directory "
-                                                               "firstly")),
-                              QStringLiteral("Error"));
+        //: Message box when Start is pressed with no output folder chosen.
+        emit messageRequested(CenterMessageText(tr("Please set the output directory firstly")),
+                              ErrorCaption);
         return;
     }
     // A relative folder is the working directory's: the encoder, which runs in the app folder,
@@ -93,7 +106,7 @@ void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtE
     const QString outputDirectory = QDir::current().absoluteFilePath(outputDirectoryText);
     const QString problem = OutputDirectoryProblem(outputDirectory);
     if (!problem.isEmpty()) {
-        emit messageRequested(CenterMessageText(problem), QStringLiteral("Error"));
+        emit messageRequested(CenterMessageText(problem), ErrorCaption);
         return;
     }
     // Part files of a Tavrel that was killed (nothing of it could clean up) go now.
@@ -114,12 +127,12 @@ void ConversionBatch::Start(const QString &outputDirectoryText, bool powerOffAtE
         m_members.insert(task.id);
     }
     if (m_members.isEmpty()) {
-        emit messageRequested(FinishedMessageText(0, 0), QStringLiteral("Information"));
+        emit messageRequested(FinishedMessageText(0, 0), InformationCaption);
         return;
     }
     m_lastProgress = {};
     SetState(State::Running);
-    m_inhibitor.Acquire(InhibitReason);
+    m_inhibitor.Acquire(InhibitReason());
     m_progressTimer.start();
     Fill();
 }
@@ -207,7 +220,7 @@ void ConversionBatch::End()
     if (!m_stopRequested && m_powerOffAtEnd)
         emit powerOffRequested(text);
     else
-        emit messageRequested(text, QStringLiteral("Information"));
+        emit messageRequested(text, InformationCaption);
     emit finished(converted, failed, m_stopRequested);
 }
 
@@ -242,7 +255,7 @@ void ConversionBatch::Resume()
     if (m_state != State::Paused)
         return;
     SetState(State::Running);
-    m_inhibitor.Acquire(InhibitReason);
+    m_inhibitor.Acquire(InhibitReason());
     for (ConversionJob *job : std::as_const(m_jobs))
         job->Resume();
     Fill();

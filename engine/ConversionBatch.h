@@ -115,8 +115,9 @@ signals:
     void stateChanged(ConversionBatch::State state);
     /// The batch began (true) or ended (false).
     void busyChanged(bool busy);
-    /// A message box to show: text already centred (CenterMessageText); caption "Error" or
-    /// "Information".
+    /// A message box to show: text already centred (CenterMessageText) and translated; caption
+    /// "Error" or "Information" in English, which tells the kind: it is shown as
+    /// QCoreApplication::translate("ConversionBatch", caption).
     void messageRequested(const QString &text, const QString &caption);
     /// The batch ended without Stop and the computer is to be powered off. finishedText is the
     /// final message, for when the power-off is cancelled.

@@ -102,9 +102,12 @@ void ConversionJob::CheckSource(const ConversionTask &task)
     m_phase = Phase::Checking;
     if (!IsRegularFile(task.sourcePath)) {
         const QString path = QDir::toNativeSeparators(task.sourcePath);
-        Fail(QFileInfo::exists(task.sourcePath)
-                 ? QStringLiteral("The source file %1 is not a regular file.").arg(path)
-                 : QStringLiteral("The source file %1 does not exist.").arg(path));
+        if (QFileInfo::exists(task.sourcePath))
+            //: %1 is the source file's path.
+            Fail(tr("The source file %1 is not a regular file.").arg(path));
+        else
+            //: %1 is the source file's path.
+            Fail(tr("The source file %1 does not exist.").arg(path));
         return;
     }
     auto begin = [this, wmv = task.outputWmv == 1, pre = task.needsPreconversion == 1] {
@@ -325,8 +328,7 @@ void ConversionJob::OnEncoderFinished()
         m_part.Remove();
         if (m_discarded)
             return Finish(Outcome::Stopped);
-        return Fail(QStringLiteral(
-            "The encoder did not finish its file when told to and had to be ended."));
+        return Fail(tr("The encoder did not finish its file when told to and had to be ended."));
     }
     if (!stopped && !m_encoder.FailureReason().isEmpty()) {
         m_part.Remove();
@@ -500,6 +502,7 @@ void ConversionJob::Fail(const QString &reason)
         return;
     if (m_tasks && !m_discarded) {
         m_tasks->fail(m_id, reason);
+        // A mark in the task's log, kept in English like the log's other marks.
         emit note(m_id, QStringLiteral("Failed: %1").arg(m_tasks->find(m_id).failureReason));
     }
     Finish(m_discarded ? Outcome::Stopped : Outcome::Failed);

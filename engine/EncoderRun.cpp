@@ -73,12 +73,13 @@ QString EncoderRun::StartProcess(const QString &commandLine)
 {
     const QStringList parts = SplitCommandLine(commandLine);
     if (parts.isEmpty())
-        return QStringLiteral("The profile gives no encoder command line.");
+        return tr("The profile gives no encoder command line.");
     const QString appDir = AppDir();
     const QString workingDir = QFileInfo(appDir).isDir() ? appDir : QDir::currentPath();
     const QString program = ResolveEncoderProgram(parts.first(), workingDir);
     if (program.isEmpty())
-        return QStringLiteral("The encoder \"%1\" was not found.").arg(parts.first());
+        //: %1 is the encoder program's name.
+        return tr("The encoder \"%1\" was not found.").arg(parts.first());
     m_program = program;
     QProcess &process = *m_process;
     process.setProgram(program);
@@ -98,8 +99,9 @@ QString EncoderRun::StartProcess(const QString &commandLine)
     connect(&process, &QProcess::errorOccurred, this, [this, name = parts.first()](auto error) {
         if (error != QProcess::FailedToStart || !m_running || !m_failure.isEmpty())
             return;
-        m_failure = QStringLiteral("The encoder \"%1\" could not be started: %2")
-                        .arg(name, m_process->errorString());
+        //: %1 is the encoder program's name, %2 the system's reason.
+        m_failure
+            = tr("The encoder \"%1\" could not be started: %2").arg(name, m_process->errorString());
         OnStartFailed();
     });
     process.start(QIODevice::ReadWrite);
@@ -207,11 +209,12 @@ void EncoderRun::Conclude()
     if (m_failure.isEmpty() && !m_quitSent && m_process) {
         const QString message = m_log.lastMessage();
         if (m_process->exitStatus() == QProcess::CrashExit)
-            m_failure = message.isEmpty() ? QStringLiteral("The encoder crashed.") : message;
+            m_failure = message.isEmpty() ? tr("The encoder crashed.") : message;
         else if (m_process->exitCode() != 0)
-            m_failure = message.isEmpty() ? QStringLiteral("The encoder ended with exit code %1.")
-                                                .arg(m_process->exitCode())
-                                          : message;
+            //: %1 is the encoder's exit code, a number.
+            m_failure = message.isEmpty()
+                            ? tr("The encoder ended with exit code %1.").arg(m_process->exitCode())
+                            : message;
     }
     emit finished();
 }

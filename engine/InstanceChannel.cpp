@@ -108,8 +108,10 @@ bool InstanceChannel::Listen()
     // This program holds the lock: a socket that is there was left by a window that crashed.
     QLocalServer::removeServer(m_name);
     if (!m_server->listen(m_name)) {
-        qWarning("Tavrel: files opened later will open windows of their own: %s",
-                 qPrintable(m_server->errorString()));
+        //: Printed after "Tavrel: "; %1 is the system's reason.
+        qWarning("Tavrel: %s",
+                 qPrintable(tr("files opened later will open windows of their own: %1")
+                                .arg(m_server->errorString())));
         m_server.reset();
         return false;
     }

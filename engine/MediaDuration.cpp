@@ -31,8 +31,10 @@ double ReadMediaDuration(const QString &path, QString *error)
     if (seconds <= 0.0 && error) {
         *error = !file.Error().isEmpty() ? file.Error()
                  : context->nb_streams == 0
-                     ? QStringLiteral("The file holds no picture and no sound.")
-                     : QStringLiteral("The file does not say how long it lasts.");
+                     ? QCoreApplication::translate("MediaDuration",
+                                                   "The file holds no picture and no sound.")
+                     : QCoreApplication::translate("MediaDuration",
+                                                   "The file does not say how long it lasts.");
     }
     return seconds;
 }

@@ -1,5 +1,6 @@
 #include "OutputPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -127,10 +128,16 @@ QString OutputDirectoryProblem(const QString &directory)
 {
     const QString shown = QDir::toNativeSeparators(directory);
     if (!QFileInfo(directory).isDir())
-        return QStringLiteral("The output directory \"%1\" does not exist.").arg(shown);
+        //: %1 is the folder's path.
+        return QCoreApplication::translate("OutputPath",
+                                           "The output directory \"%1\" does not exist.")
+            .arg(shown);
     // Permission bits do not tell (an administrator, a read-only mount, access lists): try.
     QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".tavrel_XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("The output directory \"%1\" cannot be written.").arg(shown);
+        //: %1 is the folder's path.
+        return QCoreApplication::translate("OutputPath",
+                                           "The output directory \"%1\" cannot be written.")
+            .arg(shown);
     return {};
 }

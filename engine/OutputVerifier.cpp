@@ -2,6 +2,8 @@
 
 #include "SafeMediaFile.h"
 
+#include <QCoreApplication>
+
 extern "C" {
 #include <libavcodec/packet.h>
 #include <libavformat/avformat.h>
@@ -83,7 +85,10 @@ OutputVerdict VerifyOutputFile(const QString &path, const OutputExpectation &exp
     OutputVerdict verdict;
     SafeMediaFile file(path);
     if (!file.IsOpen()) {
-        verdict.reason = QStringLiteral("The output file is not playable. %1").arg(file.Error());
+        //: %1 is why the file could not be read, a sentence.
+        verdict.reason
+            = QCoreApplication::translate("OutputVerifier", "The output file is not playable. %1")
+                  .arg(file.Error());
         return verdict;
     }
     AVFormatContext *context = file.Context();
@@ -95,15 +100,20 @@ OutputVerdict VerifyOutputFile(const QString &path, const OutputExpectation &exp
     if (expected.stopped) {
         const bool some = expected.video ? verdict.hasVideo : verdict.hasAudio;
         if (!some || verdict.duration <= 0.0)
-            verdict.reason = QStringLiteral("Nothing playable was written before the stop.");
+            verdict.reason = QCoreApplication::translate(
+                "OutputVerifier", "Nothing playable was written before the stop.");
     } else if (expected.video && !verdict.hasVideo) {
-        verdict.reason = QStringLiteral("The output file has no picture.");
+        verdict.reason
+            = QCoreApplication::translate("OutputVerifier", "The output file has no picture.");
     } else if (expected.audio && !verdict.hasAudio) {
-        verdict.reason = QStringLiteral("The output file has no sound.");
+        verdict.reason
+            = QCoreApplication::translate("OutputVerifier", "The output file has no sound.");
     } else if (expected.seconds > 0.0
                && !(std::abs(verdict.duration - expected.seconds)
                     <= OutputLengthTolerance(expected.seconds))) {
-        verdict.reason = QStringLiteral("The output file lasts %1 s instead of %2 s.")
+        //: %1 is the file's length, %2 the length expected, both in seconds.
+        verdict.reason = QCoreApplication::translate("OutputVerifier",
+                                                     "The output file lasts %1 s instead of %2 s.")
                              .arg(verdict.duration, 0, 'f', 2)
                              .arg(expected.seconds, 0, 'f', 2);
     }

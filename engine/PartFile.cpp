@@ -98,7 +98,8 @@ bool PartFile::Create(const Candidates &candidates, QString *error)
             if (errno == EEXIST)
                 continue;
             if (error)
-                *error = QStringLiteral("%1 cannot be created: %2").arg(path, SystemError(errno));
+                //: %1 is a file's path, %2 the system's reason.
+                *error = tr("%1 cannot be created: %2").arg(path, SystemError(errno));
             return false;
         }
         struct stat info = {};
@@ -111,7 +112,7 @@ bool PartFile::Create(const Candidates &candidates, QString *error)
         return true;
     }
     if (error)
-        *error = QStringLiteral("No free file name was found.");
+        *error = tr("No free file name was found.");
     return false;
 }
 
@@ -124,7 +125,7 @@ QString PartFile::MoveIntoPlace(const Candidates &candidates, QString *error)
 {
     if (m_path.isEmpty()) {
         if (error)
-            *error = QStringLiteral("There is no file to move.");
+            *error = tr("There is no file to move.");
         return {};
     }
     const QByteArray from = QFile::encodeName(m_path);
@@ -135,15 +136,15 @@ QString PartFile::MoveIntoPlace(const Candidates &candidates, QString *error)
             continue;
         if (result != 0) {
             if (error)
-                *error
-                    = QStringLiteral("%1 cannot be written: %2").arg(target, SystemError(result));
+                //: %1 is a file's path, %2 the system's reason.
+                *error = tr("%1 cannot be written: %2").arg(target, SystemError(result));
             return {};
         }
         Release();
         return target;
     }
     if (error)
-        *error = QStringLiteral("No free file name was found.");
+        *error = tr("No free file name was found.");
     return {};
 }
 

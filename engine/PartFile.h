@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -14,6 +15,7 @@
 class PartFile
 {
     Q_DISABLE_COPY(PartFile)
+    Q_DECLARE_TR_FUNCTIONS(PartFile)
 
 public:
     /// Names to try: candidate(1), candidate(2), ... until one is free.

@@ -8,10 +8,8 @@
 
 namespace {
 
-const QString kFinished = QStringLiteral("    Finished");
-const QString kFailed = QStringLiteral("    Failed");
-const QString kStopped = QStringLiteral("    Stopped");
-const QString kPaused = QStringLiteral("    Paused");
+// The progress cell's words stand four blanks from its left edge.
+const QString kIndent = QStringLiteral("    ");
 const COLORREF kBarColor = Rgb(154, 30, 28);
 
 /// The path's file name: what follows its last directory separator.
@@ -47,10 +45,17 @@ int RemainingSeconds(double length, double encodedTime, double speed)
     return TruncateToInt(left);
 }
 
+/// "Remain Time:" followed by the seconds as hh:mm:ss.
+QString RemainText(int remaining)
+{
+    //: Progress cell, before the time left as hh:mm:ss; the cell is narrow.
+    return QCoreApplication::translate("ProgressText", "Remain Time:") + FormatHms(remaining);
+}
+
 QString EncodeText(double percent, int sizeKB, int remaining)
 {
-    return QString::asprintf("    %.2f%%  %.02fMB   Remain Time:", percent, double(sizeKB) / 1024.0)
-           + FormatHms(remaining);
+    return QString::asprintf("    %.2f%%  %.02fMB   ", percent, double(sizeKB) / 1024.0)
+           + RemainText(remaining);
 }
 
 /// The progress of a task that is waiting or being converted.
@@ -66,11 +71,13 @@ void FillRunningProgress(TaskCell &cell,
     cell.progressPos = TruncateToInt(figures.percent);
     cell.barColor = kBarColor;
     if (task.outputWmv != 0) {
-        cell.text = QString::asprintf(
-            "    %d %%   Used Time:%u S", task.wmvPercent, unsigned(figures.usedSeconds));
+        cell.text = QString::asprintf("    %d %%   ", task.wmvPercent)
+                    //: Progress cell; %1 is the whole seconds the conversion has taken so far.
+                    + QCoreApplication::translate("ProgressText", "Used Time:%1 S")
+                          .arg(unsigned(figures.usedSeconds));
     } else if (figures.sizeKB < 0) {
-        cell.text = QString::asprintf("    %.2f%%    Remain Time:", figures.percent)
-                    + FormatHms(figures.remainingSeconds);
+        cell.text = QString::asprintf("    %.2f%%    ", figures.percent)
+                    + RemainText(figures.remainingSeconds);
     } else {
         cell.text = EncodeText(figures.percent, figures.sizeKB, figures.remainingSeconds);
     }
@@ -82,22 +89,38 @@ void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTi
         // A failed run has no meaningful position. Its reason follows on the same line (its first
         // line; the list cuts it where the cell ends) and shows whole in the tooltip.
         const QString reason = task.failureReason.section(QLatin1Char('\n'), 0, 0).trimmed();
-        cell.text = reason.isEmpty() ? kFailed : kFailed + QStringLiteral(": ") + reason;
+        if (reason.isEmpty()) {
+            //: Progress cell of a conversion that failed.
+            cell.text = kIndent + QCoreApplication::translate("ProgressText", "Failed");
+        } else {
+            //: Progress cell; %1 is the first line of why the conversion failed.
+            cell.text
+                = kIndent + QCoreApplication::translate("ProgressText", "Failed: %1").arg(reason);
+        }
         cell.toolTip = task.failureReason;
         return;
     }
     if (task.state == TaskState::Stopped) {
-        cell.text = kStopped;
-        cell.toolTip = task.keptSeconds > 0.0
-                           ? QStringLiteral("Stopped: the first %1 were kept in %2.")
-                                 .arg(FormatHms(TruncateToInt(task.keptSeconds)),
-                                      FileNameOf(task.outputFile))
-                           : QStringLiteral("Stopped: nothing was kept.");
+        //: Progress cell of a conversion the user stopped.
+        cell.text = kIndent + QCoreApplication::translate("ProgressText", "Stopped");
+        if (task.keptSeconds > 0.0) {
+            //: Tooltip; %1 is a length as hh:mm:ss, %2 the output file's name.
+            cell.toolTip
+                = QCoreApplication::translate("ProgressText",
+                                              "Stopped: the first %1 were kept in %2.")
+                      .arg(FormatHms(TruncateToInt(task.keptSeconds)), FileNameOf(task.outputFile));
+        } else {
+            //: Tooltip of a stopped conversion whose output file was removed.
+            cell.toolTip
+                = QCoreApplication::translate("ProgressText", "Stopped: nothing was kept.");
+        }
         return;
     }
     if (task.state == TaskState::Finished) {
-        cell.text = kFinished;
+        //: Progress cell of a conversion that ended well.
+        cell.text = kIndent + QCoreApplication::translate("ProgressText", "Finished");
         if (task.videoCopied)
+            //: Tooltip: the picture was copied from the source, not encoded again.
             cell.toolTip = QCoreApplication::translate("ProgressText", "video copied");
         cell.progressMax = 100;
         cell.progressPos = 100;
@@ -107,7 +130,8 @@ void FillProgress(TaskCell &cell, const ConversionTask &task, quint32 wmvStartTi
     FillRunningProgress(cell, task, wmvStartTick, now);
     if (task.state == TaskState::Paused) {
         // The bar stays where the job was suspended; the words say why it does not move.
-        cell.text = kPaused;
+        //: Progress cell of a conversion the user paused.
+        cell.text = kIndent + QCoreApplication::translate("ProgressText", "Paused");
         if (cell.progressMax <= 0) {
             cell.progressMax = 100;
             cell.barColor = kBarColor;

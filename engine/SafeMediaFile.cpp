@@ -52,13 +52,13 @@ SafeMediaFile::SafeMediaFile(const QString &path, int deadlineMs)
     // A FIFO or a device would block the open itself, before any deadline can help.
     if (!IsRegularFile(path)) {
         m_error = QFileInfo::exists(path)
-                      ? QStringLiteral("The file could not be read: it is not a regular file.")
-                      : QStringLiteral("The file could not be read: it does not exist.");
+                      ? tr("The file could not be read: it is not a regular file.")
+                      : tr("The file could not be read: it does not exist.");
         return;
     }
     AVFormatContext *context = avformat_alloc_context();
     if (!context) {
-        m_error = QStringLiteral("Out of memory.");
+        m_error = tr("Out of memory.");
         return;
     }
     context->interrupt_callback.callback = &SafeMediaFile::Interrupted;
@@ -71,7 +71,7 @@ SafeMediaFile::SafeMediaFile(const QString &path, int deadlineMs)
     const int opened = avformat_open_input(&context, url.constData(), nullptr, &options);
     av_dict_free(&options);
     if (opened < 0) {
-        Fail(QStringLiteral("The file could not be read"), opened); // the context is freed
+        Fail(opened); // the context is freed
         return;
     }
     m_context = context;
@@ -89,12 +89,13 @@ int SafeMediaFile::Interrupted(void *opaque)
     return self->m_clock.elapsed() > self->m_deadlineMs ? 1 : 0;
 }
 
-void SafeMediaFile::Fail(const QString &reason, int code)
+void SafeMediaFile::Fail(int code)
 {
     if (m_clock.elapsed() > m_deadlineMs)
-        m_error = reason + QStringLiteral(" in time.");
+        m_error = tr("The file could not be read in time.");
     else
-        m_error = reason + QStringLiteral(": ") + AvError(code);
+        //: %1 is libavformat's reason, in English.
+        m_error = tr("The file could not be read: %1").arg(AvError(code));
 }
 
 bool SafeMediaFile::FindStreamInfo()
@@ -103,7 +104,7 @@ bool SafeMediaFile::FindStreamInfo()
         return false;
     const int found = avformat_find_stream_info(m_context, nullptr);
     if (found < 0) {
-        Fail(QStringLiteral("The file could not be read"), found);
+        Fail(found);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -12,6 +13,7 @@ struct AVFormatContext;
 class SafeMediaFile
 {
     Q_DISABLE_COPY(SafeMediaFile)
+    Q_DECLARE_TR_FUNCTIONS(SafeMediaFile)
 
 public:
     /// How long opening and reading a file may take, in milliseconds, unless told otherwise.
@@ -34,7 +36,8 @@ public:
 
 private:
     static int Interrupted(void *opaque);
-    void Fail(const QString &reason, int code);
+    /// Sets the error of a read that failed with libavformat's code (or ran out of time).
+    void Fail(int code);
 
     AVFormatContext *m_context = nullptr;
     QElapsedTimer m_clock;

@@ -38,6 +38,7 @@ int ResolveProfile(
         return found;
     const int replacement = fallback >= 0 && fallback < names.size() ? fallback : 0;
     const QString gone = name.isEmpty() ? QString::number(index) : name;
+    //: Tooltip of a restored row; %1 is the profile that is gone, %2 the one used instead.
     const QString text = QCoreApplication::translate(
                              "SavedTask",
                              "The profile \u201c%1\u201d no longer exists; the default profile "

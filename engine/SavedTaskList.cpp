@@ -2,6 +2,7 @@
 
 #include "TaskRecord.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,18 +67,23 @@ SavedListReading ParseSavedList(const QByteArray &bytes)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return Unreadable(QStringLiteral("it is not JSON (%1 at byte %2)")
-                              .arg(parseError.errorString())
-                              .arg(parseError.offset));
+        //: Why the kept list cannot be read; %1 is the JSON parser's reason, %2 a byte offset.
+        return Unreadable(
+            QCoreApplication::translate("SavedTaskList", "it is not JSON (%1 at byte %2)")
+                .arg(parseError.errorString())
+                .arg(parseError.offset));
     const QJsonObject root = document.object();
     const QJsonValue format = root.value(kFormatKey);
     if (!document.isObject() || !format.isDouble() || format.toInt() < 1)
-        return Unreadable(QStringLiteral("it has no format version"));
+        //: Why the kept list cannot be read.
+        return Unreadable(QCoreApplication::translate("SavedTaskList", "it has no format version"));
     if (format.toInt() > kSavedListFormat) {
         SavedListReading reading;
         reading.status = SavedListReading::Status::Newer;
-        reading.reason = QStringLiteral("it was written by a newer Tavrel (format %1; this one "
-                                        "reads %2)")
+        //: %1 and %2 are format version numbers.
+        reading.reason = QCoreApplication::translate("SavedTaskList",
+                                                     "it was written by a newer Tavrel (format "
+                                                     "%1; this one reads %2)")
                              .arg(format.toInt())
                              .arg(kSavedListFormat);
         return reading;
@@ -85,7 +91,9 @@ SavedListReading ParseSavedList(const QByteArray &bytes)
     const QJsonValue current = root.value(kCurrentKey);
     const QJsonValue tasks = root.value(kTasksKey);
     if (!tasks.isArray() || (!current.isUndefined() && !current.isDouble()))
-        return Unreadable(QStringLiteral("it holds no list of tasks"));
+        //: Why the kept list cannot be read.
+        return Unreadable(
+            QCoreApplication::translate("SavedTaskList", "it holds no list of tasks"));
 
     SavedListReading reading;
     reading.status = SavedListReading::Status::Read;
@@ -96,14 +104,17 @@ SavedListReading ParseSavedList(const QByteArray &bytes)
         SavedTask saved;
         QString error;
         if (!records.at(i).isObject() || !record.value(QStringLiteral("sourcePath")).isString())
-            error = QStringLiteral("it names no source file");
+            //: What is wrong with one task of the kept list.
+            error = QCoreApplication::translate("SavedTaskList", "it names no source file");
         else if (TaskFromRecord(record, &saved.task, &error)) {
             saved.profileTitle = record.value(kProfileTitleKey).toString();
             saved.wmvProfileName = record.value(kWmvProfileKey).toString();
             reading.list.tasks.append(saved);
             continue;
         }
-        return Unreadable(QStringLiteral("in task %1, %2").arg(i + 1).arg(error));
+        //: %1 is the task's number, %2 what is wrong with it.
+        return Unreadable(
+            QCoreApplication::translate("SavedTaskList", "in task %1, %2").arg(i + 1).arg(error));
     }
     return reading;
 }
@@ -116,9 +127,11 @@ SavedListReading LoadSavedList(const QString &path)
     QFile file(path);
     SavedListReading reading;
     if (!info.isFile())
-        reading = Unreadable(QStringLiteral("it is not a file"));
+        //: Why the kept list cannot be read.
+        reading = Unreadable(QCoreApplication::translate("SavedTaskList", "it is not a file"));
     else if (info.size() > kMaxFileBytes)
-        reading = Unreadable(QStringLiteral("it is too large"));
+        //: Why the kept list cannot be read.
+        reading = Unreadable(QCoreApplication::translate("SavedTaskList", "it is too large"));
     else if (!file.open(QIODevice::ReadOnly))
         reading = Unreadable(file.errorString());
     else
@@ -130,10 +143,14 @@ SavedListReading LoadSavedList(const QString &path)
     const QString aside = path + QStringLiteral(".bad");
     QFile::remove(aside);
     if (QFile::rename(path, aside))
-        reading.reason
-            += QStringLiteral("; it was kept as %1").arg(QDir::toNativeSeparators(aside));
+        //: %1 is why the list cannot be read, %2 the path it was moved to.
+        reading.reason = QCoreApplication::translate("SavedTaskList", "%1; it was kept as %2")
+                             .arg(reading.reason, QDir::toNativeSeparators(aside));
     else
-        reading.reason += QStringLiteral("; it could not be set aside");
+        //: %1 is why the list cannot be read.
+        reading.reason
+            = QCoreApplication::translate("SavedTaskList", "%1; it could not be set aside")
+                  .arg(reading.reason);
     return reading;
 }
 
@@ -141,7 +158,8 @@ bool WriteSavedList(const QString &path, const QByteArray &bytes, QString *error
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         if (error)
-            *error = QStringLiteral("the folder %1 cannot be made")
+            //: %1 is a folder's path.
+            *error = QCoreApplication::translate("SavedTaskList", "the folder %1 cannot be made")
                          .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
         return false;
     }

@@ -1,5 +1,6 @@
 #include "SourceFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,19 +18,23 @@ QList<SourceFilterGroup> makeGroups()
         return QString::fromLatin1(patterns).split(u';');
     };
     return {
-        {QStringLiteral("Support Video Files"),
+        //: File dialog's filter: every type the program reads.
+        {QT_TRANSLATE_NOOP("SourceFiles", "Support Video Files"),
          list("*.rm;*rmvb;*.avi;*.mpg;*.mpeg;*.vob;*.wmv;*.wma;*.asf;*.mov;*.qt;*.3gp;"
               "*.mp4;*.m4v;*.mkv;*.webm;*.ts;*.mts;*.m2ts;*.flv;*.ogv;*.dv;*.divx;*.3g2")},
-        {QStringLiteral("RealMedia Files (*.rm,*.rmvb)"), list("*.rm;*.rmvb")},
-        {QStringLiteral("AVI Files (*.avi)"), list("*.avi")},
-        {QStringLiteral("Mpeg files (*.mpg, *.mpeg,*.vob)"), list("*.mpg;*.mpeg;*.vob")},
-        {QStringLiteral("Windows Media files (*.wmv, *.wma, *.asf)"), list("*.wmv;*.wma;*.asf")},
-        {QStringLiteral("Quick Time Files (*.mov, *.qt)"), list("*.mov; *.qt")},
-        {QStringLiteral("3GP Files (*.3gp)"), list("*.3gp")},
+        {QT_TRANSLATE_NOOP("SourceFiles", "RealMedia Files (*.rm,*.rmvb)"), list("*.rm;*.rmvb")},
+        {QT_TRANSLATE_NOOP("SourceFiles", "AVI Files (*.avi)"), list("*.avi")},
+        {QT_TRANSLATE_NOOP("SourceFiles", "Mpeg files (*.mpg, *.mpeg,*.vob)"),
+         list("*.mpg;*.mpeg;*.vob")},
+        {QT_TRANSLATE_NOOP("SourceFiles", "Windows Media files (*.wmv, *.wma, *.asf)"),
+         list("*.wmv;*.wma;*.asf")},
+        {QT_TRANSLATE_NOOP("SourceFiles", "Quick Time Files (*.mov, *.qt)"), list("*.mov; *.qt")},
+        {QT_TRANSLATE_NOOP("SourceFiles", "3GP Files (*.3gp)"), list("*.3gp")},
         // Containers of phones, camcorders, TV recordings and the web; the groups above keep
         // their places so that a stored filter choice still means the same group.
-        {QStringLiteral("Modern Video Files (*.mp4, *.m4v, *.mkv, *.webm, *.ts, *.mts, *.m2ts, "
-                        "*.flv, *.ogv, *.dv, *.divx, *.3g2)"),
+        {QT_TRANSLATE_NOOP("SourceFiles",
+                           "Modern Video Files (*.mp4, *.m4v, *.mkv, *.webm, *.ts, *.mts, "
+                           "*.m2ts, *.flv, *.ogv, *.dv, *.divx, *.3g2)"),
          list("*.mp4;*.m4v;*.mkv;*.webm;*.ts;*.mts;*.m2ts;*.flv;*.ogv;*.dv;*.divx;*.3g2")},
     };
 }
@@ -83,7 +88,8 @@ QString QtSourceFileFilter()
             patterns.append(pattern.trimmed());
         for (const QString &pattern : group.patterns)
             patterns.append(pattern.trimmed().toUpper());
-        entries.append(QStringLiteral("%1 (%2)").arg(group.description, patterns.join(u' ')));
+        entries.append(QStringLiteral("%1 (%2)").arg(
+            QCoreApplication::translate("SourceFiles", group.description), patterns.join(u' ')));
     }
     return entries.join(QStringLiteral(";;"));
 }

@@ -9,7 +9,8 @@
 /// lists, as the dialog has always offered them ("*rmvb" has no dot; "*.qt" follows a blank).
 struct SourceFilterGroup
 {
-    QString description;
+    /// In English; shown as QCoreApplication::translate("SourceFiles", description).
+    const char *description;
     QStringList patterns;
 };
 

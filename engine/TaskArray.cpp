@@ -54,8 +54,7 @@ void TaskArray::fail(TaskId id, const QString &reason)
     updateTask(id, ProgressColumn, [&reason](ConversionTask &task) {
         task.state = TaskState::Failed;
         if (task.failureReason.isEmpty())
-            task.failureReason
-                = reason.isEmpty() ? QStringLiteral("The conversion failed.") : reason;
+            task.failureReason = reason.isEmpty() ? tr("The conversion failed.") : reason;
     });
 }
 

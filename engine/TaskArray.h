@@ -2,6 +2,7 @@
 
 #include "ConversionTask.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <functional>
@@ -24,6 +25,8 @@ enum TaskColumn {
 /// (the saved list follows it).
 class TaskArray
 {
+    Q_DECLARE_TR_FUNCTIONS(TaskArray)
+
 public:
     /// Asked to repaint the cells of one column for the rows first..last (inclusive).
     using CellInvalidator = std::function<void(int first, int last, int column)>;

@@ -1,5 +1,6 @@
 #include "TaskRecord.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <cmath>
@@ -147,7 +148,9 @@ bool TaskFromRecord(const QJsonObject &record, ConversionTask *task, QString *er
             [&](auto member) { return FromJson(found.value(), &(task->*member)); }, field.member);
         if (!read) {
             if (error)
-                *error = QStringLiteral("the value of \"%1\" is not what it should be")
+                //: Why a kept task cannot be read; %1 is the name of a field in the file.
+                *error = QCoreApplication::translate("TaskRecord",
+                                                     "the value of \"%1\" is not what it should be")
                              .arg(QLatin1String(field.key));
             return false;
         }
