@@ -219,7 +219,9 @@ QString CRangeSlider::AccessibleValueText() const
     auto text = [this](double v) {
         return m_valueText ? m_valueText(v) : QString::number(v);
     };
-    return QStringLiteral("from %1 to %2").arg(text(m_leftValue), text(m_rightValue));
+    //: what a screen reader says of the slider choosing the part to convert; %1 and %2 are
+    //: times (00:00:05)
+    return tr("from %1 to %2").arg(text(m_leftValue), text(m_rightValue));
 }
 
 void CRangeSlider::SetFocusFrameColor(const QColor &color)

@@ -4,6 +4,23 @@
 
 namespace {
 
+/// A table text: the English source as the tables keep it.
+QString english(const char *source)
+{
+    return QString::fromLatin1(source);
+}
+
+/// The unit words that items built from a number and a unit end in ("128   kbps"); each is
+/// translated alone, the number and its padding kept.
+const char *const kUnitWords[] = {
+    //: unit of a bit rate in a combo box item ("128   kbps")
+    QT_TRANSLATE_NOOP("SettingTables", "kbps"),
+    //: unit of a frame rate in a combo box item ("29.97    fps")
+    QT_TRANSLATE_NOOP("SettingTables", "fps"),
+    //: unit of a sample rate in a combo box item ("44100  Hz")
+    QT_TRANSLATE_NOOP("SettingTables", "Hz"),
+};
+
 QList<SettingItem> audioBitrates()
 {
     // The item texts pad the number to a common width; the replacement is the bare number.
@@ -22,7 +39,8 @@ QList<SettingTable> makeTables()
     using T = ConversionTask;
     return {
         {1025,
-         QStringLiteral("Video Type"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Video Type")),
          QStringLiteral("$VCODEC"),
          &T::videoType,
          {{QStringLiteral("MPEG4"), QStringLiteral("-vcodec xvid")},
@@ -30,20 +48,23 @@ QList<SettingTable> makeTables()
            QStringLiteral("-vcodec h264 -coder 0 -vlevel 13 -bufsize 256 -g 250")}},
          1},
         {1026,
-         QStringLiteral("Video Size"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Video Size")),
          QStringLiteral("$SIZE"),
          &T::videoSize,
          {{QStringLiteral("320 x 240"), QStringLiteral("320x240")},
           {QStringLiteral("640 x 480"), QStringLiteral("640x480")}},
          0},
         {1027,
-         QStringLiteral("Frame Rate"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Frame Rate")),
          QStringLiteral("$FRAMERATE"),
          &T::frameRate,
          {{QStringLiteral("29.97    fps"), QStringLiteral("-r 29.97")}},
          0},
         {1028,
-         QStringLiteral("Video Quality"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Video Quality")),
          QStringLiteral("$VIDEOBITRATE"),
          &T::videoBitrate,
          {{QStringLiteral("256   kbps"), QStringLiteral("256")},
@@ -54,27 +75,33 @@ QList<SettingTable> makeTables()
           {QStringLiteral("2000 kbps"), QStringLiteral("2000")}},
          3},
         {1029,
-         QStringLiteral("Video Aspect"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Video Aspect")),
          QStringLiteral("$ASPECT"),
          &T::aspect,
          {{QStringLiteral("4:3"), QStringLiteral("4:3")},
           {QStringLiteral("16:9"), QStringLiteral("16:9")}},
          0},
         {1031,
-         QStringLiteral("Channels"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Channels")),
          QStringLiteral("$CHANNEL"),
          &T::channels,
-         {{QStringLiteral("Mono"), QStringLiteral("1")},
-          {QStringLiteral("Stereo"), QStringLiteral("2")}},
+         {{//: combo box item, about 80 px wide
+           english(QT_TRANSLATE_NOOP("SettingTables", "Mono")),
+           QStringLiteral("1")},
+          {english(QT_TRANSLATE_NOOP("SettingTables", "Stereo")), QStringLiteral("2")}},
          1},
         {1030,
-         QStringLiteral("Audio Quality"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Audio Quality")),
          QStringLiteral("$AUDIOBITRATE"),
          &T::audioBitrate,
          audioBitrates(),
          4},
         {1032,
-         QStringLiteral("Sample Rate"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Sample Rate")),
          QStringLiteral("$AUDIOSAMPLE"),
          &T::sampleRate,
          {{QStringLiteral("96000  Hz"), QStringLiteral("-ar 96000")},
@@ -87,7 +114,8 @@ QList<SettingTable> makeTables()
           {QStringLiteral("8000    Hz"), QStringLiteral("-ar 8000")}},
          2},
         {1033,
-         QStringLiteral("Volume"),
+         //: label beside its combo box, about 75 px wide
+         english(QT_TRANSLATE_NOOP("SettingTables", "Volume")),
          QStringLiteral("$VOLUME"),
          &T::volume,
          {{QStringLiteral("50%"), QStringLiteral("128")},
@@ -127,5 +155,17 @@ void ApplyDefaultSettings(ConversionTask &task)
 
 QString SettingText(const QString &englishText)
 {
-    return QCoreApplication::translate("SettingTables", englishText.toUtf8().constData());
+    const QByteArray source = englishText.toUtf8();
+    const QString whole = QCoreApplication::translate("SettingTables", source.constData());
+    if (whole != englishText)
+        return whole;
+    for (const char *unit : kUnitWords) {
+        const QLatin1String word(unit);
+        if (englishText.size() > word.size() && englishText.endsWith(word)
+            && englishText.at(englishText.size() - word.size() - 1) == u' ') {
+            return englishText.chopped(word.size())
+                   + QCoreApplication::translate("SettingTables", unit);
+        }
+    }
+    return whole;
 }

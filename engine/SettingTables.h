@@ -30,8 +30,10 @@ const QList<SettingTable> &SettingTables();
 const SettingTable *SettingTableForCombo(int comboId);
 
 /// The text of a table (a label or an item, as the tables hold it in English) in the language
-/// of the translators installed; the English text itself when none has it. The tables keep the
-/// English, which the command line and stored values match on.
+/// of the translators installed; the English text itself when none has it. An item made of a
+/// number and a unit word ("128   kbps", "44100  Hz") keeps its number and padding and takes the
+/// unit word's translation. The tables keep the English, which the command line and stored
+/// values match on.
 QString SettingText(const QString &englishText);
 
 /// Sets the nine setting fields of task to their default indexes.

@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -42,5 +43,6 @@ QString FrameCaption(const QString &productName, const QString &storedVersion)
 {
     const QString version
         = storedVersion.isEmpty() ? QStringLiteral(TAVREL_VERSION) : storedVersion;
-    return QStringLiteral("%1 V%2").arg(productName, version);
+    //: the window's caption; %1 is the program's name, %2 its version (1.0.0)
+    return QCoreApplication::translate("AppSettings", "%1 V%2").arg(productName, version);
 }

@@ -11,9 +11,10 @@ namespace {
 void ApplyLook(CImageButton *button, const ImageButtonEntry &entry)
 {
     button->SetIconPair(entry.hotImage, entry.normalImage);
-    button->SetTipText(entry.tooltip, true);
-    button->setAccessibleName(entry.accessibleName);
-    button->setAccessibleDescription(entry.tooltip);
+    const QString tooltip = ImageButtonTooltip(entry);
+    button->SetTipText(tooltip, true);
+    button->setAccessibleName(ImageButtonAccessibleName(entry));
+    button->setAccessibleDescription(tooltip);
 }
 
 const ImageButtonEntry &PauseEntry()

@@ -6,6 +6,7 @@
 #include "ConversionBatch.h"
 #include "PowerActions.h"
 #include "ShellActions.h"
+#include "WindowMessages.h"
 
 BatchPresenter::BatchPresenter(ConversionBatch *batch, QWidget *page)
     : QObject(page)
@@ -41,7 +42,8 @@ void BatchPresenter::OnPowerOffRequested(const QString &finishedText)
         return;
     // Cancelled: the batch ends as it does without the box checked.
     if (ShutDownComputer(m_page) == ShutdownResult::Cancelled)
-        ShellActions::Message(m_page, finishedText, QStringLiteral("Information"));
+        ShellActions::Message(
+            m_page, finishedText, WindowMessageText(WindowMessage::InformationCaption));
 }
 
 void BatchPresenter::OnProgressChanged(const BatchProgress &progress)

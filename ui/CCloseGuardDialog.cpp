@@ -1,5 +1,7 @@
 #include "CCloseGuardDialog.h"
 
+#include "WindowMessages.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -23,13 +25,12 @@ CCloseGuardDialog::CCloseGuardDialog(QWidget *parent)
 
     auto *icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
-    auto *text
-        = new QLabel(QStringLiteral("A conversion is running. Stop it and close Tavrel?"), this);
+    auto *text = new QLabel(WindowMessageText(WindowMessage::CloseQuestion), this);
     text->setWordWrap(true);
     text->setMinimumWidth(280);
 
-    m_stop = new QPushButton(QStringLiteral("&Stop and close"), this);
-    m_keep = new QPushButton(QStringLiteral("&Keep converting"), this);
+    m_stop = new QPushButton(WindowMessageText(WindowMessage::StopAndClose), this);
+    m_keep = new QPushButton(WindowMessageText(WindowMessage::KeepConverting), this);
     m_stop->setAutoDefault(false);
     m_keep->setAutoDefault(true);
     m_keep->setDefault(true);

@@ -15,7 +15,8 @@ CLogDialog::CLogDialog(const QString &sourceName,
     : QDialog(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Log of %1").arg(sourceName));
+    //: caption of the log window; %1 is the source file's name
+    setWindowTitle(tr("Log of %1").arg(sourceName));
     resize(640, 420);
     setStyleSheet(QStringLiteral(
         "CLogDialog { background-color: #1d2126; }"
@@ -31,7 +32,8 @@ CLogDialog::CLogDialog(const QString &sourceName,
     m_view->setReadOnly(true);
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_view->setAccessibleName(QStringLiteral("Log"));
+    //: screen reader name of the log text
+    m_view->setAccessibleName(tr("Log"));
     // Progress lines end in carriage returns: each becomes a line of its own.
     QString shown = QString::fromLocal8Bit(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -41,7 +43,7 @@ CLogDialog::CLogDialog(const QString &sourceName,
 
     auto *layout = new QVBoxLayout(this);
     if (!filePath.isEmpty()) {
-        auto *where = new QLabel(QStringLiteral("Saved as %1").arg(filePath), this);
+        auto *where = new QLabel(tr("Saved as %1").arg(filePath), this);
         where->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(where);
     }

@@ -1,5 +1,7 @@
 #include "CPowerOffCountdown.h"
 
+#include "WindowMessages.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -14,8 +16,8 @@ CPowerOffCountdown::CPowerOffCountdown(QWidget *parent, int seconds)
 {
     setWindowTitle(QStringLiteral("Tavrel"));
     auto *buttons = new QDialogButtonBox(this);
-    m_powerOffNow
-        = buttons->addButton(QStringLiteral("Power off now"), QDialogButtonBox::AcceptRole);
+    m_powerOffNow = buttons->addButton(WindowMessageText(WindowMessage::PowerOffNow),
+                                       QDialogButtonBox::AcceptRole);
     m_cancel = buttons->addButton(QDialogButtonBox::Cancel);
     // Cancel is the default: a stray Enter must not power the computer off.
     m_cancel->setDefault(true);
@@ -46,8 +48,7 @@ void CPowerOffCountdown::OnTick()
 
 void CPowerOffCountdown::ShowSecondsLeft()
 {
-    m_text->setText(
-        m_secondsLeft == 1
-            ? QStringLiteral("The computer will power off in 1 second")
-            : QStringLiteral("The computer will power off in %1 seconds").arg(m_secondsLeft));
+    m_text->setText(m_secondsLeft == 1
+                        ? WindowMessageText(WindowMessage::PowerOffInOne)
+                        : WindowMessageText(WindowMessage::PowerOffInMany).arg(m_secondsLeft));
 }

@@ -119,11 +119,11 @@ QWidget *CTavrelDlg::CreateControl(const ControlEntry &entry)
     case ControlKind::ImageButton:
         return new CImageButton(this);
     case ControlKind::Label:
-        return new QLabel(entry.text, this);
+        return new QLabel(ControlText(entry), this);
     case ControlKind::Edit:
         return new QLineEdit(this);
     case ControlKind::PushButton: {
-        auto *button = new QPushButton(entry.text, this);
+        auto *button = new QPushButton(ControlText(entry), this);
         button->setAutoDefault(false);
         return button;
     }
@@ -136,18 +136,18 @@ QWidget *CTavrelDlg::CreateControl(const ControlEntry &entry)
     case ControlKind::GroupBox:
         return new QGroupBox(this);
     case ControlKind::RadioButton:
-        return new QRadioButton(entry.text, this);
+        return new QRadioButton(ControlText(entry), this);
     case ControlKind::ComboBox: {
         auto *combo = new QComboBox(this);
         combo->setEditable(false);
         if (const SettingTable *table = SettingTableForCombo(entry.id)) {
             for (const SettingItem &item : table->items)
-                combo->addItem(item.itemText);
+                combo->addItem(SettingText(item.itemText));
         }
         return combo;
     }
     case ControlKind::CheckBox:
-        return new QCheckBox(entry.text, this);
+        return new QCheckBox(ControlText(entry), this);
     }
     return new QWidget(this);
 }
@@ -292,7 +292,8 @@ void CTavrelDlg::InsertColumns()
 {
     const QList<ColumnEntry> &columns = ColumnTable();
     for (int i = 0; i < columns.size(); ++i)
-        m_taskList->InsertColumn(i, columns[i].heading, columns[i].alignment, columns[i].width);
+        m_taskList->InsertColumn(
+            i, ColumnHeading(columns[i]), columns[i].alignment, columns[i].width);
 }
 
 void CTavrelDlg::SetUpImageButtons()
@@ -310,7 +311,7 @@ void CTavrelDlg::SetUpImageButtons()
         button->SetHoverBorder(false, true);
     }
     for (const ImageButtonEntry &entry : ImageButtonTable())
-        ControlAs<CImageButton>(entry.id)->SetTipText(entry.tooltip, true);
+        ControlAs<CImageButton>(entry.id)->SetTipText(ImageButtonTooltip(entry), true);
 }
 
 void CTavrelDlg::LoadProfiles()

@@ -16,6 +16,7 @@
 #include "ShellActions.h"
 #include "SourceFiles.h"
 #include "TaskListRules.h"
+#include "WindowMessages.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -318,5 +319,6 @@ void CTavrelDlg::dropEvent(QDropEvent *event)
 void CTavrelDlg::ReportNotAdded(const QStringList &names)
 {
     if (!names.isEmpty())
-        ShellActions::Message(this, NotAddedNoticeText(names), QStringLiteral("Information"));
+        ShellActions::Message(
+            this, NotAddedNoticeText(names), WindowMessageText(WindowMessage::InformationCaption));
 }

@@ -82,10 +82,10 @@ struct ControlEntry
 {
     int id;
     ControlKind kind;
-    QString text; ///< the control's own text (statics, buttons); empty for the others
+    QString text; ///< the control's own text (statics, buttons), English; empty for the others
     QRect rect;   ///< page client coordinates; a null rect means the control is never placed
-    /// What a screen reader calls the control when neither its own text nor a label names it;
-    /// empty for controls named otherwise.
+    /// What a screen reader calls the control when neither its own text nor a label names it,
+    /// English; empty for controls named otherwise.
     QString accessibleName = {};
     /// For a label: the control it names (its buddy), 0 for none.
     int buddy = 0;
@@ -124,13 +124,33 @@ const QList<ImageButtonEntry> &ImageButtonTable();
 /// The Pause button's look and names while the batch is paused (it then resumes).
 const ImageButtonEntry &PauseResumeEntry();
 
+/// The tables keep their texts in English, the source texts of the translations (context
+/// "ControlTable"; a setting's label is the setting table's, SettingText). The page takes what it
+/// shows from these, in the language of the translators installed when it is called (the English
+/// itself when none has the text), so that each window shows the language of its creation.
+
+/// The control's own text (a label, a button) as shown; empty when it has none.
+QString ControlText(const ControlEntry &entry);
+
+/// The control's accessible name from the table as shown; empty when the table gives none.
+QString ControlAccessibleName(const ControlEntry &entry);
+
+/// The image button's tooltip as shown (also its accessible description).
+QString ImageButtonTooltip(const ImageButtonEntry &entry);
+
+/// The image button's accessible name as shown.
+QString ImageButtonAccessibleName(const ImageButtonEntry &entry);
+
 /// One column of the task list.
 struct ColumnEntry
 {
-    QString heading;
+    QString heading;         ///< English
     Qt::Alignment alignment; ///< Qt::AlignLeft or Qt::AlignHCenter
     int width;               ///< pixels
 };
 
 /// The five task-list columns in order (Source, Begin Time, End Time, Output, Progress).
 const QList<ColumnEntry> &ColumnTable();
+
+/// The column's heading as shown.
+QString ColumnHeading(const ColumnEntry &entry);

@@ -3,6 +3,7 @@
 #include "BatchTexts.h"
 #include "CPowerOffCountdown.h"
 #include "ShellActions.h"
+#include "WindowMessages.h"
 
 #include <QtGlobal>
 
@@ -87,8 +88,8 @@ ShutdownResult ShutDownComputer(QWidget *parent)
     if (PowerActions::PowerOff())
         return ShutdownResult::PoweringOff;
     ShellActions::Message(parent,
-                          CenterMessageText(QStringLiteral("Your computer cannot shutdown")),
-                          QStringLiteral("Warning"),
+                          CenterMessageText(WindowMessageText(WindowMessage::CannotShutdown)),
+                          WindowMessageText(WindowMessage::WarningCaption),
                           QMessageBox::Critical);
     return ShutdownResult::Refused;
 }

@@ -2,6 +2,7 @@
 
 #include "CCloseGuardDialog.h"
 #include "COpenFilesDialog.h"
+#include "WindowMessages.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -30,10 +31,8 @@ bool ShellActions::OpenDocument(QWidget *parent, const QString &path)
     if (OpenUrl(QUrl::fromLocalFile(path)))
         return true;
     Message(parent,
-            QStringLiteral("The page could not be opened: no program for it was found.\n\n"
-                           "You can open it yourself: %1")
-                .arg(QDir::toNativeSeparators(path)),
-            QStringLiteral("Help"),
+            WindowMessageText(WindowMessage::PageNotOpened).arg(QDir::toNativeSeparators(path)),
+            WindowMessageText(WindowMessage::HelpCaption),
             QMessageBox::Information);
     return false;
 }

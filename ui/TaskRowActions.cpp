@@ -60,8 +60,7 @@ QMenu *TaskRowActions::BuildMenu(int row)
 {
     auto *menu = new QMenu(m_list);
     const ConversionTask task = m_page->tasks().at(row);
-    QAction *log
-        = menu->addAction(QStringLiteral("Show log…"), this, [this, row] { ShowLog(row); });
+    QAction *log = menu->addAction(tr("Show log…"), this, [this, row] { ShowLog(row); });
     log->setEnabled(m_batch->Logs().HasLog(task.id));
 
     const QString made = MadeOutput(row);
@@ -69,16 +68,15 @@ QMenu *TaskRowActions::BuildMenu(int row)
     const QString folder = !made.isEmpty() ? QFileInfo(made).path()
                            : edit          ? edit->text()
                                            : m_page->Destination();
-    QAction *open = menu->addAction(QStringLiteral("Open output folder"), this, [folder] {
+    QAction *open = menu->addAction(tr("Open output folder"), this, [folder] {
         ShellActions::OpenUrl(QUrl::fromLocalFile(folder));
     });
     open->setEnabled(!folder.isEmpty() && QFileInfo(folder).isDir());
-    QAction *play = menu->addAction(QStringLiteral("Play output"), this, [made] {
-        ShellActions::OpenUrl(QUrl::fromLocalFile(made));
-    });
+    QAction *play = menu->addAction(
+        tr("Play output"), this, [made] { ShellActions::OpenUrl(QUrl::fromLocalFile(made)); });
     play->setEnabled(!made.isEmpty());
     // A converted task is skipped by Start; this takes it back to convert it once more.
-    QAction *again = menu->addAction(QStringLiteral("Convert again"), this, [this, id = task.id] {
+    QAction *again = menu->addAction(tr("Convert again"), this, [this, id = task.id] {
         m_batch->ConvertAgain(id);
         const int row = m_page->tasks().indexOf(id);
         if (row == m_page->CurTask())
@@ -96,7 +94,8 @@ QMenu *TaskRowActions::BuildMenu(int row)
     m_tracks->AddTo(menu, row);
     menu->addAction(m_applyToAll);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Remove"), m_page, &CTavrelDlg::OnRemove);
+    //: row menu: removes the selected videos from the list
+    menu->addAction(tr("Remove"), m_page, &CTavrelDlg::OnRemove);
     QAction *finished
         = menu->addAction(tr("Remove finished"), m_page, &CTavrelDlg::OnRemoveFinished);
     finished->setEnabled(HasConvertedTask(m_page->tasks()));

@@ -19,15 +19,24 @@ QString LanguageName(const QString &tag)
 
 QString Quoted(const QString &text)
 {
-    return u'\u201c' + text + u'\u201d';
+    //: a track's own title in the row menu, in the language's quotation marks
+    return TrackMenus::tr("“%1”").arg(text);
 }
 
 /// The track's items for display: its number, then its details.
 QString TrackText(int trackIndex, QStringList details)
 {
     details.removeAll(QString());
-    const QString number = TrackMenus::tr("Track %1").arg(trackIndex + 1);
-    return details.isEmpty() ? number : number + u": "_qs + details.join(u", ");
+    const QString number = QString::number(trackIndex + 1);
+    if (details.isEmpty()) {
+        //: a sound or subtitle track in the row menu; %1 is its number
+        return TrackMenus::tr("Track %1").arg(number);
+    }
+    //: between a track's details in the row menu (English, stereo, "Commentary")
+    const QString separator = TrackMenus::tr(", ");
+    //: a sound or subtitle track in the row menu; %1 is its number, %2 its details (language,
+    //: channels or kind, title)
+    return TrackMenus::tr("Track %1: %2").arg(number, details.join(separator));
 }
 
 QString ChannelsText(int channels)

@@ -7,9 +7,12 @@
 #include "ControlTable.h"
 #include "LabelledComboAccessible.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
-const char *const kEmptyListHint = "Add videos with + or drop them here";
+//: shown in the empty list of videos, which is about 600 px wide
+const char *const kEmptyListHint
+    = QT_TRANSLATE_NOOP("WindowAccessibility", "Add videos with + or drop them here");
 
 namespace {
 
@@ -21,9 +24,10 @@ QString NameFromLabel(QString text)
 {
     text.remove(QLatin1Char('&'));
     text = text.trimmed();
-    if (text.endsWith(QLatin1Char(':')))
+    // Some languages set the colon apart ("Dossier de sortie :") or write it full width.
+    if (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xff1a)))
         text.chop(1);
-    return text;
+    return text.trimmed();
 }
 
 } // namespace
@@ -40,7 +44,7 @@ void SetUpWindowAccessibility(CTavrelDlg &page)
         if (!control)
             continue;
         if (!entry.accessibleName.isEmpty())
-            control->setAccessibleName(entry.accessibleName);
+            control->setAccessibleName(ControlAccessibleName(entry));
         if (entry.buddy != 0) {
             auto *label = qobject_cast<QLabel *>(control);
             QWidget *named = page.Control(entry.buddy);
@@ -54,14 +58,14 @@ void SetUpWindowAccessibility(CTavrelDlg &page)
         auto *button = qobject_cast<CImageButton *>(page.Control(entry.id));
         if (!button)
             continue;
-        button->setAccessibleName(entry.accessibleName);
-        button->setAccessibleDescription(entry.tooltip);
+        button->setAccessibleName(ImageButtonAccessibleName(entry));
+        button->setAccessibleDescription(ImageButtonTooltip(entry));
         button->SetFocusFrameColor(kFocusFrameColor);
     }
     if (auto *slider = qobject_cast<CRangeSlider *>(page.Control(IDC_RANGE_SLIDER)))
         slider->SetFocusFrameColor(kFocusFrameColor);
     if (auto *list = qobject_cast<CTaskListCtrl *>(page.Control(IDC_TASK_LIST)))
-        list->SetEmptyText(QString::fromLatin1(kEmptyListHint));
+        list->SetEmptyText(QCoreApplication::translate("WindowAccessibility", kEmptyListHint));
 
     const QList<int> &order = TabOrderIds();
     for (int i = 1; i < order.size(); ++i) {

@@ -15,5 +15,5 @@ void SetUpWindowAccessibility(CTavrelDlg &page);
 /// control's interface as soon as the control exists.
 void InstallWindowAccessibleInterfaces();
 
-/// The hint the empty task list shows.
+/// The hint the empty task list shows, English (context "WindowAccessibility").
 extern const char *const kEmptyListHint;
