@@ -1,5 +1,7 @@
 #include "BatchPresenter.h"
 
+#include <QCoreApplication>
+
 #include "AppSettings.h"
 #include "BatchTexts.h"
 #include "CMainFrameDlg.h"
@@ -32,8 +34,12 @@ void BatchPresenter::OnBusyChanged(bool busy)
 
 void BatchPresenter::OnMessage(const QString &text, const QString &caption)
 {
+    // The caption comes in English (it names the kind of message) and is shown translated.
     if (WindowShown())
-        ShellActions::Message(m_page, text, caption);
+        ShellActions::Message(
+            m_page,
+            text,
+            QCoreApplication::translate("ConversionBatch", caption.toUtf8().constData()));
 }
 
 void BatchPresenter::OnPowerOffRequested(const QString &finishedText)
