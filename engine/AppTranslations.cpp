@@ -31,7 +31,8 @@ void Remove(std::unique_ptr<QTranslator> &translator)
 std::unique_ptr<QTranslator> Load(const QLocale &locale, const QString &name, const QString &folder)
 {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(locale, name, QStringLiteral("_"), folder))
+    // A file without a single translated text counts as none: the language is not there yet.
+    if (!translator->load(locale, name, QStringLiteral("_"), folder) || translator->isEmpty())
         return nullptr;
     QCoreApplication::installTranslator(translator.get());
     return translator;

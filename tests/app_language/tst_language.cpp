@@ -2,10 +2,22 @@
 // and the window built under a German locale.
 
 #include "AppTranslations.h"
+#include "CMainFrameDlg.h"
+#include "CTavrelDlg.h"
+#include "ControlTable.h"
+#include "ProgramDir.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -25,6 +37,7 @@ class tst_Language : public QObject
 private slots:
     void commandLineFollowsTheLanguageSettings_data();
     void commandLineFollowsTheLanguageSettings();
+    void windowSpeaksTheSystemLanguage();
     void cleanupTestCase();
 };
 
@@ -72,6 +85,42 @@ void tst_Language::commandLineFollowsTheLanguageSettings()
     QCOMPARE(program.exitCode(), 2);
     const QString error = QString::fromUtf8(program.readAllStandardError());
     QVERIFY2(error.contains(hint), qPrintable(error));
+}
+
+void tst_Language::windowSpeaksTheSystemLanguage()
+{
+    // CTest starts this test under LANG=de_DE.UTF-8 with the other language settings empty.
+    QCOMPARE(PreferredLocale().language(), QLocale::German);
+    QVERIFY(InstallTranslations(PreferredLocale()));
+    g_programDir = qEnvironmentVariable("TAVREL_RUNTIME_DIR") + u'/';
+    const auto frame = std::make_unique<CMainFrameDlg>();
+    CTavrelDlg *page = frame->page();
+    int german = 0;
+    int texts = 0;
+    for (const ControlEntry &entry : ControlTable()) {
+        if (entry.text.isEmpty())
+            continue;
+        QWidget *widget = page->Control(entry.id);
+        const auto *label = qobject_cast<QLabel *>(widget);
+        const QString shown
+            = label ? label->text() : qobject_cast<QAbstractButton *>(widget)->text();
+        QCOMPARE(shown, ControlText(entry));
+        ++texts;
+        german += shown != entry.text;
+    }
+    // A word may rightly stay as it is in German; nearly all labels and buttons change.
+    QVERIFY2(german * 10 >= texts * 9,
+             qPrintable(QStringLiteral("%1 of %2").arg(german).arg(texts)));
+
+    // Qt's own buttons, in the message boxes and the file dialog, come from Qt's translation.
+    QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), QStringLiteral("Abbrechen"));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text().remove(u'&'),
+             QStringLiteral("Abbrechen"));
 }
 
 void tst_Language::cleanupTestCase()
