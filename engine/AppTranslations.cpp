@@ -12,6 +12,7 @@ struct Installed
 {
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
+    QString language;
 };
 
 Installed &installed()
@@ -64,6 +65,7 @@ bool InstallTranslations(const QLocale &locale)
     Installed &translators = installed();
     Remove(translators.own);
     Remove(translators.qt);
+    translators.language.clear();
     const QString ownFolder = qEnvironmentVariableIsEmpty("TAVREL_TRANSLATIONS_DIR")
                                   ? QStringLiteral(":/i18n")
                                   : qEnvironmentVariable("TAVREL_TRANSLATIONS_DIR");
@@ -76,6 +78,8 @@ bool InstallTranslations(const QLocale &locale)
             return false;
         translators.own = Load(candidate, QStringLiteral("tavrel"), ownFolder);
         if (translators.own) {
+            // The file found names the language ("tavrel_pt_BR.qm" for "pt-BR").
+            translators.language = translators.own->language().replace(u'-', u'_');
             translators.qt = Load(candidate,
                                   QStringLiteral("qtbase"),
                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
@@ -83,4 +87,9 @@ bool InstallTranslations(const QLocale &locale)
         }
     }
     return false;
+}
+
+QString InstalledLanguage()
+{
+    return installed().language;
 }

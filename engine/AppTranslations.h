@@ -19,3 +19,7 @@ QLocale PreferredLocale();
 /// (for translators trying a file), else from the program's resources; Qt's from Qt's
 /// translations folder. Returns whether Tavrel's own translation was found.
 bool InstallTranslations(const QLocale &locale);
+
+/// The language of the translation InstallTranslations installed last, as a ShippedLanguages()
+/// name; empty while the English source texts show.
+QString InstalledLanguage();

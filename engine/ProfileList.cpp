@@ -1,5 +1,6 @@
 #include "ProfileList.h"
 
+#include "AppTranslations.h"
 #include "CIniFile.h"
 
 #include <limits>
@@ -18,9 +19,26 @@ ProfileList ReadProfileList(const QString &path)
     // The first section is [Info]; every later one is a profile, profile0 first.
     QStringList sections;
     ini.GetSectionNames(sections);
-    for (qsizetype i = 1; i < sections.size(); ++i)
+    for (qsizetype i = 1; i < sections.size(); ++i) {
         list.titles.append(ini.GetString(sections.at(i), QStringLiteral("Title")));
+        QHash<QString, QString> translated;
+        for (const QString &language : ShippedLanguages()) {
+            const QString title
+                = ini.GetString(sections.at(i), QStringLiteral("Title[%1]").arg(language));
+            if (!title.isEmpty())
+                translated.insert(language, title);
+        }
+        list.translatedTitles.append(translated);
+    }
     return list;
+}
+
+QString ProfileList::ShownTitle(int index, const QString &language) const
+{
+    const QString title = titles.value(index);
+    if (language.isEmpty() || index < 0 || index >= translatedTitles.size())
+        return title;
+    return translatedTitles.at(index).value(language, title);
 }
 
 int LeadingDecimal(const QString &text)

@@ -1,6 +1,7 @@
 #include "CTavrelDlg.h"
 
 #include "AppSettings.h"
+#include "AppTranslations.h"
 #include "BatchControls.h"
 #include "BatchNotifier.h"
 #include "BatchPresenter.h"
@@ -323,7 +324,10 @@ void CTavrelDlg::LoadProfiles()
         return;
     QScopedValueRollback<int> guard(m_settingProfile, 1);
     m_mpeg4ProfileCombo->clear();
-    m_mpeg4ProfileCombo->addItems(profiles.titles);
+    // Shown in the person's language when the profile file has the title in it.
+    const QString language = InstalledLanguage();
+    for (int i = 0; i < profiles.titles.size(); ++i)
+        m_mpeg4ProfileCombo->addItem(profiles.ShownTitle(i, language));
     const bool inRange
         = profiles.defaultIndex >= 0 && profiles.defaultIndex < profiles.titles.size();
     m_mpeg4ProfileCombo->setCurrentIndex(inRange ? profiles.defaultIndex : -1);

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -111,6 +112,10 @@ void tst_Language::windowSpeaksTheSystemLanguage()
     // A word may rightly stay as it is in German; nearly all labels and buttons change.
     QVERIFY2(german * 10 >= texts * 9,
              qPrintable(QStringLiteral("%1 of %2").arg(german).arg(texts)));
+
+    // The shipped profiles' titles in German from the profile file.
+    const auto *profiles = qobject_cast<QComboBox *>(page->Control(IDC_MPEG4_PROFILE));
+    QCOMPARE(profiles->itemText(0), QStringLiteral("Eigene: nutzt die Einstellungen unten"));
 
     // Qt's own buttons, in the message boxes and the file dialog, come from Qt's translation.
     QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Ok | QMessageBox::Cancel);

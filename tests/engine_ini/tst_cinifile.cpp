@@ -1,4 +1,5 @@
 #include "CIniFile.h"
+#include "ProfileList.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,6 +20,8 @@ private slots:
     void setPathTellsWhetherAFileExists();
     void longValuesAreCut();
     void editedFileIsReadAfresh();
+    void profileTitlesInTheLanguages_data();
+    void profileTitlesInTheLanguages();
 
 private:
     QString write(const QByteArray &content, const QString &name = QStringLiteral("p.ini"));
@@ -197,6 +200,37 @@ void tst_CIniFile::editedFileIsReadAfresh()
     write("[Info]\nDefaultProfile=3\n");
     QCOMPARE(ini.GetString(QStringLiteral("Info"), QStringLiteral("DefaultProfile")),
              QStringLiteral("3"));
+}
+
+void tst_CIniFile::profileTitlesInTheLanguages_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<QString>("language"); ///< empty: English
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("English: the plain title") << 0 << ""
+                                              << "Custom";
+    QTest::newRow("a language the file has") << 0 << "pt_BR"
+                                             << "Personalizado";
+    QTest::newRow("a language the file lacks: the plain title") << 0 << "ja"
+                                                                << "Custom";
+    QTest::newRow("a profile without translations") << 1 << "pt_BR"
+                                                    << "Plain";
+    QTest::newRow("a profile out of range: nothing") << 5 << "pt_BR"
+                                                     << "";
+}
+
+void tst_CIniFile::profileTitlesInTheLanguages()
+{
+    QFETCH(int, profile);
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    const ProfileList list = ReadProfileList(write("[Info]\nDefaultProfile=0\n"
+                                                   "[profile0]\nTitle=Custom\n"
+                                                   "Title[pt_BR]=Personalizado\nTitle[de]=Eigene\n"
+                                                   "[profile1]\nTitle=Plain\n"));
+    QCOMPARE(list.titles, (QStringList{"Custom", "Plain"}));
+    QCOMPARE(list.ShownTitle(profile, language), shown);
 }
 
 QTEST_GUILESS_MAIN(tst_CIniFile)
