@@ -29,7 +29,7 @@ enum class Option {
 
 enum class Arity { None, Required, Optional };
 
-struct OptionSpec
+struct OptionEntry
 {
     QString name;    ///< "--profile"
     QChar shortName; ///< 'p', or 0
@@ -38,9 +38,9 @@ struct OptionSpec
     int setting = -1; ///< Option::Setting: index into SettingTables()
 };
 
-QList<OptionSpec> OptionSpecs()
+QList<OptionEntry> OptionTable()
 {
-    QList<OptionSpec> specs{
+    QList<OptionEntry> options{
         {QStringLiteral("--profile"), u'p', Arity::Required, Option::Profile},
         {QStringLiteral("--wmv"), {}, Arity::Optional, Option::Wmv},
         {QStringLiteral("--output"), u'o', Arity::Required, Option::Output},
@@ -57,21 +57,21 @@ QList<OptionSpec> OptionSpecs()
     };
     const QList<SettingTable> &tables = SettingTables();
     for (int i = 0; i < tables.size(); ++i) {
-        specs.append({ConvertArguments::SettingOption(tables.at(i)),
-                      {},
-                      Arity::Required,
-                      Option::Setting,
-                      i});
+        options.append({ConvertArguments::SettingOption(tables.at(i)),
+                        {},
+                        Arity::Required,
+                        Option::Setting,
+                        i});
     }
-    return specs;
+    return options;
 }
 
-const OptionSpec *FindSpec(const QList<OptionSpec> &specs, const QString &name)
+const OptionEntry *FindOption(const QList<OptionEntry> &options, const QString &name)
 {
-    for (const OptionSpec &spec : specs) {
-        if (spec.name == name
-            || (!spec.shortName.isNull() && name.size() == 2 && name.at(1) == spec.shortName))
-            return &spec;
+    for (const OptionEntry &option : options) {
+        if (option.name == name
+            || (!option.shortName.isNull() && name.size() == 2 && name.at(1) == option.shortName))
+            return &option;
     }
     return nullptr;
 }
@@ -174,14 +174,14 @@ class Reader
 public:
     explicit Reader(const ConvertContext &context)
         : m_context(context)
-        , m_specs(OptionSpecs())
+        , m_table(OptionTable())
     {}
 
     ConvertArgumentsResult Read(const QStringList &arguments);
 
 private:
-    /// Takes the option spec, written as name (for messages), with its value.
-    bool Take(const OptionSpec &spec, const QString &name, const QString &value, bool hasValue);
+    /// Takes the option option, written as name (for messages), with its value.
+    bool Take(const OptionEntry &option, const QString &name, const QString &value, bool hasValue);
     bool Check();
     /// The index that text chooses among names: a number, or text found in exactly one name
     /// (letter case ignored; a name equal to it wins). option names the option in messages.
@@ -195,7 +195,7 @@ private:
     }
 
     const ConvertContext &m_context;
-    const QList<OptionSpec> m_specs;
+    const QList<OptionEntry> m_table;
     ConvertOptions m_options;
     QString m_error;
     bool m_profileGiven = false;
@@ -236,36 +236,36 @@ ConvertArgumentsResult Reader::Read(const QStringList &arguments)
             value = argument.mid(argument.at(2) == u'=' ? 3 : 2);
             hasValue = true;
         }
-        const OptionSpec *spec = FindSpec(m_specs, name);
-        if (!spec) {
+        const OptionEntry *option = FindOption(m_table, name);
+        if (!option) {
             //: %1 is the option as given, such as --foo
             Refuse(tr("Unknown option %1.").arg(name));
             break;
         }
-        if (spec->arity == Arity::None && hasValue) {
+        if (option->arity == Arity::None && hasValue) {
             //: %1 is an option, such as --json
             Refuse(tr("%1 takes no value.").arg(name));
             break;
         }
         const bool nextIsValue
             = i + 1 < arguments.size()
-              && (spec->arity == Arity::Required
-                  || (spec->arity == Arity::Optional && NamesWmvProfile(arguments.at(i + 1))));
-        if (!hasValue && spec->arity != Arity::None && nextIsValue) {
+              && (option->arity == Arity::Required
+                  || (option->arity == Arity::Optional && NamesWmvProfile(arguments.at(i + 1))));
+        if (!hasValue && option->arity != Arity::None && nextIsValue) {
             value = arguments.at(++i);
             hasValue = true;
         }
-        if (spec->arity == Arity::Required && !hasValue) {
+        if (option->arity == Arity::Required && !hasValue) {
             //: %1 is an option, such as --jobs
             Refuse(tr("%1 needs a value.").arg(name));
             break;
         }
-        if (spec->option == Option::Help || spec->option == Option::Version) {
-            m_options.action = spec->option == Option::Help ? ConvertOptions::Action::Help
-                                                            : ConvertOptions::Action::Version;
+        if (option->option == Option::Help || option->option == Option::Version) {
+            m_options.action = option->option == Option::Help ? ConvertOptions::Action::Help
+                                                              : ConvertOptions::Action::Version;
             return {m_options, {}, 0};
         }
-        Take(*spec, name, value, hasValue);
+        Take(*option, name, value, hasValue);
     }
     if (m_error.isEmpty())
         Check();
@@ -274,9 +274,12 @@ ConvertArgumentsResult Reader::Read(const QStringList &arguments)
     return {m_options, {}, 0};
 }
 
-bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &value, bool hasValue)
+bool Reader::Take(const OptionEntry &option,
+                  const QString &name,
+                  const QString &value,
+                  bool hasValue)
 {
-    switch (spec.option) {
+    switch (option.option) {
     case Option::Profile: {
         const std::optional<int> index = Choose(name, value, m_context.profiles.titles);
         if (!index)
@@ -312,7 +315,7 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
             return Refuse(tr("%1 \"%2\" is not a time: give seconds (90, 12.5) or hh:mm:ss.mmm "
                              "(00:01:30.500).")
                               .arg(name, value));
-        (spec.option == Option::Start ? m_options.start : m_options.end) = *seconds;
+        (option.option == Option::Start ? m_options.start : m_options.end) = *seconds;
         return true;
     }
     case Option::Title:
@@ -344,13 +347,13 @@ bool Reader::Take(const OptionSpec &spec, const QString &name, const QString &va
         m_options.quiet = true;
         return true;
     case Option::Setting: {
-        const SettingTable &table = SettingTables().at(spec.setting);
+        const SettingTable &table = SettingTables().at(option.setting);
         const QString wanted = Squeezed(value);
         for (int i = 0; i < table.items.size(); ++i) {
             const QString &item = table.items.at(i).itemText;
             if (Squeezed(item) == wanted || (!wanted.isEmpty() && WithoutUnit(item) == wanted)) {
-                m_options.settings[spec.setting] = i;
-                m_settingsGiven.append(spec.name);
+                m_options.settings[option.setting] = i;
+                m_settingsGiven.append(option.name);
                 return true;
             }
         }

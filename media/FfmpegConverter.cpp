@@ -64,14 +64,14 @@ FfmpegConverter::FfmpegConverter(QObject *parent)
     , m_audioCodecs(InstalledAudioCodecs())
     , m_wmvProfiles(LoadWmvProfiles(QDir(ProgramFolder()).filePath(WmvProfileFileName)))
     , m_heartbeat(new QTimer(this))
-    , m_inspection(new SourceInspection(this))
+    , m_examination(new SourceExamination(this))
 {
     m_heartbeat->setInterval(HeartbeatMs);
     connect(m_heartbeat, &QTimer::timeout, this, &FfmpegConverter::onHeartbeat);
-    connect(m_inspection,
-            &SourceInspection::inspected,
+    connect(m_examination,
+            &SourceExamination::examined,
             this,
-            &FfmpegConverter::onSourceInspected,
+            &FfmpegConverter::onSourceExamined,
             Qt::QueuedConnection);
 }
 
@@ -234,7 +234,7 @@ bool FfmpegConverter::refuseConversion(const QString &reason)
 
 bool FfmpegConverter::StartConversion(const QString &outputPath)
 {
-    const bool inspected = std::exchange(m_inspected, false);
+    const bool examined = std::exchange(m_examined, false);
     StopConversion();
     m_lastFfmpegLine.clear();
 
@@ -262,15 +262,15 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
     if (program.isEmpty())
         //: %1 is the converter program's name, such as ffmpeg
         return refuseConversion(tr("The converter %1 was not found.").arg(m_ffmpegProgram));
-    if (!inspected) {
-        // The run starts from the inspection's verdict (onSourceInspected).
+    if (!examined) {
+        // The run starts from the examination's verdict (onSourceExamined).
         m_suspended = false;
         const MediaClip &clip = request.hasVideoClip ? request.videoClip : request.audioClip;
-        m_inspectedOutput = outputPath;
+        m_examinedOutput = outputPath;
         m_environment = QProcessEnvironment::systemEnvironment();
         m_lastSucceeded = false;
         m_lastError.clear();
-        m_inspection->Start(clip.path, clip.start, clip.hasEnd() ? clip.end - clip.start : 0.0);
+        m_examination->Start(clip.path, clip.start, clip.hasEnd() ? clip.end - clip.start : 0.0);
         return true;
     }
 
@@ -296,7 +296,7 @@ bool FfmpegConverter::StartConversion(const QString &outputPath)
         if (error == QProcess::FailedToStart && m_process == process)
             onStartFailed();
     });
-    // Suspended while the source was inspected: the run starts held.
+    // Suspended while the source was examined: the run starts held.
     connect(process, &QProcess::started, this, [this, process] {
         if (m_suspended && m_process == process)
             SuspendChildProcess(process->processId(), true);
@@ -360,7 +360,7 @@ void FfmpegConverter::dispose(QProcess *process)
     process->waitForFinished(KilledWaitMs);
 }
 
-void FfmpegConverter::onSourceInspected(const SourceFacts &facts, Interlacing interlacing)
+void FfmpegConverter::onSourceExamined(const SourceFacts &facts, Interlacing interlacing)
 {
     const int frameHeight
         = m_outputFormat == WmvOutputFormat ? currentWmvProfile().height : m_outputHeight;
@@ -369,12 +369,12 @@ void FfmpegConverter::onSourceInspected(const SourceFacts &facts, Interlacing in
                                 {m_choices.sound, m_choices.subtitles, QLocale().language()},
                                 frameHeight);
     const QPointer<FfmpegConverter> self(this);
-    m_inspected = true;
+    m_examined = true;
     if (!m_treatment.decisions.isEmpty())
         emit ConversionOutput(DecisionLines(m_treatment.decisions));
-    if (!self || !m_inspected)
+    if (!self || !m_examined)
         return; // a listener of the output stopped the conversion
-    if (StartConversion(m_inspectedOutput) || !self)
+    if (StartConversion(m_examinedOutput) || !self)
         return;
     // Refused now: the end of the conversion that was started.
     emit ConversionFinished();
@@ -382,14 +382,14 @@ void FfmpegConverter::onSourceInspected(const SourceFacts &facts, Interlacing in
 
 void FfmpegConverter::StopConversion()
 {
-    const bool inspecting = m_inspection->IsRunning();
-    m_inspection->Cancel();
-    m_inspected = false;
+    const bool examining = m_examination->IsRunning();
+    m_examination->Cancel();
+    m_examined = false;
     if (m_suspended && m_process)
         SuspendChildProcess(m_process->processId(), false); // a stopped process cannot die
     m_suspended = false;
     QProcess *process = detachProcess();
-    if (!process && !inspecting)
+    if (!process && !examining)
         return;
     // Killed rather than asked to finish: the output is abandoned anyway, and the caller may
     // delete the file right after this returns.
@@ -402,8 +402,8 @@ void FfmpegConverter::SuspendConversion(bool suspend)
 {
     if (suspend == m_suspended || !IsConverting())
         return;
-    // While the source is inspected there is no process yet: it starts held (see the started
-    // connection), and the inspection itself is short and bounded.
+    // While the source is examined there is no process yet: it starts held (see the started
+    // connection), and the examination itself is short and bounded.
     m_suspended = suspend;
     if (m_process && m_process->state() == QProcess::Running)
         SuspendChildProcess(m_process->processId(), suspend);

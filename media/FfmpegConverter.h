@@ -4,7 +4,7 @@
 #include "ConversionRequest.h"
 #include "FfmpegProgressParser.h"
 #include "MediaConverter.h"
-#include "SourceInspection.h"
+#include "SourceExamination.h"
 #include "WmvProfile.h"
 
 #include <QElapsedTimer>
@@ -61,9 +61,9 @@ public:
     void SetTrackChoices(int soundTrack, int subtitleTrack) override;
 
     /// Starts a conversion of the first clips and returns at once: false at once when it is
-    /// refused. Otherwise the source is inspected first (SourceInspection: its facts and
+    /// refused. Otherwise the source is examined first (SourceExamination: its facts and
     /// interlacing, off this thread) and true returned; the ffmpeg run starts from the
-    /// inspection's verdict, treated as PlanTreatment decides and with the environment of this
+    /// examination's verdict, treated as PlanTreatment decides and with the environment of this
     /// call, its decisions reported as ConversionOutput lines (TreatmentReport.h). A run that then
     /// cannot start ends with ConversionFinished and the reason. The length the progress is
     /// measured against is the clips' own; where it depends on the file (a clip to the end of its
@@ -71,10 +71,10 @@ public:
     bool StartConversion(const QString &outputPath) override;
     void StopConversion() override;
     void SuspendConversion(bool suspend) override;
-    /// True while the source is inspected or an ffmpeg run is going on.
+    /// True while the source is examined or an ffmpeg run is going on.
     bool IsConverting() const override
     {
-        return m_process != nullptr || m_inspection->IsRunning();
+        return m_process != nullptr || m_examination->IsRunning();
     }
 
     bool LastConversionSucceeded() const override { return m_lastSucceeded; }
@@ -90,7 +90,7 @@ public:
 private:
     WmvProfile currentWmvProfile() const;
     ConversionRequest currentRequest(const QString &outputPath) const;
-    void onSourceInspected(const SourceFacts &facts, Interlacing interlacing);
+    void onSourceExamined(const SourceFacts &facts, Interlacing interlacing);
     bool refuseConversion(const QString &reason);
     void onProgressOutput();
     void onErrorOutput();
@@ -134,10 +134,10 @@ private:
     QString m_lastError;
     QString m_lastFfmpegLine;
 
-    SourceInspection *m_inspection = nullptr;
+    SourceExamination *m_examination = nullptr;
     TrackChoices m_choices;
-    bool m_inspected = false;          ///< the next StartConversion comes from the verdict
-    SourceTreatment m_treatment;       ///< the inspected source's treatment
-    QString m_inspectedOutput;         ///< the output the inspected conversion writes
+    bool m_examined = false;           ///< the next StartConversion comes from the verdict
+    SourceTreatment m_treatment;       ///< the examined source's treatment
+    QString m_examinedOutput;          ///< the output the examined conversion writes
     QProcessEnvironment m_environment; ///< the environment StartConversion was called in
 };

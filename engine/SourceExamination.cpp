@@ -1,4 +1,4 @@
-#include "SourceInspection.h"
+#include "SourceExamination.h"
 
 #include "ChildProcess.h"
 #include "InterlaceDetection.h"
@@ -15,7 +15,7 @@ constexpr qint64 MaxReportBytes = 256 * 1024;
 
 } // namespace
 
-SourceInspection::SourceInspection(QObject *parent)
+SourceExamination::SourceExamination(QObject *parent)
     : QObject(parent)
 {
     m_timeout.setSingleShot(true);
@@ -26,12 +26,12 @@ SourceInspection::SourceInspection(QObject *parent)
     });
 }
 
-SourceInspection::~SourceInspection()
+SourceExamination::~SourceExamination()
 {
     Cancel();
 }
 
-void SourceInspection::Start(const QString &path, double rangeStart, double rangeLength)
+void SourceExamination::Start(const QString &path, double rangeStart, double rangeLength)
 {
     Cancel();
     m_running = true;
@@ -49,7 +49,7 @@ void SourceInspection::Start(const QString &path, double rangeStart, double rang
     watcher->setFuture(QtConcurrent::run([path] { return ReadSourceFacts(path); }));
 }
 
-void SourceInspection::Cancel()
+void SourceExamination::Cancel()
 {
     ++m_serial;
     m_running = false;
@@ -57,7 +57,7 @@ void SourceInspection::Cancel()
     DropProcess();
 }
 
-void SourceInspection::DropProcess()
+void SourceExamination::DropProcess()
 {
     if (!m_process)
         return;
@@ -72,7 +72,7 @@ void SourceInspection::DropProcess()
     process->kill();
 }
 
-void SourceInspection::OnFactsRead(quint64 serial, const SourceFacts &facts)
+void SourceExamination::OnFactsRead(quint64 serial, const SourceFacts &facts)
 {
     if (serial != m_serial || !m_running)
         return;
@@ -84,7 +84,7 @@ void SourceInspection::OnFactsRead(quint64 serial, const SourceFacts &facts)
     RunDetection(InterlaceSampleStart(m_rangeStart, m_rangeLength, facts.duration));
 }
 
-void SourceInspection::RunDetection(double sampleStart)
+void SourceExamination::RunDetection(double sampleStart)
 {
     m_sampleStart = sampleStart;
     m_process = new QProcess(this);
@@ -93,7 +93,7 @@ void SourceInspection::RunDetection(double sampleStart)
     m_process->setArguments(
         InterlaceDetectionArguments(m_path, sampleStart, m_facts.video.streamIndex));
     PrepareChildProcess(*m_process);
-    connect(m_process, &QProcess::finished, this, &SourceInspection::OnDetectionEnded);
+    connect(m_process, &QProcess::finished, this, &SourceExamination::OnDetectionEnded);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             OnDetectionEnded();
@@ -107,7 +107,7 @@ void SourceInspection::RunDetection(double sampleStart)
     m_process->start(QIODevice::ReadOnly);
 }
 
-void SourceInspection::OnDetectionEnded()
+void SourceExamination::OnDetectionEnded()
 {
     if (!m_process)
         return;
@@ -124,11 +124,11 @@ void SourceInspection::OnDetectionEnded()
     Finish(verdict);
 }
 
-void SourceInspection::Finish(Interlacing interlacing)
+void SourceExamination::Finish(Interlacing interlacing)
 {
     m_running = false;
     m_timeout.stop();
     const SourceFacts facts = m_facts;
     m_facts = SourceFacts();
-    emit inspected(facts, interlacing);
+    emit examined(facts, interlacing);
 }

@@ -15,21 +15,21 @@ class QProcess;
 /// from the middle of the range, each run given up after InterlaceDetectionTimeoutMs; a sample
 /// in which ffmpeg finds too few frames is tried once more from the range's start). Lives on the
 /// user-interface thread; its signal comes there, from the event loop, never from inside Start.
-class SourceInspection : public QObject
+class SourceExamination : public QObject
 {
     Q_OBJECT
-    Q_DISABLE_COPY(SourceInspection)
+    Q_DISABLE_COPY(SourceExamination)
 
 public:
-    explicit SourceInspection(QObject *parent = nullptr);
-    ~SourceInspection() override;
+    explicit SourceExamination(QObject *parent = nullptr);
+    ~SourceExamination() override;
 
-    /// Inspects path for the range that starts at rangeStart seconds and lasts rangeLength
-    /// (<= 0: to the end). An inspection still going on is cancelled first.
+    /// Examines path for the range that starts at rangeStart seconds and lasts rangeLength
+    /// (<= 0: to the end). An examination still going on is cancelled first.
     void Start(const QString &path, double rangeStart, double rangeLength);
-    /// Gives the inspection up: no inspected signal follows; its detection run is killed.
+    /// Gives the examination up: no examined signal follows; its detection run is killed.
     void Cancel();
-    /// True from Start until inspected is emitted or Cancel is called.
+    /// True from Start until examined is emitted or Cancel is called.
     bool IsRunning() const { return m_running; }
 
     /// The ffmpeg that detects; "ffmpeg" on PATH unless set.
@@ -38,7 +38,7 @@ public:
 signals:
     /// What was found. facts.ok false when the file could not be read; interlacing Unknown
     /// when the pictures were not looked at or did not tell (a failed or timed-out run too).
-    void inspected(const SourceFacts &facts, Interlacing interlacing);
+    void examined(const SourceFacts &facts, Interlacing interlacing);
 
 private:
     void OnFactsRead(quint64 serial, const SourceFacts &facts);
